@@ -1,0 +1,43 @@
+#include "core/conventions.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+
+namespace vireon {
+
+Extended TruncateTowardZero(Extended v) { return std::trunc(v); }
+
+Extended FractionalPart(Extended v) { return v - std::trunc(v); }
+
+int PixelRound(Extended v)
+{
+    if (!std::isfinite(v) || std::fabs(v) > 1e7L) return NoPixel;
+    return static_cast<int>(std::nearbyint(v));  // default rounding mode: ties to even
+}
+
+std::string FormatFixed(Extended v, int decimals, int significantDigits)
+{
+    if (!std::isfinite(v)) return std::isnan(v) ? "NAN" : (v > 0 ? "INF" : "-INF");
+    double d = static_cast<double>(v);
+    char buffer[400];
+    if (significantDigits > 0 && d != 0.0) {
+        auto r = std::to_chars(buffer, buffer + sizeof buffer, d, std::chars_format::scientific,
+                               significantDigits - 1);
+        std::from_chars(buffer, r.ptr, d);
+    }
+    auto r = std::to_chars(buffer, buffer + sizeof buffer, d, std::chars_format::fixed, decimals);
+    std::string text(buffer, r.ptr);
+    // No "-0.00": a value that rounds to zero is written without a sign.
+    if (text.front() == '-' && text.find_first_not_of("-0.") == std::string::npos) text.erase(0, 1);
+    return text;
+}
+
+std::string FormatInt(long long v)
+{
+    char buffer[32];
+    auto r = std::to_chars(buffer, buffer + sizeof buffer, v);
+    return std::string(buffer, r.ptr);
+}
+
+}  // namespace vireon

@@ -1,0 +1,92 @@
+#include "core/driver.h"
+
+#include "core/platform.h"
+#include "core/settings.h"
+#include "display/display.h"
+#include "ephemeris/apparent_place.h"
+#include "satellites/satellite_record.h"
+#include "satellites/theories.h"
+
+namespace vireon {
+
+const char* const ApplicationTitle =
+    "Vireon - programme d'affichage des positions des satellites des planètes du système solaire";
+
+const char* const StartupReminder =
+    "Pensez à vérifier s'il n'y a pas une version plus récente du logiciel en cliquant sur le bouton de mise à jour";
+
+int AutoZoomFactor(PlanetId planet)
+{
+    switch (planet) {
+    case Mars: return 40;
+    case Jupiter: return 1;
+    case Saturn: return 2;
+    case Uranus: return 16;
+    case Neptune: return 2;
+    case Pluto: return 500;
+    default: return 1;
+    }
+}
+
+void RunTheoryForCurrentInstant(PlanetId planet)
+{
+    Settings.CurrentJD = JulianDayFromCalendar(Settings.Current);
+    TheoryInput in;
+    in.JD = Settings.CurrentJD;
+    in.Year = Settings.Current.Year;
+    in.ViewMode = Settings.ViewMode;
+    in.Orientation = Settings.Orientation;
+    RunSatelliteTheory(planet, in, Places, Record);
+}
+
+void DefaultDriverSteps::PreparePanel(PlanetId planet) { vireon::PreparePanel(CurrentDisplayPort(), Settings, planet); }
+
+void DefaultDriverSteps::RunTheory(PlanetId planet) { RunTheoryForCurrentInstant(planet); }
+
+void DefaultDriverSteps::FillPanelAndStatusBar(PlanetId)
+{
+    FormatAndFillPanel(CurrentDisplayPort(), Settings, Record, Places);
+}
+
+void DefaultDriverSteps::EnablePoleItems()
+{
+    DisplayPort& port = CurrentDisplayPort();
+    for (const char* item : {"miPoleN1", "miPoleN2", "miPoleS1", "miPoleS2"}) port.SetEnabled(item, true);
+}
+
+void DefaultDriverSteps::DrawView(PlanetId) { DrawCurrentView(CurrentDisplayPort(), Settings, Record, Places); }
+
+void RecomputeAndDraw(PlanetId planet, DriverSteps& steps)
+{
+    if (!IsPlanetId(planet)) return;
+    Settings.CurrentPlanet = planet;
+    steps.PreparePanel(planet);
+    steps.RunTheory(planet);
+    if (Settings.AutoZoom) Settings.ZoomFactor = AutoZoomFactor(planet);
+    steps.FillPanelAndStatusBar(planet);
+    if (Settings.ViewMode == 'E') steps.EnablePoleItems();
+    steps.DrawView(planet);
+}
+
+void RecomputeAndDraw(PlanetId planet)
+{
+    DefaultDriverSteps steps;
+    RecomputeAndDraw(planet, steps);
+}
+
+void StartProgram(void (*moveWindowToTopLeft)(void*), void* window)
+{
+    CurrentPlatform().ShowMessage(StartupReminder, Platform::Buttons::Ok);
+    if (moveWindowToTopLeft) moveWindowToTopLeft(window);
+
+    // The clock is read first; only its milliseconds survive into the date-time value.
+    const CalendarFields clock = CurrentPlatform().LocalNow();
+    ResetToStartupValues(Settings);
+    Settings.Current.Millisecond = clock.Millisecond;
+    Settings.CurrentJD = JulianDayFromCalendar(Settings.Current);
+    Settings.CurrentDateTime = DateTimeFromCalendar(Settings.Current);
+
+    RecomputeAndDraw(Jupiter);
+}
+
+}  // namespace vireon

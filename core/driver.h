@@ -1,0 +1,58 @@
+// The recompute driver and the start-up sequence.
+//
+// Every command changes GlobalSettings and ends in one RecomputeAndDraw(planet), which runs,
+// in this order: record the planet; prepare the data panel; run the planet's satellite theory
+// for the calendar fields (rebuilding CurrentJD); apply the automatic zoom; format and fill
+// the panel and the status bar; enable the planetary-pole menu items in the equatorial view;
+// draw the current view.
+#pragma once
+
+#include "core/types.h"
+
+namespace vireon {
+
+// The steps of the driver, each owned by a subsystem. DefaultDriverSteps calls the real
+// ones; tests put a recording double in its place.
+class DriverSteps {
+public:
+    virtual ~DriverSteps() = default;
+    virtual void PreparePanel(PlanetId planet) = 0;
+    virtual void RunTheory(PlanetId planet) = 0;
+    virtual void FillPanelAndStatusBar(PlanetId planet) = 0;
+    virtual void EnablePoleItems() = 0;
+    virtual void DrawView(PlanetId planet) = 0;
+};
+
+class DefaultDriverSteps : public DriverSteps {
+public:
+    void PreparePanel(PlanetId planet) override;
+    void RunTheory(PlanetId planet) override;
+    void FillPanelAndStatusBar(PlanetId planet) override;
+    void EnablePoleItems() override;
+    void DrawView(PlanetId planet) override;
+};
+
+// The zoom the automatic zoom gives each planet: Mars 40, Jupiter 1, Saturn 2, Uranus 16,
+// Neptune 2, Pluto 500.
+int AutoZoomFactor(PlanetId planet);
+
+// Runs the theory of the current planet for the current calendar fields: CurrentJD is rebuilt
+// from the fields first. Used by the driver and by the monthly graph.
+void RunTheoryForCurrentInstant(PlanetId planet);
+
+void RecomputeAndDraw(PlanetId planet);
+void RecomputeAndDraw(PlanetId planet, DriverSteps& steps);
+
+// The application title (the title of its message boxes).
+extern const char* const ApplicationTitle;
+
+// The text of the reminder shown at start-up.
+extern const char* const StartupReminder;
+
+// The start-up sequence, after the main window exists and before the event loop: the
+// reminder (one OK button), the window to the top left (moveWindowToTopLeft), the clock read,
+// 7 January 1610 16:45:00 with the clock's milliseconds in CurrentDateTime, the start-up
+// settings, and RecomputeAndDraw(Jupiter).
+void StartProgram(void (*moveWindowToTopLeft)(void*), void* window);
+
+}  // namespace vireon

@@ -1,0 +1,240 @@
+#include "core/time_base.h"
+
+#include <cmath>
+#include <numbers>
+
+namespace vireon {
+namespace {
+
+constexpr Extended Pi = std::numbers::pi_v<Extended>;
+
+// Julian Day of 30 December 1899 00:00, the origin of the date-time value.
+constexpr Extended DateTimeOriginJD = 2415018.5L;
+
+bool IsGregorian(int day, int month, int year)
+{
+    if (year != 1582) return year > 1582;
+    if (month != 10) return month > 10;
+    return day >= 15;
+}
+
+bool IsLeapYear(int year)
+{
+    // The program's calendar: Julian rule up to 1582, Gregorian rule afterwards.
+    if (year <= 1582) return year % 4 == 0;
+    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+}
+
+struct CalendarDate {
+    int Day;
+    int Month;
+    int Year;
+};
+
+// Meeus ch. 7: the date of the integer day number Z (Julian Day + 0.5, truncated).
+CalendarDate DateFromDayNumber(Extended z, Extended f)
+{
+    Extended a = z;
+    if (z >= 2299161) {
+        const Extended alpha = std::trunc((z - 1867216.25L) / 36524.25L);
+        a = z + 1 + alpha - std::trunc(alpha / 4);
+    }
+    const Extended b = a + 1524;
+    const Extended k = std::trunc((b - 122.1L) / 365.25L);
+    const Extended d = std::trunc(365.25L * k);
+    const Extended e = std::trunc((b - d) / 30.6001L);
+    CalendarDate date{};
+    date.Day = static_cast<int>(std::trunc(b - d - std::trunc(30.6001L * e) + f));
+    date.Month = static_cast<int>(e < 14 ? e - 1 : e - 13);
+    date.Year = static_cast<int>(date.Month > 2 ? k - 4716 : k - 4715);
+    return date;
+}
+
+}  // namespace
+
+double JulianDayFromCalendar(int day, int month, int year, int second, int minute, int hour)
+{
+    Extended y = year;
+    Extended m = month;
+    if (month < 3) {
+        y = year - 1;
+        m = month + 12;
+    }
+    Extended b = 0;
+    if (IsGregorian(day, month, year)) {
+        const Extended a = std::trunc(y / 100);
+        b = 2 - a + std::trunc(a / 4);
+    }
+    const Extended dayFraction = static_cast<Extended>(day) + static_cast<Extended>(hour) / 24 +
+                                 static_cast<Extended>(minute) / 1440 +
+                                 static_cast<Extended>(second) / 86400;
+    const Extended jd = std::trunc(365.25L * (y + 4716)) + dayFraction +
+                        std::trunc(30.6001L * (m + 1)) + b - 1524.5L;
+    return static_cast<double>(jd);
+}
+
+double JulianDayFromCalendar(const CalendarFields& f)
+{
+    return JulianDayFromCalendar(f.Day, f.Month, f.Year, f.Second, f.Minute, f.Hour);
+}
+
+CalendarFields CalendarFromJulianDay(Extended jd)
+{
+    const double t = static_cast<double>(jd + 0.5L);
+    const Extended z = std::trunc(static_cast<Extended>(t));
+    const double f = t - static_cast<double>(z);
+
+    CalendarDate date = DateFromDayNumber(z, f);
+
+    // One ten-millionth of an hour keeps instants that are whole minutes from falling below them.
+    const Extended hours = 24 * static_cast<Extended>(f) + 0.0000001L;
+    const Extended minutes = (hours - std::trunc(hours)) * 60;
+    const Extended seconds = std::nearbyint((minutes - std::trunc(minutes)) * 60);
+
+    int second = static_cast<int>(seconds);
+    int minute = static_cast<int>(std::trunc(minutes));
+    if (seconds > 59.5L) {
+        second = 0;
+        minute += 1;
+    }
+    int hour = static_cast<int>(std::trunc(hours));
+    if (minute > 59) {
+        minute = 0;
+        hour += 1;
+    }
+    if (hour > 23) {
+        // The rounding carried past midnight: the date is the next calendar day.
+        hour = 0;
+        date = DateFromDayNumber(z + 1, 0);
+    }
+
+    CalendarFields fields;
+    fields.Day = static_cast<std::uint16_t>(date.Day);
+    fields.Month = static_cast<std::uint16_t>(date.Month);
+    fields.Year = static_cast<std::uint16_t>(date.Year);
+    fields.Hour = static_cast<std::uint16_t>(hour);
+    fields.Minute = static_cast<std::uint16_t>(minute);
+    fields.Second = static_cast<std::uint16_t>(second);
+    fields.Millisecond = 0;
+    return fields;
+}
+
+double DateTimeFromCalendar(const CalendarFields& f)
+{
+    const Extended days = static_cast<Extended>(JulianDayFromCalendar(f.Day, f.Month, f.Year, 0, 0, 0)) -
+                          DateTimeOriginJD;
+    const Extended time = (static_cast<Extended>(f.Hour) * 3600000 + static_cast<Extended>(f.Minute) * 60000 +
+                           static_cast<Extended>(f.Second) * 1000 + f.Millisecond) /
+                          86400000;
+    return static_cast<double>(days < 0 ? days - time : days + time);
+}
+
+CalendarFields CalendarFromDateTime(double dateTime)
+{
+    const Extended value = dateTime;
+    Extended days = std::trunc(value);
+    long long ms = std::llround(std::fabs(value - days) * 86400000);
+    if (ms >= 86400000) {
+        // The time of day rounded up to midnight: the next (or, before 1899, previous) day.
+        ms = 0;
+        days += value < 0 ? -1 : 1;
+    }
+    const Extended jd = DateTimeOriginJD + days;
+    const CalendarDate date = DateFromDayNumber(std::trunc(jd + 0.5L), 0);
+    CalendarFields f;
+    f.Day = static_cast<std::uint16_t>(date.Day);
+    f.Month = static_cast<std::uint16_t>(date.Month);
+    f.Year = static_cast<std::uint16_t>(date.Year);
+    f.Hour = static_cast<std::uint16_t>(ms / 3600000);
+    f.Minute = static_cast<std::uint16_t>(ms / 60000 % 60);
+    f.Second = static_cast<std::uint16_t>(ms / 1000 % 60);
+    f.Millisecond = static_cast<std::uint16_t>(ms % 1000);
+    return f;
+}
+
+int DaysInMonth(int month, int year)
+{
+    static constexpr int Lengths[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    if (month < 1 || month > 12) return 0;
+    if (month == 2 && IsLeapYear(year)) return 29;
+    return Lengths[month - 1];
+}
+
+bool IsValidCalendarDate(int day, int month, int year)
+{
+    return year >= 1 && year <= 9999 && month >= 1 && month <= 12 && day >= 1 &&
+           day <= DaysInMonth(month, year);
+}
+
+double LastSupportedJD() { return JulianDayFromCalendar(31, 12, 9999, 59, 59, 23); }
+
+bool IsWithinSupportedRange(Extended jd)
+{
+    return std::isfinite(jd) && jd >= FirstSupportedJD && jd <= LastSupportedJD();
+}
+
+Sexagesimal DecimalToSexagesimal(int limit, double value)
+{
+    const Extended sign = value < 0 ? -1 : 1;
+    Extended d = std::fabs(static_cast<Extended>(value));
+    Extended m = (d - std::trunc(d)) * 60;
+    Extended s = (m - std::trunc(m)) * 60;
+    m = std::trunc(m);
+    if (s >= 60) {
+        s -= 60;
+        m += 1;
+    }
+    if (m >= 60) {
+        m -= 60;
+        d += 1;
+    }
+    if (d >= limit && limit != 90) d -= limit;
+    Sexagesimal result;
+    result.Degrees = static_cast<double>(std::trunc(d) * sign);
+    result.Minutes = static_cast<double>(m);
+    result.Seconds = static_cast<double>(s);
+    return result;
+}
+
+double Tangent(double x)
+{
+    const Extended a = x;
+    return static_cast<double>(std::sin(a) / std::cos(a));
+}
+
+double ArcTanQuadrant(double x, double y)
+{
+    const Extended ex = x;
+    const Extended ey = y;
+    if (ex == 0) {
+        if (ey == 0) return 0;
+        return static_cast<double>(ey > 0 ? Pi / 2 : -Pi / 2);
+    }
+    Extended a = std::atan(ey / ex);
+    if (ex < 0) a += Pi;
+    return static_cast<double>(a);
+}
+
+double ArcSinSafe(double s)
+{
+    const Extended es = s;
+    if (!(es < 1)) return static_cast<double>(std::isnan(es) ? es : Pi / 2);
+    if (es <= -1) return static_cast<double>(-Pi / 2);
+    return static_cast<double>(std::atan(es / std::sqrt(std::fabs(1 - es * es))));
+}
+
+double ArcsecToRadians(double arcsec)
+{
+    const Extended a = arcsec;
+    return static_cast<double>((a - std::trunc(a / 1296000) * 1296000) * Pi / 648000);
+}
+
+double NormalizeDegrees(double degrees)
+{
+    const Extended x = degrees;
+    Extended r = x - std::trunc(x / 360) * 360;
+    if (r < 0) r += 360;
+    return static_cast<double>(r);
+}
+
+}  // namespace vireon

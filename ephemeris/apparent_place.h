@@ -1,0 +1,100 @@
+// Apparent geocentric places of the planets (true equator and equinox of the date), with
+// nutation (IAU 1980), light time and aberration by three-point interpolation of the
+// geocentric vector, and Saturn's ring geometry.
+//
+// Every function takes its instant explicitly; nothing depends on a value that another call
+// happened to leave behind. JD is the Julian Day as entered (no Delta T).
+#pragma once
+
+#include <cstdint>
+
+#include "core/types.h"
+
+namespace vireon {
+
+// Nutation in longitude and obliquity, arcseconds.
+struct NutationAngles {
+    Extended Longitude = 0;  // delta psi
+    Extended Obliquity = 0;  // delta epsilon
+};
+
+// Heliocentric ecliptic place, mean ecliptic and equinox of the date (VSOP87D):
+// L in [0, 2pi) and B in radians, R in km.
+struct HeliocentricPlace {
+    Extended L = 0;
+    Extended B = 0;
+    Extended R = 0;
+};
+
+// The Earth at one instant: heliocentric place, its rectangular position in the true
+// equatorial frame of the date (km), and the aberration quantities (radians).
+struct EarthPlace {
+    HeliocentricPlace Helio;
+    Extended X = 0, Y = 0, Z = 0;
+    Extended Aberration = 0;  // aberration in longitude a
+    Extended AberrationC1 = 0, AberrationD1 = 0, AberrationC2 = 0, AberrationD2 = 0;
+};
+
+// One planet's apparent place at the current instant.
+struct PlanetPlace {
+    HeliocentricPlace Helio;       // the planet at the instant itself (no light time)
+    Extended X = 0, Y = 0, Z = 0;  // apparent geocentric vector, true equator of date, km
+    Extended RA = 0;               // apparent right ascension, hours in [0, 24)
+    Extended Dec = 0;              // apparent declination, degrees
+    Extended Distance = 0;         // apparent geocentric distance, km
+};
+
+// Saturn's rings as seen from the Earth (Meeus, Astronomical Algorithms, ch. 45).
+struct RingGeometry {
+    double RingMajorAxis = 0;   // apparent semi-major axis of the outer edge, arcseconds
+    double RingMinorAxis = 0;   // |B| x RingMajorAxis, B in radians
+    std::int8_t RingSide = 1;   // -1 when the drawing B is negative, +1 otherwise
+};
+
+// What the apparent-place operations leave for the satellite theories and the display.
+struct PlanetPlaces {
+    PlanetPlace Planet[10];  // indexed by PlanetId 4..9
+    EarthPlace Earth;        // the Earth at the current instant
+    NutationAngles Nutation;  // at the current instant
+    Extended TrueObliquity = 0;  // radians, at the current instant
+    Extended LightTime = 0;      // days, of the last planet computed
+    Extended PlanetRA = 0;       // hours, copy for the status bar
+    Extended PlanetDec = 0;      // degrees
+    Extended PlanetPolePA = 0;   // radians; set for Saturn, Uranus, Neptune and Pluto
+    RingGeometry Rings;          // Saturn only
+};
+
+// The one set of planet places of the program.
+extern PlanetPlaces Places;
+
+// --- Building blocks (exposed for the theories and for tests) ---
+
+// T = (jd - 2451545) / 365250, Julian millennia from J2000.0.
+Extended JulianMillenniaOf(Extended jd);
+
+NutationAngles Nutation(Extended julianMillennia);
+// Mean obliquity (IAU 1976) plus delta epsilon, radians.
+Extended TrueObliquity(Extended julianMillennia, const NutationAngles& nutation);
+
+// VSOP87D series of one body (3 = the Earth, 4..8 = Mars..Neptune) at T in Julian millennia.
+HeliocentricPlace HeliocentricSeries(int body, Extended julianMillennia);
+
+// The Earth's place; the longitude is not reduced by the aberration a (that is applied by
+// the light-time interpolation).
+EarthPlace EarthPosition(Extended julianMillennia, const NutationAngles& nutation, Extended trueObliquity);
+
+// --- Apparent places: each writes places.Planet[p], Earth, Nutation, TrueObliquity, LightTime,
+// PlanetRA, PlanetDec for the instant jd. ---
+void MarsApparent(Extended jd, PlanetPlaces& places);
+void JupiterApparent(Extended jd, PlanetPlaces& places);
+// Also the rings and PlanetPolePA; the sign of the ring tilt depends on the orientation ('N' flips it).
+void SaturnApparent(Extended jd, char orientation, PlanetPlaces& places);
+void UranusApparent(Extended jd, PlanetPlaces& places);    // PlanetPolePA = 1.707979206010067
+void NeptuneApparent(Extended jd, PlanetPlaces& places);   // PlanetPolePA = 0.5162683927424666
+void PlutoApparent(Extended jd, PlanetPlaces& places);     // PlanetPolePA = 1.0035643199016846
+
+// A mean place of J2000.0 (alpha, delta in radians) turned into the place referred to the true
+// equator and equinox of jd: precession (IAU 1976), nutation and annual aberration.
+void ApparentFromJ2000(Extended jd, Extended& alpha, Extended& delta);
+
+}  // namespace vireon

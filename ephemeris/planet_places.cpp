@@ -1,0 +1,7 @@
+#include "ephemeris/apparent_place.h"
+
+namespace vireon {
+
+PlanetPlaces Places;
+
+}  // namespace vireon

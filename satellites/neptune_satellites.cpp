@@ -1,0 +1,8 @@
+#include "satellites/theories.h"
+
+namespace vireon {
+
+// Not built yet in this version: leaves the record as it is.
+void ComputeNeptuneSatellites(const TheoryInput&, PlanetPlaces&, SatelliteRecord&) {}
+
+}  // namespace vireon
