@@ -97,4 +97,50 @@ void PlutoApparent(Extended jd, PlanetPlaces& places);     // PlanetPolePA = 1.0
 // equator and equinox of jd: precession (IAU 1976), nutation and annual aberration.
 void ApparentFromJ2000(Extended jd, Extended& alpha, Extended& delta);
 
+// --- Stages of the apparent-place pipeline (exposed for the theories and for tests) ---
+
+// A position in the true equatorial frame of the date, km.
+struct EquatorialVector {
+    Extended X = 0, Y = 0, Z = 0;
+};
+
+// An ecliptic place of the date (longitude and latitude in radians, radius in km) in the true
+// equatorial frame of the date, the obliquity in radians.
+EquatorialVector EclipticToEquatorial(Extended longitude, Extended latitude, Extended radius, Extended obliquity);
+
+// One evaluation of a planet and the Earth at one instant.
+struct GeocentricEvaluation {
+    HeliocentricPlace Helio;        // the planet (Pluto: ecliptic and equinox of J2000.0)
+    EarthPlace Earth;
+    NutationAngles Nutation;
+    Extended TrueObliquity = 0;     // radians
+    EquatorialVector Heliocentric;  // the planet, heliocentric, true equator of the date, km
+    EquatorialVector Geocentric;    // the planet minus the Earth, km
+};
+
+// Planet p (4..9) at the instant jd - (epochJD - 2451545): epochJD = 2451546 gives the day
+// before jd, 2451544 the day after, 2451545 jd itself. The nutation and the Earth are those of
+// that instant; the planet's longitude gets the nutation in longitude (and, for Pluto, the
+// general precession from J2000.0), no aberration.
+GeocentricEvaluation PlanetGeocentric(PlanetId p, Extended jd, Extended epochJD);
+
+// Pluto's heliocentric place, ecliptic and equinox of J2000.0, T in Julian CENTURIES from
+// J2000.0 (Meeus 1st ed., Table 36.A): L in [0, 2pi) and B in radians, R in km.
+HeliocentricPlace PlutoSeries(Extended julianCenturies);
+
+// The geocentric vector tau days before the middle instant, by quadratic interpolation of the
+// vectors one day before, at and one day after it, where tau is the light time of the vector
+// itself (five passes, starting from the middle vector). Taking both bodies tau earlier applies
+// the light time and the aberration due to the Earth's motion together. Writes tau (days).
+EquatorialVector LightTimeInterpolation(const EquatorialVector& dayBefore, const EquatorialVector& now,
+                                        const EquatorialVector& dayAfter, Extended& lightTimeDays);
+
+// Right ascension in hours [0, 24) and declination in degrees of an equatorial vector; 0 h on
+// the origin of the equator plane, +-90 deg on the pole.
+Extended RightAscensionHours(const EquatorialVector& v);
+Extended DeclinationDegrees(const EquatorialVector& v);
+
+// The whole pipeline for planet p (4..9) at jd, written into places (no ring or pole values).
+void PlanetApparent(PlanetId p, Extended jd, PlanetPlaces& places);
+
 }  // namespace vireon

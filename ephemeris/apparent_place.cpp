@@ -1,0 +1,161 @@
+// Apparent geocentric places of the planets: each body and the Earth are evaluated one day
+// before, one day after and at the instant itself; the geocentric vector is then interpolated
+// back by the light time (Meeus, Astronomical Algorithms, ch. 33, light time by iteration, with
+// a three-point interpolation, ch. 3, in place of re-evaluating the series). Frame: true equator
+// and equinox of the date. Time scale: the Julian Day as given (TT; no Delta T).
+#include "ephemeris/apparent_place.h"
+
+#include <cassert>
+#include <cmath>
+#include <numbers>
+
+#include "ephemeris/vsop87d.h"
+
+namespace vireon {
+namespace {
+
+constexpr Extended Pi = std::numbers::pi_v<Extended>;
+
+// The three evaluation epochs: one day before, one day after, the instant itself. The last one
+// is evaluated last, so what the pipeline keeps of the planet and the Earth is the instant's.
+constexpr Extended DayBeforeEpoch = 2451546;
+constexpr Extended DayAfterEpoch = 2451544;
+constexpr Extended InstantEpoch = 2451545;
+
+constexpr int LightTimePasses = 5;
+
+// General precession in longitude from J2000.0 (IAU 1976; Lieske et al. 1977), radians, T in
+// Julian millennia: the polynomial is in 0.001".
+Extended GeneralPrecessionInLongitude(Extended t)
+{
+    return Pi * t * (50290966 + 111113 * t - 6 * t * t) / 6.48e8L;
+}
+
+HeliocentricPlace HeliocentricOf(PlanetId p, Extended t)
+{
+    const PlanetSeries& series = *Vsop87Tables(p);
+    return {SeriesLongitude(series.L, t), SeriesLatitude(series.B, t), SeriesRadius(series.R, t)};
+}
+
+EquatorialVector Minus(const EquatorialVector& a, const EquatorialVector& b) { return {a.X - b.X, a.Y - b.Y, a.Z - b.Z}; }
+
+Extended Length(const EquatorialVector& v) { return std::sqrt(v.X * v.X + v.Y * v.Y + v.Z * v.Z); }
+
+}  // namespace
+
+GeocentricEvaluation PlanetGeocentric(PlanetId p, Extended jd, Extended epochJD)
+{
+    assert(IsPlanetId(p));
+    GeocentricEvaluation e;
+    const Extended t = (jd - epochJD) / 365250;
+    e.Nutation = Nutation(t);
+    e.TrueObliquity = TrueObliquity(t, e.Nutation);
+    e.Earth = EarthPosition(t, e.Nutation, e.TrueObliquity);
+
+    Extended lambda;
+    if (p == Pluto) {
+        // Meeus' theory is referred to the equinox of J2000.0: only the precession in longitude
+        // brings it to the date (the motion of the ecliptic is neglected).
+        e.Helio = PlutoSeries((jd - epochJD) / 36525);
+        lambda = e.Helio.L + GeneralPrecessionInLongitude(t) + e.Nutation.Longitude * Pi / 648000;
+    } else {
+        e.Helio = HeliocentricOf(p, t);
+        lambda = e.Helio.L + e.Nutation.Longitude * Pi / 648000;
+    }
+    e.Heliocentric = EclipticToEquatorial(lambda, e.Helio.B, e.Helio.R, e.TrueObliquity);
+    e.Geocentric = Minus(e.Heliocentric, {e.Earth.X, e.Earth.Y, e.Earth.Z});
+    return e;
+}
+
+EquatorialVector LightTimeInterpolation(const EquatorialVector& dayBefore, const EquatorialVector& now,
+                                        const EquatorialVector& dayAfter, Extended& lightTimeDays)
+{
+    EquatorialVector w = now;
+    Extended tau = 0;
+    for (int pass = 0; pass < LightTimePasses; ++pass) {
+        tau = Length(w) / SpeedOfLightKmPerDay;
+        // Lagrange weights of the nodes -1, 0, +1 day at -tau.
+        const Extended kBefore = (tau + 1) * tau / 2;
+        const Extended kNow = 1 - tau * tau;
+        const Extended kAfter = (tau - 1) * tau / 2;
+        w = {kBefore * dayBefore.X + kNow * now.X + kAfter * dayAfter.X,
+             kBefore * dayBefore.Y + kNow * now.Y + kAfter * dayAfter.Y,
+             kBefore * dayBefore.Z + kNow * now.Z + kAfter * dayAfter.Z};
+    }
+    lightTimeDays = tau;
+    return w;
+}
+
+Extended RightAscensionHours(const EquatorialVector& v)
+{
+    Extended hours;
+    if (v.X != 0) {
+        hours = std::atan(v.Y / v.X) * 12 / Pi;
+        if (v.X < 0) hours += 12;
+    } else if (v.Y != 0) {
+        hours = v.Y > 0 ? 6 : -6;
+    } else {
+        hours = 0;  // on the pole (or the origin): any right ascension would do
+    }
+    if (hours < 0) hours += 24;
+    if (hours >= 24) hours = 0;  // a tiny negative value rounded up to 24 by the turn
+    return hours;
+}
+
+Extended DeclinationDegrees(const EquatorialVector& v)
+{
+    const Extended rho = std::sqrt(v.X * v.X + v.Y * v.Y);
+    if (rho == 0) return v.Z > 0 ? 90 : (v.Z < 0 ? -90 : 0);
+    return std::atan(v.Z / rho) * 180 / Pi;
+}
+
+void PlanetApparent(PlanetId p, Extended jd, PlanetPlaces& places)
+{
+    assert(IsPlanetId(p));
+    const GeocentricEvaluation before = PlanetGeocentric(p, jd, DayBeforeEpoch);
+    const GeocentricEvaluation after = PlanetGeocentric(p, jd, DayAfterEpoch);
+    const GeocentricEvaluation instant = PlanetGeocentric(p, jd, InstantEpoch);
+
+    Extended tau = 0;
+    const EquatorialVector w = LightTimeInterpolation(before.Geocentric, instant.Geocentric, after.Geocentric, tau);
+
+    PlanetPlace& planet = places.Planet[p];
+    planet.Helio = instant.Helio;
+    planet.X = w.X;
+    planet.Y = w.Y;
+    planet.Z = w.Z;
+    planet.RA = RightAscensionHours(w);
+    planet.Dec = DeclinationDegrees(w);
+    planet.Distance = Length(w);
+
+    places.Earth = instant.Earth;
+    places.Nutation = instant.Nutation;
+    places.TrueObliquity = instant.TrueObliquity;
+    places.LightTime = tau;
+    places.PlanetRA = planet.RA;
+    places.PlanetDec = planet.Dec;
+}
+
+void MarsApparent(Extended jd, PlanetPlaces& places) { PlanetApparent(Mars, jd, places); }
+
+void JupiterApparent(Extended jd, PlanetPlaces& places) { PlanetApparent(Jupiter, jd, places); }
+
+void UranusApparent(Extended jd, PlanetPlaces& places)
+{
+    PlanetApparent(Uranus, jd, places);
+    places.PlanetPolePA = 1.707979206010067L;  // position angle of Uranus's north pole, radians
+}
+
+void NeptuneApparent(Extended jd, PlanetPlaces& places)
+{
+    PlanetApparent(Neptune, jd, places);
+    places.PlanetPolePA = 0.5162683927424666L;  // position angle of Neptune's north pole, radians
+}
+
+void PlutoApparent(Extended jd, PlanetPlaces& places)
+{
+    PlanetApparent(Pluto, jd, places);
+    places.PlanetPolePA = 1.0035643199016846L;  // position angle of Pluto's north pole, radians
+}
+
+}  // namespace vireon

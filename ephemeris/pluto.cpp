@@ -1,0 +1,50 @@
+// Pluto's heliocentric place from the periodic theory of Meeus, Astronomical Algorithms, 1st
+// edition (1991), ch. 36, Table 36.A (43 terms): ecliptic and equinox of J2000.0, meant for
+// 1885-2099. Deviation from the book: the longitude is reduced into [0, 2pi).
+#include <cmath>
+#include <numbers>
+
+#include "core/time_base.h"
+#include "ephemeris/apparent_place.h"
+#include "ephemeris/pluto_theory.h"
+
+namespace vireon {
+namespace {
+
+constexpr Extended Pi = std::numbers::pi_v<Extended>;
+constexpr Extended DegreesPerRadian = 57.2957795128L;
+
+// Mean longitude of Jupiter, Saturn and Pluto (degrees, T in Julian centuries), in radians.
+Extended MeanArgument(Extended t, Extended atEpoch, Extended perCentury)
+{
+    return NormalizeDegrees(static_cast<double>(atEpoch + perCentury * t)) / DegreesPerRadian;
+}
+
+}  // namespace
+
+HeliocentricPlace PlutoSeries(Extended t)
+{
+    const Extended J = MeanArgument(t, 34.35L, 3034.9057L);
+    const Extended S = MeanArgument(t, 50.08L, 1222.1138L);
+    const Extended P = MeanArgument(t, 238.96L, 144.96L);
+
+    Extended longitude = 0, latitude = 0, radius = 0;
+    for (const PlutoTerm& row : PlutoTable) {
+        const Extended alpha = row.i * J + row.j * S + row.k * P;
+        const Extended sinA = std::sin(alpha), cosA = std::cos(alpha);
+        longitude += row.LonSin * sinA + row.LonCos * cosA;
+        latitude += row.LatSin * sinA + row.LatCos * cosA;
+        radius += row.RadSin * sinA + row.RadCos * cosA;
+    }
+
+    HeliocentricPlace place;
+    const Extended lDegrees = 238.956785L + 144.96L * t + longitude / 1e6L;
+    place.L = std::fmod(lDegrees / DegreesPerRadian, 2 * Pi);
+    if (place.L < 0) place.L += 2 * Pi;
+    if (place.L >= 2 * Pi) place.L = 0;
+    place.B = (latitude / 1e6L - 3.908202L) / DegreesPerRadian;
+    place.R = (radius / 1e7L + 40.7247248L) * AstronomicalUnitKm;
+    return place;
+}
+
+}  // namespace vireon
