@@ -88,4 +88,12 @@ void PolarFromLongitude(SatelliteRecord& record, int k)
     record.SatPolarY[k] = std::cos(longitude) * record.SatDistance[k];
 }
 
+void PolarFromOffsetsAndDepth(SatelliteRecord& record, int k, char viewMode, char orientation, Extended east,
+                              Extended north, Extended p, Extended equatorialDiameterKm)
+{
+    if (viewMode == 'P' && orientation == 'S') return;
+    record.SatPolarX[k] = -(east * std::cos(p) - north * std::sin(p));
+    record.SatPolarY[k] = record.SatDepth[k] / equatorialDiameterKm * record.PlanetApparentDiameter[1];
+}
+
 }  // namespace vireon

@@ -79,6 +79,16 @@ void StoreProjection(SatelliteRecord& record, int k, const SkyOffsets& offsets);
 // is brought into [0, 2pi) and stored so; X = sin(l) x SatDistance, Y = cos(l) x SatDistance.
 void PolarFromLongitude(SatelliteRecord& record, int k);
 
+// Polar-view pair from the sky offsets and the depth (Jupiter, Saturn): X is the offset along
+// the planet's projected equator, negated, -(E cos p - N sin p) with E, N the east/north
+// offsets (arcsec) before any orientation change and p = polePA; Y is SatDepth[k] (km) on the
+// planet's angular scale, SatDepth / equatorialDiameterKm x PlanetApparentDiameter[1]. Needs
+// SatDepth[k] and PlanetApparentDiameter[1] of this run. The pair is written for every view
+// and orientation except the polar view with south up ('P', 'S'), which keeps the values of
+// the previous run (the polar view shows them so).
+void PolarFromOffsetsAndDepth(SatelliteRecord& record, int k, char viewMode, char orientation, Extended eastArcsec,
+                              Extended northArcsec, Extended polePA, Extended equatorialDiameterKm);
+
 // --- Shadows (Mars, Jupiter, Saturn) ---
 
 // The geometry of the planet's globe and the Sun for the shadow construction.
@@ -93,5 +103,11 @@ struct ShadowGeometry {
 // the point where it crosses the plane through the planet's centre perpendicular to the line
 // of sight. The caller projects it exactly as it projects the satellite.
 Vec3 ShadowPoint(const ShadowGeometry& geometry, const SkyFrame& sky, const Vec3& satellite);
+
+// Writes SatShadowX/Y[k]: ShadowPoint projected exactly as the satellite is (ProjectOnSky, the
+// same divisor Delta + D with the point's own depth, then OrientOffsets with the orientation
+// and pole position angle the satellite's offsets were turned with).
+void StoreShadow(SatelliteRecord& record, int k, const ShadowGeometry& geometry, const SkyFrame& sky,
+                 const Vec3& satellite, char orientation, Extended polePA);
 
 }  // namespace vireon
