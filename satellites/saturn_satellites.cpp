@@ -1,8 +1,315 @@
+// Saturn's eight major satellites: Mimas, Encelade, Téthys, Dioné, Rhéa, Titan, Hypérion, Japet.
+//
+// Theory: the mean elements of Harper & Taylor (1993, A&A 268, 326), as abridged in Meeus,
+// Astronomical Algorithms (2nd ed., ch. 46): time arguments from JD 2411093.0 (inner five),
+// 2411368.0 (Titan), 2415020.0 (Hyperion) and 2409786.0 (Iapetus), less the light time.
+// Frame: the elements are referred to B1950.0. The orbits of Mimas to Dione lie on Saturn's
+// equator of B1950 (node A0 = 168.8112 deg, inclination B0 = 28.0817 deg on the B1950
+// ecliptic), their longitudes counted along the B1950 ecliptic to that node and then along the
+// equator; the nodes and inclinations of Rhea to Iapetus are on the B1950 ecliptic. Each
+// position is built in that frame and turned to the ecliptic of date by the ecliptic precession
+// from B1950, then to the true equator of date with the true obliquity.
+//
+// Deviations from the published theory: every orbit except Tethys's is a Keplerian ellipse
+// (Kepler's equation solved for the elements) instead of the series for the equation of the
+// centre, Tethys moves on a circle, and the smaller periodic terms are left out.
+//
+// Output: record entries 1..8 in arcseconds on the sky (east/north, or along Saturn's projected
+// equator and pole for the planetary orientations), the polar-view pair from the offsets and
+// the depth, and the shadows on Saturn's globe.
+#include "satellites/saturn_satellites.h"
+
+#include <cassert>
+#include <cmath>
+#include <numbers>
+
+#include "ephemeris/planet_data.h"
 #include "satellites/theories.h"
 
 namespace vireon {
+namespace {
 
-// Not built yet in this version: leaves the record as it is.
-void ComputeSaturnSatellites(const TheoryInput&, PlanetPlaces&, SatelliteRecord&) {}
+constexpr Extended Pi = std::numbers::pi_v<Extended>;
+constexpr Extended TwoPi = 2 * Pi;
+constexpr Extended DegreesPerRadian = 57.2957795128L;
+
+constexpr Extended SatelliteRadiusKm[9] = {0, 198.8L, 249.1L, 523, 560, 764, 2575, 141.5L, 718};
+constexpr Extended SatelliteMagnitude[9] = {0, 12.5L, 11.5L, 10.0L, 10.0L, 9.0L, 8.0L, 14.0L, 10.5L};
+
+// Degrees to radians: every constant of the theory given in degrees passes through here before
+// it meets an angle in radians (A, B, g and the elements).
+Extended Rad(Extended degrees) { return degrees / DegreesPerRadian; }
+
+Extended Mod360(Extended degrees)
+{
+    Extended d = std::fmod(degrees, 360);
+    if (d < 0) d += 360;
+    return d;
+}
+
+// An angle given in degrees, reduced into [0, 360) and turned into radians.
+Extended Angle(Extended degrees) { return Rad(Mod360(degrees)); }
+
+Extended PositiveAngle(Extended radians) { return radians < 0 ? radians + TwoPi : radians; }
+
+// M = lambda - varpi, plus one turn when negative.
+void SetMeanAnomaly(SatelliteElements& el) { el.MeanAnomaly = PositiveAngle(el.MeanLongitude - el.Pericentre); }
+
+// The arguments shared by the five inner satellites: t1 days and t2 Julian years from
+// JD 2411093.0 less the light time; W0 (without light time), W1, W2 in radians.
+struct InnerArguments {
+    Extended t1 = 0, t2 = 0;
+    Extended W0 = 0, W1 = 0, W2 = 0;
+};
+
+InnerArguments MakeInnerArguments(Extended jd, Extended tau)
+{
+    InnerArguments a;
+    a.t1 = jd - 2411093.0L - tau;
+    a.t2 = a.t1 / 365.25L;
+    a.W0 = Angle((jd - 2402744.0L) * 1019 / 73050);
+    a.W1 = Angle((3239 * a.t1 + 2717460) / 36525);    // 74.4 deg + 32.39 deg t2
+    a.W2 = Angle((9262 * a.t1 + 4905307.5L) / 36525);  // 134.3 deg + 92.62 deg t2
+    return a;
+}
+
+// Sine of an integer multiple of an angle in radians.
+Extended SinN(int n, Extended angle) { return std::sin(n * angle); }
+
+SatelliteElements Mimas(const InnerArguments& a)
+{
+    SatelliteElements el;
+    el.MeanLongitude = Angle(127.64L + 381.994497L * a.t1 - 43.57L * SinN(1, a.W0) - 0.7209L * SinN(3, a.W0) -
+                             0.0205L * SinN(5, a.W0));
+    el.Pericentre = Angle(106.1L + 365.549L * a.t2);
+    el.Node = Angle(54.5L - 365.072L * a.t2);
+    el.Inclination = Rad(1.563L);
+    el.Eccentricity = 0.01905L;
+    return el;
+}
+
+SatelliteElements Enceladus(const InnerArguments& a)
+{
+    SatelliteElements el;
+    el.MeanLongitude =
+        Angle(200.317L + 262.7319002L * a.t1 + (770 * std::sin(a.W1) + 633 * std::sin(a.W2)) / 3000);
+    el.Pericentre = Angle(309.107L + 123.44121L * a.t2);
+    el.Node = Angle(348 - 151.95L * a.t2);
+    el.Inclination = Rad(0.0262L);
+    el.Eccentricity = 0.00485L;
+    return el;
+}
+
+// Circular: no pericentre and no mean anomaly.
+SatelliteElements Tethys(const InnerArguments& a)
+{
+    SatelliteElements el;
+    el.MeanLongitude = Angle(285.306L + 190.69791226L * a.t1 + 2.063L * SinN(1, a.W0) + 0.03413L * SinN(3, a.W0) +
+                             0.000971L * SinN(5, a.W0));
+    el.Node = Angle(111.33L - 72.244L * a.t2);
+    el.Inclination = Rad(1.0976L);
+    el.Eccentricity = 0;
+    return el;
+}
+
+SatelliteElements Dione(const InnerArguments& a)
+{
+    SatelliteElements el;
+    el.MeanLongitude =
+        Angle(254.712L + 131.53493193L * a.t1 - (64 * std::sin(a.W1) + 53 * std::sin(a.W2)) / 3000);
+    el.Pericentre = Angle(174.8L + 30.82L * a.t2);
+    el.Node = Angle(232 - 30.27L * a.t2);
+    el.Inclination = Rad(0.0139L);
+    el.Eccentricity = 0.002157L;
+    return el;
+}
+
+// Rhea's node and inclination on the B1950 ecliptic: the forced inclination g about Saturn's
+// equator with the node argument N, and the Titan-driven term with W3.
+SatelliteElements Rhea(const InnerArguments& a)
+{
+    const Extended A = SaturnEquatorB1950.Node;
+    const Extended B = SaturnEquatorB1950.Inclination;
+    const Extended t5 = (a.t1 - 275) / 365.25L;
+    const Extended W3 = Angle(42 - 0.5118L * t5);
+    const Extended W4 = Angle(276.59L + 0.5118L * t5);
+    const Extended pp = Angle(342.7L + 10.057L * a.t2);  // p'
+    const Extended N = Angle(345 - 10.057L * a.t2);
+    const Extended g = Rad(0.3469L);
+
+    SatelliteElements el;
+    el.Inclination = B + g * std::cos(N) - Rad(0.0455L) + Rad(0.0193L) * std::cos(W3);
+    el.Node = A + (g * std::sin(N) + Rad(0.0193L) * std::sin(W3)) / std::sin(B) - Rad(0.0078L);
+    el.MeanLongitude = Angle(359.244L + 79.6900472L * a.t1) + g * std::sin(N) * std::tan(B / 2);
+    // Eccentricity vector: the free part on p' and the Titan-forced part on W4.
+    const Extended h = 0.000265L * std::cos(pp) + std::cos(W4) / 1000;
+    const Extended k = 0.000265L * std::sin(pp) + std::sin(W4) / 1000;
+    el.Eccentricity = std::sqrt(h * h + k * k);
+    el.Pericentre = PositiveAngle(QuadrantAngle(h, k));
+    return el;
+}
+
+SatelliteElements Titan(Extended jd, Extended tau)
+{
+    const Extended A = SaturnEquatorB1950.Node;
+    const Extended B = SaturnEquatorB1950.Inclination;
+    const Extended t4 = jd - 2411368.0L - tau;
+    const Extended W3 = Angle(42 - 0.5118L * (t4 / 365.25L));
+    const Extended W4 = Angle(276.59L + 0.5118L * (t4 / 365.25L));
+    const Extended g = Rad(0.2960L);
+    const Extended twoG0 = Rad(205.72L);
+    // Twice the argument of the pericentre from the node on Saturn's equator (0.0003 deg a day).
+    const Extended G = 2 * (W4 - A - Rad(4.4982L) - Rad(0.0003L * t4) - g * std::sin(W3));
+
+    SatelliteElements el;
+    el.MeanLongitude = Angle(261.1582L + 22.57697855L * t4) + g * std::sin(W3) * std::tan(B / 2);
+    el.Eccentricity = 0.029092L * (1 + 0.006548L * (std::cos(G) - std::cos(twoG0)));
+    el.Pericentre = W4 + Rad(0.3752L) * (std::sin(G) - std::sin(twoG0));
+    el.Inclination = B + g * std::cos(W3) - Rad(0.6204L);
+    el.Node = A + g * std::sin(W3) / std::sin(B) - Rad(0.1418L);
+    return el;
+}
+
+SatelliteElements Hyperion(Extended jd, Extended tau)
+{
+    const Extended A = SaturnEquatorB1950.Node;
+    const Extended B = SaturnEquatorB1950.Inclination;
+    const Extended t6 = jd - 2415020.0L - tau;
+    const Extended t8 = t6 / 365.25L;
+    const Extended nu = Angle(92.39L + 0.5621071L * t6);
+    const Extended zeta = Angle((541263975 - 191827 * t6) / 3652500);  // 148.19 deg - 19.1827 deg t8
+    const Extended chi = Angle(94.9L - 2.292L * t8);
+    const Extended g = Rad(0.6435L);
+
+    SatelliteElements el;
+    el.MeanLongitude = Rad(Mod360(177.047L + 16.91993829L * t6) + 9.142L * std::sin(nu) - 0.26L * std::sin(zeta));
+    el.Pericentre =
+        Rad(Mod360(69.898L - 18.67088L * t8) - 12.872L * std::sin(zeta) + 1.668L * SinN(2, zeta));
+    el.Eccentricity = 0.103458L + 0.02303L * std::cos(zeta) - 0.00212L * std::cos(2 * zeta);
+    el.Node = A + g * std::sin(chi);
+    el.Inclination = B + g * std::cos(chi);
+    return el;
+}
+
+SatelliteElements Iapetus(Extended jd, Extended tau)
+{
+    const Extended t10 = jd - 2409786.0L - tau;
+    const Extended t11 = t10 / 36525;
+    SatelliteElements el;
+    el.MeanLongitude = Angle(76.3852L + 4.53795125L * t10);
+    el.Pericentre = Angle(352.91L + 11.71L * t11);
+    el.Node = Angle(143.198L - 3.919L * t11 + 0.116L * t11 * t11 + 0.008L * t11 * t11 * t11);
+    el.Inclination = Angle(18.4602L - 0.9518L * t11 - 0.072L * t11 * t11 + 0.0054L * t11 * t11 * t11);
+    el.Eccentricity = 0.028298L + 0.001156L * t11;
+    return el;
+}
+
+// An orbit on Saturn's B1950 equator to the B1950 ecliptic: the orbit-plane point tilted by
+// gamma, turned about the equator's pole by Omega - A, tilted by B about the node line, and
+// turned by A about the ecliptic pole.
+Vec3 SaturnEquatorToEcliptic(const OrbitPlanePoint& p, const SatelliteElements& el)
+{
+    const Extended A = SaturnEquatorB1950.Node;
+    const Extended B = SaturnEquatorB1950.Inclination;
+    const Extended z1 = p.y * std::cos(el.Inclination);
+    const Extended z2 = p.y * std::sin(el.Inclination);
+    const Extended u = el.Node - A;
+    const Extended X1 = p.x * std::cos(u) - z1 * std::sin(u);
+    const Extended Y1 = p.x * std::sin(u) + z1 * std::cos(u);
+    const Extended Y2 = Y1 * std::cos(B) - z2 * std::sin(B);
+    const Extended Z = Y1 * std::sin(B) + z2 * std::cos(B);
+    return {X1 * std::cos(A) - Y2 * std::sin(A), X1 * std::sin(A) + Y2 * std::cos(A), Z};
+}
+
+// An orbit whose node and inclination are on the ecliptic itself.
+Vec3 OrbitOnEcliptic(const OrbitPlanePoint& p, const SatelliteElements& el)
+{
+    const Extended z1 = p.y * std::cos(el.Inclination);
+    const Extended Z = p.y * std::sin(el.Inclination);
+    return {p.x * std::cos(el.Node) - z1 * std::sin(el.Node), p.x * std::sin(el.Node) + z1 * std::cos(el.Node), Z};
+}
+
+}  // namespace
+
+SatelliteElements SaturnSatelliteElements(int k, Extended jd, Extended tau)
+{
+    assert(k >= 1 && k <= 8);
+    const InnerArguments inner = MakeInnerArguments(jd, tau);
+    SatelliteElements el;
+    switch (k) {
+    case 1: el = Mimas(inner); break;
+    case 2: el = Enceladus(inner); break;
+    case 3: el = Tethys(inner); break;
+    case 4: el = Dione(inner); break;
+    case 5: el = Rhea(inner); break;
+    case 6: el = Titan(jd, tau); break;
+    case 7: el = Hyperion(jd, tau); break;
+    default: el = Iapetus(jd, tau); break;
+    }
+    el.SemiMajorAxisKm = SaturnSatelliteSemiMajorAxisKm[k];
+    if (k != 3) SetMeanAnomaly(el);
+    return el;
+}
+
+Vec3 SaturnSatelliteB1950(int k, const SatelliteElements& el)
+{
+    OrbitPlanePoint p;
+    if (k == 3) {
+        const Extended u = el.MeanLongitude - el.Node;
+        p = {el.SemiMajorAxisKm * std::cos(u), el.SemiMajorAxisKm * std::sin(u)};
+    } else {
+        p = SolveKeplerOrbit(el);
+    }
+    return k <= 4 ? SaturnEquatorToEcliptic(p, el) : OrbitOnEcliptic(p, el);
+}
+
+void ComputeSaturnSatellites(const TheoryInput& in, PlanetPlaces& places, SatelliteRecord& record)
+{
+    const Extended jd = in.JD;
+    const Mat3 toDate = B1950EclipticToDate(EclipticPrecessionFromB1950(jd));
+
+    SaturnApparent(jd, in.Orientation, places);
+    const PlanetPlace& saturn = places.Planet[Saturn];
+    const Extended delta = saturn.Distance;
+    const Extended tau = delta / SpeedOfLightKmPerDay;
+    const Extended eps = places.TrueObliquity;
+    const Extended polePA = places.PlanetPolePA;
+    const PlanetData& data = PlanetInfo(Saturn);
+    const Extended equatorialKm = data.PlanetEquatorialDiameterKm;
+
+    record.PlanetApparentDiameter[1] = ApparentDiameterArcsec(equatorialKm / 2, delta);
+    record.PlanetApparentDiameter[2] = ApparentDiameterArcsec(Extended(data.PlanetPolarDiameterKm) / 2, delta);
+    record.PlanetPolePA = polePA;
+    record.PhaseAngleSigned = SignedPhaseAngle(saturn, places.Earth);
+
+    const SkyFrame sky = MakeSkyFrame({saturn.X, saturn.Y, saturn.Z});
+    // Saturn's globe about the pole of its equator (the satellites' reference plane), carried
+    // to the true equator of date as the satellites are.
+    const ShadowGeometry globe{HeliocentricVectorOfDate(saturn.Helio, places.Nutation, eps),
+                               EclipticToEquator(toDate * PlanePole(SaturnEquatorB1950), eps), equatorialKm / 2,
+                               Extended(data.PlanetPolarDiameterKm) / 2};
+
+    for (int k = 1; k <= 8; ++k) {
+        const SatelliteElements el = SaturnSatelliteElements(k, jd, tau);
+        const Vec3 ecliptic = toDate * SaturnSatelliteB1950(k, el);
+
+        record.SatRadiusVector[k] = Norm(ecliptic);
+        record.SatPlanetLongitude[k] = QuadrantAngle(ecliptic.x, ecliptic.y);
+        record.SatPlanetLatTan[k] = ecliptic.z / std::hypot(ecliptic.x, ecliptic.y);
+
+        const Vec3 v = EclipticToEquator(ecliptic, eps);
+        const SkyOffsets offsets = ProjectOnSky(sky, v);
+        StoreProjection(record, k, offsets);
+        record.SatApparentDiameter[k] = ApparentDiameterArcsec(SatelliteRadiusKm[k], delta + offsets.D);
+        record.SatMagnitude[k] = SatelliteMagnitude[k];
+        PolarFromOffsetsAndDepth(record, k, in.ViewMode, in.Orientation, offsets.OffsetX, offsets.OffsetY, polePA,
+                                 equatorialKm);
+        OrientOffsets(in.Orientation, polePA, record.SatOffsetX[k], record.SatOffsetY[k]);
+        record.SatDistance[k] = in.ViewMode == 'E'
+                                    ? std::hypot(record.SatOffsetX[k], record.SatOffsetY[k])
+                                    : record.SatRadiusVector[k] / equatorialKm * record.PlanetApparentDiameter[1];
+        StoreShadow(record, k, globe, sky, v, in.Orientation, polePA);
+    }
+}
 
 }  // namespace vireon

@@ -1,8 +1,204 @@
+// Uranus's five major satellites: Miranda, Ariel, Umbriel, Titania, Obéron.
+//
+// Theory: GUST86, Laskar & Jacobson (1987, A&A 188, 212): mean longitudes, eccentricity vectors
+// z = e exp(i varpi) and inclination vectors zeta = sin(i/2) exp(i Omega) from periodic series
+// in the fundamental arguments, time in days from JD 2444239.5 less the light time. The series
+// are the published ones (satellites/uranus_satellites_tables.cpp).
+// Frame: GUST86 counts its longitudes in Uranus's equator of B1950 from a fixed axis, the
+// ascending node of that equator on the Earth's equator of B1950. The x axis and the pole of
+// that frame, given as J2000 directions (alpha 347.2472 deg, delta +0.2712 deg; alpha 77.3203 deg,
+// delta +15.0950 deg), are carried to the true equator of date by precession, nutation and
+// aberration, and the satellite is placed on those axes.
+//
+// Deviations from the published theory: the semi-major axes are fixed (the mean-motion series
+// is not evaluated), and the position comes from Kepler's equation for the elements instead of
+// the theory's own elliptic-to-rectangular conversion.
+//
+// Output: record entries 1..5 in arcseconds east/north whatever the orientation, the polar-view
+// pair from the planetocentric longitude in the Uranian equator, no shadows and no phase angle.
+#include "satellites/uranus_satellites.h"
+
+#include <cassert>
+#include <cmath>
+#include <numbers>
+#include <span>
+
+#include "core/time_base.h"
+#include "ephemeris/apparent_place.h"
+#include "ephemeris/planet_data.h"
+#include "satellites/planet_frame.h"
 #include "satellites/theories.h"
+#include "satellites/uranus_satellites_tables.h"
 
 namespace vireon {
+namespace {
 
-// Not built yet in this version: leaves the record as it is.
-void ComputeUranusSatellites(const TheoryInput&, PlanetPlaces&, SatelliteRecord&) {}
+constexpr Extended Pi = std::numbers::pi_v<Extended>;
+constexpr Extended TwoPi = 2 * Pi;
+constexpr Extended RadiansPerDegree = Pi / 180;
+
+constexpr Extended SatelliteRadiusKm[6] = {0, 235.8L, 578.9L, 584.7L, 788.9L, 761.4L};
+constexpr Extended SatelliteMagnitude[6] = {0, 13.2L, 14.0L, 13.0L, 13.2L, 15.3L};
+
+struct SeriesOfSatellite {
+    std::span<const Gust86Term> Lambda, Z, Zeta;
+};
+const SeriesOfSatellite Series[6] = {
+    {},
+    {MirandaLambdaTerms, MirandaZTerms, MirandaZetaTerms},
+    {ArielLambdaTerms, ArielZTerms, ArielZetaTerms},
+    {UmbrielLambdaTerms, UmbrielZTerms, UmbrielZetaTerms},
+    {TitaniaLambdaTerms, TitaniaZTerms, TitaniaZetaTerms},
+    {OberonLambdaTerms, OberonZTerms, OberonZetaTerms},
+};
+
+// Mean longitudes l_j: phase (rad) and rate (rad per day).
+constexpr Extended LongitudePhase[5] = {-0.23805158L, 3.09804641L, 2.28540169L, 0.85635879L, -0.9155918L};
+constexpr Extended LongitudeRate[5] = {4.44519055L, 2.492952519L, 1.516148111L, 0.721718509L, 0.46669212L};
+// Pericentre arguments E_j and node arguments N_j: phase (rad) and rate (degrees per Julian year).
+constexpr Extended PericentrePhase[5] = {0.611392L, 2.408974L, 2.067774L, 0.735131L, 0.426767L};
+constexpr Extended PericentreRate[5] = {20.082L, 6.217L, 2.865L, 2.078L, 0.386L};
+constexpr Extended NodePhase[5] = {5.702313L, 0.395757L, 0.589326L, 1.746237L, 4.206896L};
+constexpr Extended NodeRate[5] = {-20.309L, -6.288L, -2.836L, -1.843L, -0.259L};
+
+// x - 2pi trunc(x / 2pi), plus 2pi when negative.
+Extended ReduceAngle(Extended x)
+{
+    Extended r = x - TwoPi * std::trunc(x / TwoPi);
+    if (r < 0) r += TwoPi;
+    return r;
+}
+
+Extended DegreesPerYearToRadiansPerDay(Extended rate) { return rate * RadiansPerDegree / 365.25L; }
+
+Extended ArgumentOf(const Gust86Term& term, const Gust86Arguments& a)
+{
+    Extended x = 0;
+    for (int j = 0; j < 5; ++j) x += term.L[j] * a.l[j];
+    for (int j = 0; j < 5; ++j) x += term.E[j] * a.E[j];
+    for (int j = 0; j < 5; ++j) x += term.N[j] * a.N[j];
+    return x;
+}
+
+// Sums of amplitude x cos(argument) and amplitude x sin(argument), units of 1e-6.
+struct ComplexSum {
+    Extended Re = 0, Im = 0;
+};
+ComplexSum SumSeries(std::span<const Gust86Term> terms, const Gust86Arguments& a)
+{
+    ComplexSum s;
+    for (const Gust86Term& term : terms) {
+        const Extended x = ArgumentOf(term, a);
+        s.Re += term.Amplitude * std::cos(x);
+        s.Im += term.Amplitude * std::sin(x);
+    }
+    return s;
+}
+
+Extended PositiveAngle(Extended radians) { return radians < 0 ? radians + TwoPi : radians; }
+
+Vec3 UnitVector(Extended alpha, Extended delta)
+{
+    return {std::cos(alpha) * std::cos(delta), std::sin(alpha) * std::cos(delta), std::sin(delta)};
+}
+
+Vec3 Normalized(const Vec3& v) { return (1 / Norm(v)) * v; }
+
+}  // namespace
+
+Gust86Arguments Gust86FundamentalArguments(Extended t)
+{
+    Gust86Arguments a;
+    for (int j = 0; j < 5; ++j) {
+        a.l[j] = ReduceAngle(LongitudePhase[j] + LongitudeRate[j] * t);
+        a.E[j] = ReduceAngle(PericentrePhase[j] + DegreesPerYearToRadiansPerDay(PericentreRate[j]) * t);
+        a.N[j] = ReduceAngle(NodePhase[j] + DegreesPerYearToRadiansPerDay(NodeRate[j]) * t);
+    }
+    return a;
+}
+
+SatelliteElements Gust86Elements(int k, const Gust86Arguments& a)
+{
+    assert(k >= 1 && k <= 5);
+    const SeriesOfSatellite& series = Series[k];
+    SatelliteElements el;
+
+    Extended lambdaTerms = 0;
+    for (const Gust86Term& term : series.Lambda) lambdaTerms += term.Amplitude * std::sin(ArgumentOf(term, a));
+    el.MeanLongitude = a.l[k - 1] + lambdaTerms * 1e-6L;
+
+    const ComplexSum z = SumSeries(series.Z, a);  // k + i h
+    el.Eccentricity = std::sqrt(z.Re * z.Re + z.Im * z.Im) * 1e-6L;
+    el.Pericentre = PositiveAngle(QuadrantAngle(z.Re, z.Im));
+
+    const ComplexSum zeta = SumSeries(series.Zeta, a);  // q + i p
+    const Extended sinHalfI = std::sqrt(zeta.Re * zeta.Re + zeta.Im * zeta.Im) * 1e-6L;
+    el.Inclination = 2 * Extended(ArcSinSafe(static_cast<double>(sinHalfI)));
+    el.Node = PositiveAngle(QuadrantAngle(zeta.Re, zeta.Im));
+
+    el.SemiMajorAxisKm = UranusSatelliteSemiMajorAxisKm[k];
+    el.MeanAnomaly = el.MeanLongitude - el.Pericentre;
+    return el;
+}
+
+Vec3 UranianPosition(const SatelliteElements& el)
+{
+    const OrbitPlanePoint p = SolveKeplerOrbit(el);
+    const Extended z1 = p.y * std::cos(el.Inclination);
+    const Extended Z = p.y * std::sin(el.Inclination);
+    return {p.x * std::cos(el.Node) - z1 * std::sin(el.Node), p.x * std::sin(el.Node) + z1 * std::cos(el.Node), Z};
+}
+
+Gust86Axes Gust86AxesOfDate(Extended jd)
+{
+    Extended alphaX = 347.2472L * RadiansPerDegree, deltaX = 0.2712L * RadiansPerDegree;
+    Extended alphaP = 77.3203L * RadiansPerDegree, deltaP = 15.0950L * RadiansPerDegree;
+    ApparentFromJ2000(jd, alphaX, deltaX);
+    ApparentFromJ2000(jd, alphaP, deltaP);
+    Gust86Axes axes;
+    axes.e3 = UnitVector(alphaP, deltaP);
+    // The two directions are turned separately; rebuild an orthonormal triad about the pole.
+    axes.e2 = Normalized(Cross(axes.e3, UnitVector(alphaX, deltaX)));
+    axes.e1 = Cross(axes.e2, axes.e3);
+    return axes;
+}
+
+void ComputeUranusSatellites(const TheoryInput& in, PlanetPlaces& places, SatelliteRecord& record)
+{
+    const Extended jd = in.JD;
+    const Gust86Axes axes = Gust86AxesOfDate(jd);
+
+    UranusApparent(jd, places);
+    const PlanetPlace& uranus = places.Planet[Uranus];
+    const Extended delta = uranus.Distance;
+    const PlanetData& data = PlanetInfo(Uranus);
+    const Extended equatorialKm = data.PlanetEquatorialDiameterKm;
+
+    const Extended t = jd - 2444239.5L - delta / SpeedOfLightKmPerDay;
+    record.SatTheoryTime = t;
+    const Gust86Arguments arguments = Gust86FundamentalArguments(t);
+
+    record.PlanetApparentDiameter[1] = ApparentDiameterArcsec(equatorialKm / 2, delta);
+    record.PlanetApparentDiameter[2] = ApparentDiameterArcsec(Extended(data.PlanetPolarDiameterKm) / 2, delta);
+    record.PlanetPolePA = places.PlanetPolePA;
+    record.PhaseAngleSigned = 0;
+
+    const SkyFrame sky = MakeSkyFrame({uranus.X, uranus.Y, uranus.Z});
+    for (int k = 1; k <= 5; ++k) {
+        const Vec3 u = UranianPosition(Gust86Elements(k, arguments));
+        record.SatRadiusVector[k] = Norm(u);
+        record.SatPlanetLongitude[k] = QuadrantAngle(u.x, u.y);
+        record.SatPlanetLatTan[k] = u.z / std::hypot(u.x, u.y);
+
+        const Vec3 v = u.x * axes.e1 + u.y * axes.e2 + u.z * axes.e3;
+        StoreProjection(record, k, ProjectOnSky(sky, v));
+        record.SatApparentDiameter[k] = ApparentDiameterArcsec(SatelliteRadiusKm[k], delta + record.SatDepth[k]);
+        record.SatMagnitude[k] = SatelliteMagnitude[k];
+        record.SatDistance[k] = in.ViewMode == 'E'
+                                    ? std::hypot(record.SatOffsetX[k], record.SatOffsetY[k])
+                                    : record.SatRadiusVector[k] / equatorialKm * record.PlanetApparentDiameter[1];
+        PolarFromLongitude(record, k);
+    }
+}
 
 }  // namespace vireon

@@ -1,0 +1,120 @@
+#include "satellites/planet_frame.h"
+
+#include <cmath>
+#include <numbers>
+
+namespace vireon {
+namespace {
+
+constexpr Extended Pi = std::numbers::pi_v<Extended>;
+constexpr Extended TwoPi = 2 * Pi;
+constexpr Extended RadiansPerArcsec = Pi / 648000;
+
+}  // namespace
+
+Extended QuadrantAngle(Extended x, Extended y)
+{
+    if (x == 0) return y == 0 ? 0 : (y < 0 ? -Pi / 2 : Pi / 2);
+    const Extended a = std::atan(y / x);
+    return x < 0 ? a + Pi : a;
+}
+
+Vec3 operator*(const Mat3& m, const Vec3& v) { return {Dot(m.Rows[0], v), Dot(m.Rows[1], v), Dot(m.Rows[2], v)}; }
+
+Mat3 operator*(const Mat3& a, const Mat3& b)
+{
+    const Vec3 c0{b.Rows[0].x, b.Rows[1].x, b.Rows[2].x};
+    const Vec3 c1{b.Rows[0].y, b.Rows[1].y, b.Rows[2].y};
+    const Vec3 c2{b.Rows[0].z, b.Rows[1].z, b.Rows[2].z};
+    Mat3 r;
+    for (int i = 0; i < 3; ++i) r.Rows[i] = {Dot(a.Rows[i], c0), Dot(a.Rows[i], c1), Dot(a.Rows[i], c2)};
+    return r;
+}
+
+Mat3 FrameRotation1(Extended t)
+{
+    const Extended c = std::cos(t), s = std::sin(t);
+    return {{Vec3{1, 0, 0}, Vec3{0, c, s}, Vec3{0, -s, c}}};
+}
+
+Mat3 FrameRotation3(Extended t)
+{
+    const Extended c = std::cos(t), s = std::sin(t);
+    return {{Vec3{c, s, 0}, Vec3{-s, c, 0}, Vec3{0, 0, 1}}};
+}
+
+EclipticPrecession EclipticPrecessionFromB1950(Extended jd)
+{
+    const Extended T = (jd - 2433282.423L) / 365250;
+    EclipticPrecession a;
+    a.p = (50279.85475L * T + 111.1151L * T * T - 0.006L * T * T * T) * RadiansPerArcsec;
+    a.eta = (470.360625L * T - 3.3319L * T * T + 0.06L * T * T * T) * RadiansPerArcsec;
+    a.Pi = (627910.3871875L - 8695.5644375L * T + 3.536L * T * T) * RadiansPerArcsec;
+    return a;
+}
+
+Mat3 B1950EclipticToDate(const EclipticPrecession& a)
+{
+    return FrameRotation3(-(a.Pi + a.p)) * FrameRotation1(a.eta) * FrameRotation3(a.Pi);
+}
+
+PlaneOrientation PlaneOnEclipticOfDate(const PlaneOrientation& b1950, const EclipticPrecession& a)
+{
+    const Extended sinB0 = std::sin(b1950.Inclination), cosB0 = std::cos(b1950.Inclination);
+    const Extended u = b1950.Node - a.Pi;
+    // The plane's pole turned by R1(eta) R3(Pi): x = sin i cos(node), y = sin i sin(node), z = cos i
+    // with the node counted from the node of the ecliptic of date.
+    const Extended x = sinB0 * std::cos(u) * std::cos(a.eta) - cosB0 * std::sin(a.eta);
+    const Extended y = sinB0 * std::sin(u);
+    const Extended z = sinB0 * std::cos(u) * std::sin(a.eta) + cosB0 * std::cos(a.eta);
+    PlaneOrientation plane;
+    if (z == 0) {
+        plane.Inclination = Pi / 2;
+    } else {
+        plane.Inclination = std::atan(std::sqrt(x * x + y * y) / z);
+        if (z < 0) plane.Inclination += Pi;
+    }
+    Extended node = QuadrantAngle(x, y) + a.p + a.Pi;
+    if (node < 0 || node > TwoPi) {
+        node = std::fmod(node, TwoPi);
+        if (node < 0) node += TwoPi;
+    }
+    plane.Node = node;
+    return plane;
+}
+
+Vec3 PlanePole(const PlaneOrientation& plane)
+{
+    const Extended s = std::sin(plane.Inclination);
+    return {s * std::sin(plane.Node), -s * std::cos(plane.Node), std::cos(plane.Inclination)};
+}
+
+Vec3 EclipticToEquator(const Vec3& v, Extended eps)
+{
+    const Extended c = std::cos(eps), s = std::sin(eps);
+    return {v.x, v.y * c - v.z * s, v.y * s + v.z * c};
+}
+
+Vec3 HeliocentricVectorOfDate(const HeliocentricPlace& h, const NutationAngles& nutation, Extended eps)
+{
+    const Extended lambda = h.L + nutation.Longitude * RadiansPerArcsec;
+    const Extended cosB = std::cos(h.B), sinB = std::sin(h.B);
+    const Extended sinL = std::sin(lambda);
+    return {h.R * std::cos(lambda) * cosB, h.R * (cosB * sinL * std::cos(eps) - sinB * std::sin(eps)),
+            h.R * (cosB * sinL * std::sin(eps) + sinB * std::cos(eps))};
+}
+
+Extended SignedPhaseAngle(const PlanetPlace& planet, const EarthPlace& earth)
+{
+    const Extended r = planet.Helio.R;
+    const Extended delta = planet.Distance;
+    const Extended R = earth.Helio.R;
+    const Extended q = (r * r + delta * delta - R * R) / (2 * r * delta);
+    const Extended i = std::abs(q) <= 1 ? std::acos(q) : 0;
+    Extended d = std::fmod(planet.Helio.L - earth.Helio.L, TwoPi);
+    if (d > Pi) d -= TwoPi;
+    if (d <= -Pi) d += TwoPi;
+    return d > 0 && d < Pi ? i : -i;
+}
+
+}  // namespace vireon
