@@ -1,0 +1,26 @@
+// The display steps of RecomputeAndDraw: the panel before and after the theory, and the view.
+#include "display/display.h"
+
+#include "core/driver.h"
+#include "display/panel.h"
+#include "display/views.h"
+
+namespace vireon {
+
+void FormatAndFillPanel(DisplayPort& port, GlobalSettings& settings, const SatelliteRecord& record,
+                        const PlanetPlaces& places)
+{
+    FillPanel(port, settings, record, places, FormatPanelTexts(settings, record));
+}
+
+void DrawCurrentView(DisplayPort& port, GlobalSettings& settings, SatelliteRecord& record, PlanetPlaces& places)
+{
+    switch (settings.ViewMode) {
+    case 'E': DrawEquatorialView(port, settings, record, places); break;
+    case 'P': DrawPolarView(port, settings, record, places); break;
+    case 'G': DrawGraphView(port, settings, record, places, RunTheoryForCurrentInstant); break;
+    default: break;
+    }
+}
+
+}  // namespace vireon

@@ -1,0 +1,217 @@
+// The equatorial view: the planet and its satellites as they stand in the sky, at 3/zoom
+// arcseconds per pixel, north or south (celestial or planetary) up, optionally mirrored as
+// behind a star diagonal. Saturn's rings are drawn as bands of half-ellipses of the ring
+// system's apparent outline (Meeus, Astronomical Algorithms, ch. 45: major axis a, minor
+// axis a |sin B|, here a |B|).
+#include <array>
+#include <cmath>
+
+#include "core/conventions.h"
+#include "display/colours.h"
+#include "display/view_common.h"
+#include "display/view_options.h"
+#include "display/views.h"
+
+namespace vireon {
+namespace {
+
+// Sample indices of a half-ellipse, i / 75 along the major axis: dense near the ends of the
+// ansae, where the curve turns fast, sparse across the middle.
+constexpr std::array<int, 43> HalfEllipseSamples = [] {
+    std::array<int, 43> samples{};
+    int n = 0;
+    for (int i = -75; i <= -60; ++i) samples[n++] = i;
+    for (int i = -59; i <= 51; i += 10) samples[n++] = i;
+    for (int i = 61; i <= 75; ++i) samples[n++] = i;
+    return samples;
+}();
+
+struct ViewFrame {
+    Canvas& canvas;
+    const GlobalSettings& settings;
+    int cx = 0;
+    int cy = 0;
+};
+
+void DrawFieldCircle(const ViewFrame& f, Extended s)
+{
+    if (!f.settings.ShowField) return;
+    if (f.settings.ShowTraces) {
+        // No erase came before: a grey outline that leaves the traces visible.
+        f.canvas.SetPen(GreyBorder);
+        f.canvas.SetBrushStyle(BrushStyle::Clear);
+    }
+    const int r = PixelRound(static_cast<Extended>(f.settings.FieldOfView) * 60 / s / 2);
+    f.canvas.Ellipse(PixelMinus(f.cx, r), PixelMinus(f.cy, r), PixelPlus(f.cx, r), PixelPlus(f.cy, r));
+}
+
+// The rotation axis: vertical for the planetary orientations, along the pole's position angle
+// for the celestial ones (a line through the centre, so north and south up draw the same).
+void DrawAxis(const ViewFrame& f, const SatelliteRecord& record, Extended s)
+{
+    if (!f.settings.ShowAxis) return;
+    Canvas& c = f.canvas;
+    c.SetPen(AxisGrey);
+    c.SetBrush(AxisGrey, BrushStyle::Solid);
+    const int length = PixelPlus(PixelRound(record.PlanetApparentDiameter[1] / s / 2), 7);
+    if (length == NoPixel) return;
+    if (f.settings.Orientation == 'A' || f.settings.Orientation == 'B') {
+        c.MoveTo(f.cx, f.cy - length);
+        c.LineTo(f.cx, f.cy + length);
+        return;
+    }
+    const Extended mirror = f.settings.MirrorView ? -1.0L : 1.0L;
+    const int dx = PixelRound(mirror * std::sin(record.PlanetPolePA) * length);
+    const int dy = PixelRound(std::cos(record.PlanetPolePA) * length);
+    c.MoveTo(PixelMinus(f.cx, dx), PixelMinus(f.cy, dy));
+    c.LineTo(PixelPlus(f.cx, dx), PixelPlus(f.cy, dy));
+}
+
+// Orientation of the ring's major axis on the screen.
+struct RingFrame {
+    Extended ca = 1;
+    Extended sa = 0;
+};
+
+RingFrame RingFrameFor(char orientation, Extended polePA)
+{
+    if (orientation == 'A') return {1, 0};
+    if (orientation == 'B') return {-1, 0};
+    return {std::cos(polePA), std::sin(polePA)};
+}
+
+// One half of an ellipse of semi-major axis k pixels: side 1 the front half (drawn over the
+// disc), side 2 the back half. The curve ends with a line back to the next-to-last sample.
+void DrawHalfEllipse(const ViewFrame& f, const RingGeometry& rings, const RingFrame& frame, Extended k, int side)
+{
+    const Extended ratio = static_cast<Extended>(rings.RingMinorAxis) / static_cast<Extended>(rings.RingMajorAxis);
+    auto screenPoint = [&](int i) {
+        const Extended u = i / 75.0L;
+        Extended v = ratio * std::sqrt(1 - u * u);
+        if (side == 2) v = -v;
+        Extended x = u * frame.ca + v * frame.sa;
+        Extended y = u * frame.sa - v * frame.ca;
+        if (f.settings.MirrorView) x = -x;
+        if (rings.RingSide == 1) {
+            x = -x;
+            y = -y;
+        }
+        return Point{PixelRound(f.cx + x * k), PixelRound(f.cy - y * k)};
+    };
+    const Point first = screenPoint(HalfEllipseSamples.front());
+    f.canvas.MoveTo(first.X, first.Y);
+    for (std::size_t n = 1; n < HalfEllipseSamples.size(); ++n) {
+        const Point p = screenPoint(HalfEllipseSamples[n]);
+        f.canvas.LineTo(p.X, p.Y);
+    }
+    const Point back = screenPoint(74);
+    f.canvas.LineTo(back.X, back.Y);
+}
+
+void DrawRingHalves(const ViewFrame& f, const RingGeometry& rings, const RingFrame& frame, Extended s, int side)
+{
+    for (const RingBand& band : RingBands) {
+        for (int j = 0; j < band.Count(); ++j) {
+            f.canvas.SetPen(band.Pen);
+            const Extended k = static_cast<Extended>(rings.RingMajorAxis) * band.Factor(j) / s / 2;
+            DrawHalfEllipse(f, rings, frame, k, side);
+        }
+    }
+}
+
+// Saturn: back halves of the rings, axis, disc (at every frame, traces or not), front halves.
+void DrawSaturn(const ViewFrame& f, const SatelliteRecord& record, const RingGeometry& rings, Extended s)
+{
+    const RingFrame frame = RingFrameFor(f.settings.Orientation, record.PlanetPolePA);
+    DrawRingHalves(f, rings, frame, s, 2);
+    DrawAxis(f, record, s);
+    DrawPlanetDisc(f.canvas, Saturn, record, f.cx, f.cy, s);
+    DrawRingHalves(f, rings, frame, s, 1);
+}
+
+// Any other planet: axis, then the disc, which in trace mode is drawn only on the first frame
+// after an erase.
+void DrawOtherPlanet(const ViewFrame& f, GlobalSettings& settings, const SatelliteRecord& record, Extended s)
+{
+    DrawAxis(f, record, s);
+    const PlanetId planet = settings.CurrentPlanet;
+    f.canvas.SetBrush(PlanetColour(planet), BrushStyle::Solid);
+    f.canvas.SetPen(PlanetColour(planet));
+    if (settings.ViewCleared) DrawPlanetDisc(f.canvas, planet, record, f.cx, f.cy, s);
+    if (settings.ShowTraces && settings.ViewCleared) settings.ViewCleared = false;
+}
+
+// Turns a sky offset into screen senses in place: north up mirrors both axes of the
+// (east, north) pair onto (right, down); the star diagonal mirrors x again.
+void ToScreenSenses(const GlobalSettings& settings, Extended& x, Extended& y)
+{
+    if (settings.Orientation == 'N') {
+        x = -x;
+        y = -y;
+    }
+    if (settings.MirrorView) x = -x;
+}
+
+void DrawSatellite(const ViewFrame& f, SatelliteRecord& record, int k, Extended s)
+{
+    Canvas& c = f.canvas;
+    const PlanetId planet = f.settings.CurrentPlanet;
+    Color colour = SatelliteColour(k);
+    if (HiddenByDisc(record, planet, k)) colour = Black;
+    else if (InPlanetShadow(record, planet, k)) colour = Navy;
+    c.SetFontColor(colour);
+    c.SetPen(colour);
+    c.SetBrush(colour, BrushStyle::Solid);
+
+    const Extended r = std::fmax(record.SatApparentDiameter[k] / s / 2, 2.0L);
+    ToScreenSenses(f.settings, record.SatOffsetX[k], record.SatOffsetY[k]);
+    const Extended x = f.cx + record.SatOffsetX[k] / s;
+    const Extended y = f.cy + record.SatOffsetY[k] / s;
+    c.Ellipse(PixelRound(x - r), PixelRound(y - r), PixelRound(x + r), PixelRound(y + r));
+    c.SetBrushStyle(BrushStyle::Clear);
+    if (f.settings.ShowNumbers) c.Text(PixelRound(x + 2 + r), PixelRound(y - 12), FormatInt(k));
+
+    if (planet != Jupiter && planet != Saturn) return;
+    ToScreenSenses(f.settings, record.SatShadowX[k], record.SatShadowY[k]);
+    c.SetPen(Black);
+    c.SetBrush(Black, c.BrushStyleNow());
+    // Only a satellite in front of the planet casts a shadow that can be seen on the disc.
+    if (record.SatFarSide[k] != 'P') return;
+    const Extended xs = f.cx + record.SatShadowX[k] / s;
+    const Extended ys = f.cy + record.SatShadowY[k] / s;
+    c.SetBrushStyle(BrushStyle::Solid);
+    c.Ellipse(PixelRound(xs - r), PixelRound(ys - r), PixelRound(xs + r), PixelRound(ys + r));
+    c.SetBrushStyle(BrushStyle::Clear);
+    c.SetFontColor(Black);
+    if (f.settings.ShowNumbers) c.Text(PixelRound(xs + 2 + r), PixelRound(ys - 12), FormatInt(k));
+}
+
+}  // namespace
+
+void DrawEquatorialView(DisplayPort& port, GlobalSettings& settings, SatelliteRecord& record,
+                        const PlanetPlaces& places)
+{
+    Canvas& canvas = port.ViewCanvas();
+    const ViewFrame frame{canvas, settings, canvas.Width() / 2, canvas.Height() / 2};
+    const PlanetId planet = settings.CurrentPlanet;
+    const Extended s = ViewScale(settings.ZoomFactor);
+
+    if (!settings.ShowTraces) {
+        FillBackground(canvas);
+        settings.ViewCleared = true;
+    }
+    DrawFieldCircle(frame, s);
+
+    const Extended discScale = DiscScale(planet, settings.ZoomFactor);
+    DrawScaleBar(canvas, planet, discScale);
+    if (planet == Saturn) DrawSaturn(frame, record, places.Rings, s);
+    else DrawOtherPlanet(frame, settings, record, discScale);
+
+    const int count = SatelliteCountOf(planet);
+    for (int k = 1; k <= count; ++k) DrawSatellite(frame, record, k, s);
+
+    DrawLegend(port.LegendCanvas(), settings, record);
+    port.ViewChanged();
+}
+
+}  // namespace vireon

@@ -1,0 +1,162 @@
+#include "display/panel.h"
+
+#include <cmath>
+
+#include "core/conventions.h"
+#include "display/display.h"
+#include "display/status_bar.h"
+#include "display/view_common.h"
+#include "ephemeris/planet_data.h"
+
+namespace vireon {
+namespace {
+
+constexpr const char* MenuItems[6] = {"miMars", "miJupiter", "miSaturne", "miUranus", "miNeptune", "miPluton"};
+constexpr const char* CapitalNames[6] = {"MARS", "JUPITER", "SATURNE", "URANUS", "NEPTUNE", "PLUTON"};
+
+// The value labels of a slot are the caption's name followed by "d" ("labX3" and "labX3d").
+std::string Slot(const char* caption, int k) { return caption + FormatInt(k); }
+std::string SlotValue(const char* caption, int k) { return Slot(caption, k) + "d"; }
+
+std::string TwoDigits(int v) { return (v < 10 ? "0" : "") + FormatInt(v); }
+
+std::string Limited(std::string text, std::size_t maxLength)
+{
+    if (text.size() > maxLength) text.resize(maxLength);
+    return text;
+}
+
+// Two decimals, "." whatever the locale.
+std::string Str2(Extended v) { return FormatFixed(v, 2); }
+
+struct UnitCaptions {
+    const char* X;
+    const char* Y;
+    const char* Distance;
+};
+
+UnitCaptions CaptionsFor(char unit)
+{
+    switch (unit) {
+    case 'S': return {"X(\") :", "Y(\") :", "Distance (\"):"};
+    case 'K': return {"X(mkm) :", "Y(mkm) :", "Dist.(mkm) :"};
+    default: return {"X(rayon pla.) :", "Y(rayon pla.) :", "Dist.(rayon) :"};
+    }
+}
+
+// From arcseconds on the sky to the panel's unit, with the sign that turns the record's
+// offsets into screen senses: X positive to the right and Y positive up.
+Extended UnitFactor(const GlobalSettings& settings, const SatelliteRecord& record)
+{
+    const Extended sigma = settings.Orientation == 'N' ? 1.0L : -1.0L;
+    const Extended toRadii = 2 / record.PlanetApparentDiameter[1];
+    switch (settings.DistanceUnit) {
+    case 'S': return -sigma;
+    case 'K': {
+        const Extended radiusThousandKm = PlanetInfo(settings.CurrentPlanet).PlanetEquatorialDiameterKm / 2000.0L;
+        return -sigma * toRadii * radiusThousandKm;
+    }
+    default: return -sigma * toRadii;
+    }
+}
+
+// Mean opposition magnitudes of Phobos and Deimos, as the other satellites' values are.
+std::string MagnitudeText(PlanetId planet, const SatelliteRecord& record, int k)
+{
+    if (planet == Mars) return k == 1 ? "11.4" : "12.5";
+    return FormatFixed(record.SatMagnitude[k], 1, 7);
+}
+
+}  // namespace
+
+std::string PlanetCapitalName(PlanetId planet) { return IsPlanetId(planet) ? CapitalNames[planet - FirstPlanet] : ""; }
+
+std::string PlanetMenuItem(PlanetId planet) { return IsPlanetId(planet) ? MenuItems[planet - FirstPlanet] : ""; }
+
+std::string FormatDateTimeText(const CalendarFields& f)
+{
+    const std::string text = TwoDigits(f.Day) + "/" + TwoDigits(f.Month) + "/" + FormatInt(f.Year) + "  " +
+                             TwoDigits(f.Hour) + ":" + TwoDigits(f.Minute) + ":" + TwoDigits(f.Second);
+    return Limited(text, 21);
+}
+
+PanelTexts FormatPanelTexts(const GlobalSettings& settings, const SatelliteRecord& record)
+{
+    PanelTexts texts;
+    texts.DateTimeText = FormatDateTimeText(settings.Current);
+    const int count = SatelliteCountOf(settings.CurrentPlanet);
+    if (settings.ViewMode == 'E') {
+        const Extended f = UnitFactor(settings, record);
+        for (int k = 1; k <= count; ++k) {
+            texts.X[k] = Str2(record.SatOffsetX[k] * f);
+            texts.Y[k] = Str2(-record.SatOffsetY[k] * f);
+            texts.Diameter[k] = Str2(record.SatApparentDiameter[k]);
+            texts.Distance[k] = Str2(record.SatDistance[k] * std::abs(f));
+        }
+    } else if (settings.ViewMode == 'P') {
+        for (int k = 1; k <= count; ++k) {
+            texts.X[k] = Str2(record.SatPolarX[k]);
+            texts.Y[k] = Str2(record.SatPolarY[k]);
+            texts.Diameter[k] = Str2(record.SatApparentDiameter[k]);
+            texts.Distance[k] = Str2(record.SatDistance[k]);
+        }
+    }
+    for (int k = 1; k <= count; ++k) {
+        texts.X[k] = Limited(texts.X[k], 9);
+        texts.Y[k] = Limited(texts.Y[k], 9);
+        texts.Diameter[k] = Limited(texts.Diameter[k], 5);
+        texts.Distance[k] = Limited(texts.Distance[k], 7);
+    }
+    return texts;
+}
+
+void EmptyPanel(DisplayPort& port)
+{
+    port.SetText("labPla", "");
+    for (int k = 1; k <= 8; ++k) {
+        port.SetText(Slot("labNom", k), "");
+        for (const char* label : {"labX", "labY", "labMag", "labDiam", "labDist"}) {
+            port.SetText(Slot(label, k), "");
+            port.SetText(SlotValue(label, k), "");
+        }
+    }
+    for (const char* item : MenuItems) port.SetChecked(item, false);
+}
+
+void PreparePanel(DisplayPort& port, const GlobalSettings& settings, PlanetId planet)
+{
+    EmptyPanel(port);
+    if (!IsPlanetId(planet)) return;
+    port.SetText("labPla", PlanetCapitalName(planet));
+    port.SetChecked(PlanetMenuItem(planet), true);
+    const UnitCaptions captions = CaptionsFor(settings.DistanceUnit);
+    const int count = SatelliteCountOf(planet);
+    for (int k = 1; k <= count; ++k) {
+        port.SetText(Slot("labNom", k), SatelliteName(planet, k));
+        port.SetText(Slot("labX", k), captions.X);
+        port.SetText(Slot("labY", k), captions.Y);
+        port.SetText(Slot("labMag", k), "Magnitude :");
+        port.SetText(Slot("labDiam", k), "Diamètre (\") :");
+        port.SetText(Slot("labDist", k), captions.Distance);
+    }
+}
+
+void FillPanel(DisplayPort& port, GlobalSettings& settings, const SatelliteRecord& record,
+               const PlanetPlaces& places, const PanelTexts& texts)
+{
+    for (int n = 1; n <= 7; ++n) port.SetVisible(Slot("pSep", n), false);
+    RefreshStatusBar(port, settings, record, places, texts.DateTimeText);
+    const PlanetId planet = settings.CurrentPlanet;
+    const int count = SatelliteCountOf(planet);
+    for (int k = 1; k <= count; ++k) {
+        if (k >= 2) port.SetVisible(Slot("pSep", k - 1), true);
+        port.SetText(Slot("labNom", k), SatelliteName(planet, k));
+        port.SetText(SlotValue("labX", k), texts.X[k]);
+        port.SetText(SlotValue("labY", k), texts.Y[k]);
+        port.SetText(SlotValue("labDist", k), texts.Distance[k]);
+        port.SetText(SlotValue("labDiam", k), texts.Diameter[k]);
+        port.SetText(SlotValue("labMag", k), MagnitudeText(planet, record, k));
+    }
+}
+
+}  // namespace vireon
