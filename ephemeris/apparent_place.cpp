@@ -31,17 +31,22 @@ Extended GeneralPrecessionInLongitude(Extended t)
     return Pi * t * (50290966 + 111113 * t - 6 * t * t) / 6.48e8L;
 }
 
-HeliocentricPlace HeliocentricOf(PlanetId p, Extended t)
-{
-    const PlanetSeries& series = *Vsop87Tables(p);
-    return {SeriesLongitude(series.L, t), SeriesLatitude(series.B, t), SeriesRadius(series.R, t)};
-}
-
 EquatorialVector Minus(const EquatorialVector& a, const EquatorialVector& b) { return {a.X - b.X, a.Y - b.Y, a.Z - b.Z}; }
 
 Extended Length(const EquatorialVector& v) { return std::sqrt(v.X * v.X + v.Y * v.Y + v.Z * v.Z); }
 
 }  // namespace
+
+Extended JulianMillenniaOf(Extended jd) { return (jd - 2451545) / 365250; }
+
+HeliocentricPlace HeliocentricSeries(int body, Extended julianMillennia)
+{
+    const PlanetSeries* series = Vsop87Tables(body);
+    assert(series != nullptr);
+    if (series == nullptr) return {};
+    return {SeriesLongitude(series->L, julianMillennia), SeriesLatitude(series->B, julianMillennia),
+            SeriesRadius(series->R, julianMillennia)};
+}
 
 GeocentricEvaluation PlanetGeocentric(PlanetId p, Extended jd, Extended epochJD)
 {
@@ -59,7 +64,7 @@ GeocentricEvaluation PlanetGeocentric(PlanetId p, Extended jd, Extended epochJD)
         e.Helio = PlutoSeries((jd - epochJD) / 36525);
         lambda = e.Helio.L + GeneralPrecessionInLongitude(t) + e.Nutation.Longitude * Pi / 648000;
     } else {
-        e.Helio = HeliocentricOf(p, t);
+        e.Helio = HeliocentricSeries(p, t);
         lambda = e.Helio.L + e.Nutation.Longitude * Pi / 648000;
     }
     e.Heliocentric = EclipticToEquatorial(lambda, e.Helio.B, e.Helio.R, e.TrueObliquity);

@@ -33,8 +33,6 @@ FundamentalArguments NutationArguments(Extended t)
     return a;
 }
 
-Extended JulianMillenniaOf(Extended jd) { return (jd - 2451545) / 365250; }
-
 NutationAngles Nutation(Extended t)
 {
     const FundamentalArguments a = NutationArguments(t);

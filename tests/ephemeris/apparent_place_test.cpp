@@ -128,6 +128,7 @@ TEST(ApparentPlace, KeepsTheInstantsValues)
         if (p != Pluto) {
             const PlanetSeries& s = *Vsop87Tables(p);
             EXPECT_EQ(helio.L, SeriesLongitude(s.L, t)) << int(p);
+            EXPECT_EQ(helio.B, HeliocentricSeries(p, t).B) << int(p);
         }
         // The light time is converged: it is the distance of the final vector over c to 1e-9 day.
         EXPECT_NEAR(places.LightTime, places.Planet[p].Distance / SpeedOfLightKmPerDay, 1e-9L) << int(p);

@@ -36,6 +36,10 @@ TEST(EarthSeries, AtJ2000)
     EXPECT_NEAR(B, -0.0000027L, 0.5e-7L) << "B " << B;
     EXPECT_NEAR(R / AstronomicalUnitKm, 0.983327L, 0.5e-6L) << "R " << R / AstronomicalUnitKm;
     EXPECT_NEAR(R, 147103556.0L, 1.0L) << "R km " << R;
+    const HeliocentricPlace earth = HeliocentricSeries(3, 0);
+    EXPECT_EQ(earth.L, L);
+    EXPECT_EQ(earth.B, B);
+    EXPECT_EQ(earth.R, R);
 }
 
 // Meeus example 25.b (1992 October 13.0 TD), from his longer VSOP87D extract: L = 19.907372 deg,
