@@ -198,8 +198,12 @@ JupiterRun PrepareRun(const TheoryInput& in, PlanetPlaces& places)
     run.Sky = MakeSkyFrame(geocentric);
     run.PolePA = PolePositionAngle(alpha0, delta0, jupiter.RA * 15 * RadiansPerDegree, jupiter.Dec * RadiansPerDegree);
 
-    // The heliocentric vector of Jupiter: the apparent geocentric one plus the Earth's.
-    run.Shadow.SunToPlanet = geocentric + Vec3{places.Earth.X, places.Earth.Y, places.Earth.Z};
+    // Jupiter's heliocentric vector at the instant, true equator of the date. The shadow seen now
+    // was cast one light time earlier; Jupiter's own motion over that time turns the sunlight
+    // by at most 4e-5 rad, which moves a shadow by under 0.02".
+    const EquatorialVector helio = EclipticToEquatorial(
+        jupiter.Helio.L + places.Nutation.Longitude * Pi / 648000, jupiter.Helio.B, jupiter.Helio.R, places.TrueObliquity);
+    run.Shadow.SunToPlanet = {helio.X, helio.Y, helio.Z};
     run.Shadow.Pole = run.Pole;
     run.Shadow.EquatorialRadiusKm = EquatorialDiameterKm() / 2;
     run.Shadow.PolarRadiusKm = PolarDiameterKm() / 2;
