@@ -1,8 +1,108 @@
+// Charon: a circular orbit of fixed radius and period.
+//
+// Theory: Tholen's (1985) circular orbit: radius 19640 km, period 6.38723 days, argument of
+// latitude 259.9 degrees at JD 2446600.5, node 222.37 degrees and inclination 98.3 degrees on
+// the Earth's mean equator and equinox of B1950.
+//
+// Deviations: none from the orbit itself. The position is computed in that B1950 equatorial
+// frame and carried to the mean equator of date by the IAU 1976 precession (Lieske et al.
+// 1977) expanded about 1950 January 1.0.
+// No planetary orientation, no shadows: the offsets stay east/north, the signed phase angle
+// is 0, and the polar-view pair holds the sky distance and the position angle of the offset.
+#include <cmath>
+#include <numbers>
+
+#include "satellites/planet_frame.h"
 #include "satellites/theories.h"
 
 namespace vireon {
+namespace {
 
-// Not built yet in this version: leaves the record as it is.
-void ComputeCharon(const TheoryInput&, PlanetPlaces&, SatelliteRecord&) {}
+constexpr Extended Pi = std::numbers::pi_v<Extended>;
+constexpr Extended DegToRad = Pi / 180;
+
+constexpr Extended OrbitRadiusKm = 19640;
+constexpr Extended PeriodDays = 6.38723L;
+constexpr Extended LatitudeArgumentAtEpochDeg = 259.9L;
+constexpr Extended EpochJD = 2446600.5L;
+constexpr Extended NodeDeg = 222.37L;         // on the B1950 equator, from the B1950 equinox
+constexpr Extended InclinationDeg = 98.3L;    // on the B1950 equator
+constexpr Extended PlutoRadiusKm = 1162;
+constexpr Extended CharonRadiusKm = 606;
+constexpr Extended CharonMagnitude = 16.8L;
+
+// Argument of latitude (radians) at the instant the light now arriving left Charon.
+Extended ArgumentOfLatitude(Extended jd, Extended lightTimeDays)
+{
+    Extended u = LatitudeArgumentAtEpochDeg + 360 * (jd - EpochJD - lightTimeDays) / PeriodDays;
+    u -= std::trunc(u / 360) * 360;
+    if (u < 0) u += 360;
+    return u * DegToRad;
+}
+
+// Plutocentric position (km) on the mean equator and equinox of B1950.
+Vec3 PositionOnB1950Equator(Extended u)
+{
+    const Extended Om = NodeDeg * DegToRad, i = InclinationDeg * DegToRad;
+    return {OrbitRadiusKm * (std::cos(u) * std::cos(Om) - std::sin(u) * std::sin(Om) * std::cos(i)),
+            OrbitRadiusKm * (std::cos(u) * std::sin(Om) + std::sin(u) * std::cos(Om) * std::cos(i)),
+            OrbitRadiusKm * std::sin(u) * std::sin(i)};
+}
+
+// IAU 1976 precession from the mean equator of 1950 January 1.0 to that of jd,
+// P = R3(-z) R2(theta) R3(-zeta), angles in arcseconds x pi/648000, T in Julian millennia.
+Vec3 PrecessFrom1950(Extended jd, const Vec3& v)
+{
+    const Extended T = (jd - 2433282.5L) / 365250;
+    const Extended zeta = Pi * T * (23055350 + 30205 * T + 17998 * T * T) / 648000000;
+    const Extended z = Pi * T * (23055350 + 109465 * T + 18203 * T * T) / 648000000;
+    const Extended theta = Pi * T * (20047282 - 42654 * T - 41833 * T * T) / 648000000;
+    const Extended cz = std::cos(zeta), sz = std::sin(zeta);
+    const Extended ct = std::cos(theta), st = std::sin(theta);
+    const Extended cZ = std::cos(z), sZ = std::sin(z);
+    return {(cZ * ct * cz - sZ * sz) * v.x + (-cZ * ct * sz - sZ * cz) * v.y - cZ * st * v.z,
+            (sZ * ct * cz + cZ * sz) * v.x + (-sZ * ct * sz + cZ * cz) * v.y - sZ * st * v.z,
+            st * cz * v.x - st * sz * v.y + ct * v.z};
+}
+
+// Angle of the offset (radians) by a single-argument arctangent of y / x, in [-pi/2, pi/2]:
+// a vertical offset (x = 0) gives +-pi/2 by the sign of y, and no offset at all gives 0.
+Extended OffsetAngle(Extended x, Extended y)
+{
+    if (x == 0) return y > 0 ? Pi / 2 : (y < 0 ? -Pi / 2 : 0);
+    return std::atan(y / x);
+}
+
+}  // namespace
+
+void ComputeCharon(const TheoryInput& in, PlanetPlaces& places, SatelliteRecord& record)
+{
+    PlutoApparent(in.JD, places);
+    const PlanetPlace& pluto = places.Planet[Pluto];
+
+    const SkyFrame sky = MakeSkyFrame({pluto.X, pluto.Y, pluto.Z});
+    record.PlanetPolePA = places.PlanetPolePA;
+    // One radius for both diameters: Pluto is drawn as a sphere of 1162 km.
+    record.PlanetApparentDiameter[1] = ApparentDiameterArcsec(PlutoRadiusKm, sky.Delta);
+    record.PlanetApparentDiameter[2] = record.PlanetApparentDiameter[1];
+    record.PhaseAngleSigned = 0;
+
+    const Vec3 b1950 = PositionOnB1950Equator(ArgumentOfLatitude(in.JD, pluto.Distance / SpeedOfLightKmPerDay));
+    constexpr int k = 1;
+    record.SatRadiusVector[k] = Norm(b1950);
+    record.SatPlanetLongitude[k] = QuadrantAngle(b1950.x, b1950.y);
+    record.SatPlanetLatTan[k] = b1950.z / std::hypot(b1950.x, b1950.y);
+
+    const SkyOffsets offsets = ProjectOnSky(sky, PrecessFrom1950(in.JD, b1950));
+    StoreProjection(record, k, offsets);
+    record.SatApparentDiameter[k] = ApparentDiameterArcsec(CharonRadiusKm, sky.Delta + offsets.D);
+    record.SatMagnitude[k] = CharonMagnitude;
+
+    // The sky distance in every view; the polar pair is (distance, angle).
+    const Extended skyDistance = std::hypot(record.SatOffsetX[k], record.SatOffsetY[k]);
+    record.SatDistance[k] = skyDistance;
+    record.SatPolarX[k] = skyDistance;
+    record.SatPolarY[k] = OffsetAngle(record.SatOffsetX[k], record.SatOffsetY[k]);
+}
 
 }  // namespace vireon

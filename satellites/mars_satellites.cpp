@@ -1,8 +1,203 @@
+// Phobos and Deimos: precessing ellipses on Laplace planes.
+//
+// Theory: each satellite moves on a fixed Keplerian ellipse whose pericentre and node turn
+// uniformly; the node and the inclination are counted on a Laplace plane, itself given by
+// its node N and inclination J on the Earth's mean equator of 1950 (elements of epoch
+// JD 2433282.5, 1950 January 1.0, after Sinclair 1989, A&A 220, 321). The pole of Mars is
+// the older almanacs' pole, referred to the mean equator of date and moved once per
+// calendar year.
+//
+// Deviations from the published model:
+// - the node of each orbit is counted along the Laplace plane from that plane's own
+//   ascending node on the 1950 equator, so the argument of pericentre is varpi - Omega - N;
+// - the 1950 equatorial vector is carried to the frame of the date by the IAU 1976
+//   precession (Lieske et al. 1977) with its angles counted from 1950 January 1.0;
+// - the shadow is the point where the ray from the Sun through the satellite meets the
+//   spheroid of Mars (radii 3397 and 3375 km) about the pole used here, or, when the ray
+//   misses, where it crosses the plane through Mars's centre perpendicular to the line of
+//   sight; it is projected exactly as the satellite is.
+// The theory leaves the magnitudes alone.
+#include <cmath>
+#include <iterator>
+#include <numbers>
+
+#include "ephemeris/planet_data.h"
+#include "satellites/kepler.h"
+#include "satellites/planet_frame.h"
 #include "satellites/theories.h"
 
 namespace vireon {
+namespace {
 
-// Not built yet in this version: leaves the record as it is.
-void ComputeMarsSatellites(const TheoryInput&, PlanetPlaces&, SatelliteRecord&) {}
+constexpr Extended Pi = std::numbers::pi_v<Extended>;
+constexpr Extended DegToRad = Pi / 180;
+
+// Element epoch, 1950 January 1.0.
+constexpr Extended ElementEpochJD = 2433282.5L;
+
+// One satellite's orbit: sizes and the linear (quadratic for L) angles, degrees and days.
+struct MarsMoonElements {
+    Extended a;        // semi-major axis, km
+    Extended e;        // eccentricity
+    Extended gamma;    // inclination on the Laplace plane, degrees
+    Extended radius;   // km
+    Extended L0, L1, L2;    // mean longitude
+    Extended w0, w1;        // longitude of pericentre varpi
+    Extended Om0, Om1;      // node on the Laplace plane, from the plane's own node
+    Extended N0, N1;        // node of the Laplace plane on the 1950 equator
+    Extended J0, J1;        // inclination of the Laplace plane on the 1950 equator
+};
+
+constexpr MarsMoonElements Moons[] = {
+    // Phobos
+    {9377.241L, 0.015107L, 1.082L, 11.1L,
+     138.003L, 1128.844407L, 9.36e-9L,
+     46.085L, 0.435047897L,
+     209.682L, -0.436014608L,
+     47.405L, -8.9202e-6L,
+     37.262L, 4.5685e-6L},
+    // Deimos
+    {23463.236L, 0.000332L, 1.791L, 6.2L,
+     296.406L, 285.161887L, -1.1801e-10L,
+     327.925L, 0.017154567L,
+     23.412L, -0.018045424L,
+     46.34L, -5.89315e-6L,
+     36.642L, 1.42817e-6L},
+};
+static_assert(std::size(Moons) == 2);
+
+// Degrees reduced into [0, 360) by truncation, then turned into radians.
+Extended ReducedRadians(Extended degrees)
+{
+    Extended r = degrees - std::trunc(degrees / 360) * 360;
+    if (r < 0) r += 360;
+    return r * DegToRad;
+}
+
+Vec3 UnitVector(Extended alpha, Extended delta)
+{
+    return {std::cos(alpha) * std::cos(delta), std::sin(alpha) * std::cos(delta), std::sin(delta)};
+}
+
+// Pole of Mars, mean equator of date, from the integer calendar year (the almanac's pole of
+// 1905 and its yearly motion): right ascension and declination in radians.
+struct MarsPole {
+    Extended alpha0 = 0, delta0 = 0;
+};
+MarsPole PoleOfYear(int year)
+{
+    const Extended years = year - 1905;
+    return {(316.55L + 0.00675L * years) * DegToRad, (52.85L + 0.003479L * years) * DegToRad};
+}
+
+// Position angle of the pole seen from the Earth, from celestial north through east, in
+// [0, 2pi): the single-argument arctangent suffices since the pole never tilts past the
+// sky-plane's east-west line for Mars's declinations.
+Extended PolePositionAngle(const MarsPole& pole, Extended raHours, Extended decDegrees)
+{
+    const Extended alpha = raHours * 15 * DegToRad;
+    const Extended delta = decDegrees * DegToRad;
+    const Extended da = pole.alpha0 - alpha;
+    Extended pa = std::atan(std::cos(pole.delta0) * std::sin(da) /
+                            (std::sin(pole.delta0) * std::cos(delta) -
+                             std::cos(pole.delta0) * std::sin(delta) * std::cos(da)));
+    if (pa < 0) pa += 2 * Pi;
+    return pa;
+}
+
+// Planetocentric position (km) in the mean equatorial frame of 1950: the orbit-plane point
+// turned by the argument of pericentre, tilted by gamma onto the Laplace plane, turned by
+// the node counted from the Laplace plane's node, tilted by J onto the 1950 equator and
+// turned by N.
+Vec3 PositionOn1950Equator(const MarsMoonElements& m, Extended t)
+{
+    const Extended L = ReducedRadians(m.L0 + m.L1 * t + m.L2 * t * t);
+    const Extended varpi = ReducedRadians(m.w0 + m.w1 * t);
+    const Extended Om = ReducedRadians(m.Om0 + m.Om1 * t);
+    const Extended N = ReducedRadians(m.N0 + m.N1 * t);
+    const Extended J = ReducedRadians(m.J0 + m.J1 * t);
+    const Extended gamma = m.gamma * DegToRad;
+
+    const OrbitPlanePoint p = KeplerOrbitPoint(L - varpi, m.e, m.a);
+
+    const Extended omega = varpi - Om - N;
+    Extended x1 = p.x * std::cos(omega) - p.y * std::sin(omega);
+    Extended y1 = p.x * std::sin(omega) + p.y * std::cos(omega);
+    const Extended z1 = y1 * std::sin(gamma);
+    y1 = y1 * std::cos(gamma);
+
+    const Extended x2 = x1 * std::cos(Om) - y1 * std::sin(Om);
+    const Extended y2 = x1 * std::sin(Om) + y1 * std::cos(Om);
+    const Extended y3 = y2 * std::cos(J) - z1 * std::sin(J);
+    const Extended z3 = y2 * std::sin(J) + z1 * std::cos(J);
+    return {x2 * std::cos(N) - y3 * std::sin(N), x2 * std::sin(N) + y3 * std::cos(N), z3};
+}
+
+// IAU 1976 precession from the mean equator and equinox of 1950 January 1.0 to those of
+// jd, P = R3(-z) R2(theta) R3(-zeta) (Lieske et al. 1977, with the angles re-expanded about
+// 1950; T in Julian millennia from 1950).
+Vec3 PrecessFrom1950(Extended jd, const Vec3& v)
+{
+    const Extended T = (jd - ElementEpochJD) / 365250;
+    const Extended zeta = Pi * T * (9222079141.0L + 12082100.0L * T + 7195200.0L * T * T) / 259200000000.0L;
+    const Extended theta = Pi * T * (8018949983.0L - 17061660.0L * T - 16733200.0L * T * T) / 259200000000.0L;
+    const Extended z = Pi * T * (9222079141.0L + 43785880.0L * T + 7281200.0L * T * T) / 259200000000.0L;
+    const Extended cz = std::cos(zeta), sz = std::sin(zeta);
+    const Extended ct = std::cos(theta), st = std::sin(theta);
+    const Extended cZ = std::cos(z), sZ = std::sin(z);
+    return {(cZ * ct * cz - sZ * sz) * v.x + (-cZ * ct * sz - sZ * cz) * v.y - cZ * st * v.z,
+            (sZ * ct * cz + cZ * sz) * v.x + (-sZ * ct * sz + cZ * cz) * v.y - sZ * st * v.z,
+            st * cz * v.x - st * sz * v.y + ct * v.z};
+}
+
+}  // namespace
+
+void ComputeMarsSatellites(const TheoryInput& in, PlanetPlaces& places, SatelliteRecord& record)
+{
+    MarsApparent(in.JD, places);
+    const PlanetPlace& mars = places.Planet[Mars];
+    const PlanetData& data = PlanetInfo(Mars);
+
+    // Days from the element epoch, at the instant the light now arriving left Mars.
+    const Extended t = in.JD - ElementEpochJD - mars.Distance / SpeedOfLightKmPerDay;
+
+    const MarsPole pole = PoleOfYear(in.Year);
+    const Extended pa = PolePositionAngle(pole, mars.RA, mars.Dec);
+    record.PlanetPolePA = pa;
+    places.PlanetPolePA = pa;
+
+    const SkyFrame sky = MakeSkyFrame({mars.X, mars.Y, mars.Z});
+    record.PlanetApparentDiameter[1] = ApparentDiameterArcsec(data.PlanetEquatorialDiameterKm / 2.0L, sky.Delta);
+    record.PlanetApparentDiameter[2] = ApparentDiameterArcsec(data.PlanetPolarDiameterKm / 2.0L, sky.Delta);
+    record.PhaseAngleSigned = SignedPhaseAngle(mars, places.Earth);
+
+    // Mars's heliocentric vector as the geocentric one is built (nutation, true obliquity).
+    const ShadowGeometry globe{HeliocentricVectorOfDate(mars.Helio, places.Nutation, places.TrueObliquity),
+                               UnitVector(pole.alpha0, pole.delta0),
+                               data.PlanetEquatorialDiameterKm / 2.0L, data.PlanetPolarDiameterKm / 2.0L};
+
+    for (int k = 1; k <= 2; ++k) {
+        const MarsMoonElements& m = Moons[k - 1];
+        const Vec3 v = PrecessFrom1950(in.JD, PositionOn1950Equator(m, t));
+
+        record.SatRadiusVector[k] = Norm(v);
+        record.SatPlanetLongitude[k] = QuadrantAngle(v.x, v.y);
+        record.SatPlanetLatTan[k] = v.z / std::sqrt(v.x * v.x + v.y * v.y);
+
+        const SkyOffsets offsets = ProjectOnSky(sky, v);
+        StoreProjection(record, k, offsets);
+        OrientOffsets(in.Orientation, pa, record.SatOffsetX[k], record.SatOffsetY[k]);
+        record.SatApparentDiameter[k] = ApparentDiameterArcsec(m.radius, sky.Delta + offsets.D);
+
+        if (in.ViewMode == 'E')
+            record.SatDistance[k] = std::hypot(record.SatOffsetX[k], record.SatOffsetY[k]);
+        else  // half the true distance on Mars's angular scale
+            record.SatDistance[k] = record.SatRadiusVector[k] / data.PlanetEquatorialDiameterKm / 2 *
+                                    record.PlanetApparentDiameter[1];
+        PolarFromLongitude(record, k);
+
+        StoreShadow(record, k, globe, sky, v, in.Orientation, pa);
+    }
+}
 
 }  // namespace vireon

@@ -1,8 +1,163 @@
+// Triton and Néréïde: Keplerian ellipses with uniformly turning pericentre and node on fixed
+// reference planes.
+//
+// Theory: mean orbital elements referred to the Earth's mean equator of B1950: Triton's of
+// epoch JD 2447763.5 (1989 August 25, the Voyager encounter; Jacobson 1990),
+// Néréïde's of epoch JD 2433680.5 (1951). Each reference plane is given by its pole (alpha,
+// delta) on that equator.
+//
+// Deviations from a plain reading of the element sets:
+// - time runs from each satellite's own element epoch, less the light time;
+// - the reference plane's axes are built on the B1950 equator from the tabulated pole, the
+//   satellite is placed there, and the vector is then carried to the mean equator of date
+//   by the IAU 1976 precession (Lieske et al. 1977) expanded about 1950 January 1.0, the same
+//   rotation for both satellites.
+// No planetary orientation, no shadows: the offsets stay east/north and the signed phase
+// angle is 0.
+#include <cmath>
+#include <iterator>
+#include <numbers>
+
+#include "ephemeris/planet_data.h"
+#include "satellites/kepler.h"
+#include "satellites/planet_frame.h"
 #include "satellites/theories.h"
 
 namespace vireon {
+namespace {
 
-// Not built yet in this version: leaves the record as it is.
-void ComputeNeptuneSatellites(const TheoryInput&, PlanetPlaces&, SatelliteRecord&) {}
+constexpr Extended Pi = std::numbers::pi_v<Extended>;
+constexpr Extended DegToRad = Pi / 180;
+
+// The three angles of an orbit, in degrees before reduction: the mean anomaly, the angle
+// from the node to the pericentre as the element set combines it, and the node.
+struct OrbitAngles {
+    Extended meanAnomaly, nodeToPericentre, node;
+};
+
+// Triton: L - W is the mean anomaly and W + Omega the second angle (its published form).
+OrbitAngles TritonAngles(Extended t)
+{
+    const Extended L = 76.7243689L + 61.2572637L * t;
+    const Extended W = 169.670538L + 0.38246354L * (t / 365.25L);
+    const Extended Om = 172.096852L + 0.523159764L * (t / 365.25L);
+    return {L - W, W + Om, Om};
+}
+
+// Néréïde: L - varpi and varpi - Omega, the usual argument of pericentre.
+OrbitAngles NereidAngles(Extended t)
+{
+    const Extended L = 254.150289L + 0.99962408L * t;
+    const Extended varpi = 254.809177L + 0.706322818L * (t / 36525);
+    const Extended Om = 333.979128L - 3.91660963L * (t / 36525);
+    return {L - varpi, varpi - Om, Om};
+}
+
+struct NeptuneMoon {
+    Extended a;            // semi-major axis, km
+    Extended e;            // eccentricity
+    Extended inclination;  // on the reference plane, degrees
+    Extended poleRA, poleDec;  // pole of the reference plane on the B1950 equator, degrees
+    Extended epochJD;      // epoch of the elements
+    Extended radius;       // km
+    Extended magnitude;    // visual
+    OrbitAngles (*angles)(Extended t);
+};
+
+constexpr NeptuneMoon Moons[] = {
+    {354759.146L, 0.000015691L, 156.834472L, 298.947294L, 43.318906L, 2447763.5L, 1750, 13.0L, TritonAngles},
+    {5513413.256L, 0.751201525L, 7.23242919L, 270.203984L, 69.1543762L, 2433680.5L, 345, 19.2L, NereidAngles},
+};
+static_assert(std::size(Moons) == 2);
+
+// Degrees reduced into [0, 360) by truncation, then turned into radians.
+Extended ReducedRadians(Extended degrees)
+{
+    Extended r = degrees - std::trunc(degrees / 360) * 360;
+    if (r < 0) r += 360;
+    return r * DegToRad;
+}
+
+// Position (km) on the reference plane: x toward the plane's ascending node on the B1950
+// equator, z along the plane's pole.
+Vec3 PositionOnReferencePlane(const NeptuneMoon& m, Extended t)
+{
+    const OrbitAngles deg = m.angles(t);
+    const Extended M = ReducedRadians(deg.meanAnomaly);
+    const Extended s = ReducedRadians(deg.nodeToPericentre);
+    const Extended Om = ReducedRadians(deg.node);
+    const Extended i = m.inclination * DegToRad;
+
+    const OrbitPlanePoint p = KeplerOrbitPoint(M, m.e, m.a);
+    const Extended x1 = p.x * std::cos(s) - p.y * std::sin(s);
+    const Extended y1 = p.x * std::sin(s) + p.y * std::cos(s);
+    return {x1 * std::cos(Om) - y1 * std::cos(i) * std::sin(Om),
+            x1 * std::sin(Om) + y1 * std::cos(i) * std::cos(Om),
+            y1 * std::sin(i)};
+}
+
+// The reference plane's axes on the B1950 equator: e1 toward its ascending node, e2 = p x e1.
+Vec3 OnB1950Equator(const NeptuneMoon& m, const Vec3& q)
+{
+    const Extended alpha = m.poleRA * DegToRad, delta = m.poleDec * DegToRad;
+    const Vec3 p{std::cos(alpha) * std::cos(delta), std::sin(alpha) * std::cos(delta), std::sin(delta)};
+    const Vec3 e1{-std::sin(alpha), std::cos(alpha), 0};
+    const Vec3 e2 = Cross(p, e1);
+    return q.x * e1 + q.y * e2 + q.z * p;
+}
+
+// IAU 1976 precession from the mean equator of 1950 January 1.0 to that of jd,
+// P = R3(-z) R2(theta) R3(-zeta), angles in arcseconds x pi/648000, T in Julian millennia.
+Vec3 PrecessFrom1950(Extended jd, const Vec3& v)
+{
+    const Extended T = (jd - 2433282.5L) / 365250;
+    const Extended zeta = Pi * T * (23055350 + 30205 * T + 17998 * T * T) / 648000000;
+    const Extended z = Pi * T * (23055350 + 109465 * T + 18203 * T * T) / 648000000;
+    const Extended theta = Pi * T * (20047282 - 42654 * T - 41833 * T * T) / 648000000;
+    const Extended cz = std::cos(zeta), sz = std::sin(zeta);
+    const Extended ct = std::cos(theta), st = std::sin(theta);
+    const Extended cZ = std::cos(z), sZ = std::sin(z);
+    return {(cZ * ct * cz - sZ * sz) * v.x + (-cZ * ct * sz - sZ * cz) * v.y - cZ * st * v.z,
+            (sZ * ct * cz + cZ * sz) * v.x + (-sZ * ct * sz + cZ * cz) * v.y - sZ * st * v.z,
+            st * cz * v.x - st * sz * v.y + ct * v.z};
+}
+
+}  // namespace
+
+void ComputeNeptuneSatellites(const TheoryInput& in, PlanetPlaces& places, SatelliteRecord& record)
+{
+    NeptuneApparent(in.JD, places);
+    const PlanetPlace& neptune = places.Planet[Neptune];
+    const PlanetData& data = PlanetInfo(Neptune);
+    const Extended lightTime = neptune.Distance / SpeedOfLightKmPerDay;
+
+    const SkyFrame sky = MakeSkyFrame({neptune.X, neptune.Y, neptune.Z});
+    record.PlanetPolePA = places.PlanetPolePA;
+    record.PlanetApparentDiameter[1] = ApparentDiameterArcsec(data.PlanetEquatorialDiameterKm / 2.0L, sky.Delta);
+    record.PlanetApparentDiameter[2] = ApparentDiameterArcsec(data.PlanetPolarDiameterKm / 2.0L, sky.Delta);
+    record.PhaseAngleSigned = 0;
+
+    for (int k = 1; k <= 2; ++k) {
+        const NeptuneMoon& m = Moons[k - 1];
+        const Vec3 q = PositionOnReferencePlane(m, in.JD - m.epochJD - lightTime);
+
+        record.SatRadiusVector[k] = Norm(q);
+        record.SatPlanetLongitude[k] = QuadrantAngle(q.x, q.y);
+        record.SatPlanetLatTan[k] = q.z / std::sqrt(q.x * q.x + q.y * q.y);
+
+        const Vec3 v = PrecessFrom1950(in.JD, OnB1950Equator(m, q));
+        const SkyOffsets offsets = ProjectOnSky(sky, v);
+        StoreProjection(record, k, offsets);
+        record.SatApparentDiameter[k] = ApparentDiameterArcsec(m.radius, sky.Delta + offsets.D);
+        record.SatMagnitude[k] = m.magnitude;
+
+        if (in.ViewMode == 'E')
+            record.SatDistance[k] = std::hypot(record.SatOffsetX[k], record.SatOffsetY[k]);
+        else
+            record.SatDistance[k] = record.SatRadiusVector[k] / data.PlanetEquatorialDiameterKm *
+                                    record.PlanetApparentDiameter[1];
+        PolarFromLongitude(record, k);
+    }
+}
 
 }  // namespace vireon
