@@ -5,6 +5,7 @@
 // axis a |sin B|, here a |B|).
 #include <array>
 #include <cmath>
+#include <utility>
 
 #include "core/conventions.h"
 #include "display/colours.h"
@@ -80,13 +81,16 @@ RingFrame RingFrameFor(char orientation, Extended polePA)
     return {std::cos(polePA), std::sin(polePA)};
 }
 
-// One half of an ellipse of semi-major axis k pixels: side 1 the front half (drawn over the
-// disc), side 2 the back half. The curve ends with a line back to the next-to-last sample.
-void DrawHalfEllipse(const ViewFrame& f, const RingGeometry& rings, const RingFrame& frame, Extended k, int side)
+// One half of the ring outline on a unit major semi-axis, in screen senses before scaling:
+// side 1 the front half (drawn over the disc), side 2 the back half.
+using HalfEllipse = std::array<std::pair<Extended, Extended>, HalfEllipseSamples.size()>;
+
+HalfEllipse UnitHalfEllipse(const ViewFrame& f, const RingGeometry& rings, const RingFrame& frame, int side)
 {
     const Extended ratio = static_cast<Extended>(rings.RingMinorAxis) / static_cast<Extended>(rings.RingMajorAxis);
-    auto screenPoint = [&](int i) {
-        const Extended u = i / 75.0L;
+    HalfEllipse points{};
+    for (std::size_t n = 0; n < HalfEllipseSamples.size(); ++n) {
+        const Extended u = HalfEllipseSamples[n] / 75.0L;
         Extended v = ratio * std::sqrt(1 - u * u);
         if (side == 2) v = -v;
         Extended x = u * frame.ca + v * frame.sa;
@@ -96,25 +100,36 @@ void DrawHalfEllipse(const ViewFrame& f, const RingGeometry& rings, const RingFr
             x = -x;
             y = -y;
         }
-        return Point{PixelRound(f.cx + x * k), PixelRound(f.cy - y * k)};
+        points[n] = {x, y};
+    }
+    return points;
+}
+
+// The half-ellipse of semi-major axis k pixels; it ends with a line back to the
+// next-to-last sample (i = 74).
+void DrawHalfEllipse(const ViewFrame& f, const HalfEllipse& unit, Extended k)
+{
+    auto screen = [&](std::size_t n) {
+        return Point{PixelRound(f.cx + unit[n].first * k), PixelRound(f.cy - unit[n].second * k)};
     };
-    const Point first = screenPoint(HalfEllipseSamples.front());
+    const Point first = screen(0);
     f.canvas.MoveTo(first.X, first.Y);
-    for (std::size_t n = 1; n < HalfEllipseSamples.size(); ++n) {
-        const Point p = screenPoint(HalfEllipseSamples[n]);
+    for (std::size_t n = 1; n < unit.size(); ++n) {
+        const Point p = screen(n);
         f.canvas.LineTo(p.X, p.Y);
     }
-    const Point back = screenPoint(74);
+    const Point back = screen(unit.size() - 2);
     f.canvas.LineTo(back.X, back.Y);
 }
 
 void DrawRingHalves(const ViewFrame& f, const RingGeometry& rings, const RingFrame& frame, Extended s, int side)
 {
+    const HalfEllipse unit = UnitHalfEllipse(f, rings, frame, side);
     for (const RingBand& band : RingBands) {
         for (int j = 0; j < band.Count(); ++j) {
             f.canvas.SetPen(band.Pen);
             const Extended k = static_cast<Extended>(rings.RingMajorAxis) * band.Factor(j) / s / 2;
-            DrawHalfEllipse(f, rings, frame, k, side);
+            DrawHalfEllipse(f, unit, k);
         }
     }
 }
