@@ -16,7 +16,9 @@ void PreparePanel(DisplayPort& port, const GlobalSettings& settings, PlanetId pl
 // Formats the panel texts from the record, then writes them and refreshes the status bar.
 void FormatAndFillPanel(DisplayPort& port, GlobalSettings& settings, const SatelliteRecord& record,
                         const PlanetPlaces& places);
-// Draws the current view ('E', 'P' or 'G') and its legend.
+// Draws the current view ('E', 'P' or 'G') and its legend. The monthly graph reruns the
+// theory through RunTheoryForCurrentInstant, which works on the program's Settings, Record and
+// Places: in that view pass those.
 void DrawCurrentView(DisplayPort& port, GlobalSettings& settings, SatelliteRecord& record,
                      PlanetPlaces& places);
 

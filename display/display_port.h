@@ -28,6 +28,7 @@ public:
     // Status bar panel 0..4.
     virtual void SetStatusText(int panel, const std::string& utf8) = 0;
     // Next animation frame after a delay (single-shot timer; the window stays responsive).
+    // Arming it again while a frame is pending replaces that frame: one chain of frames only.
     virtual void ScheduleAnimationFrame(unsigned delayMs) = 0;
     virtual void Beep() = 0;
 };
