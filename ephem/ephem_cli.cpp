@@ -1,0 +1,533 @@
+#include "ephem/ephem_cli.h"
+
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <ostream>
+#include <string_view>
+
+#include "ephemeris/planet_data.h"
+#include "satellites/theories.h"
+
+namespace vireon::ephem {
+namespace {
+
+constexpr std::int64_t SecondsPerDay = 86400;
+
+constexpr std::array<std::string_view, 6> PlanetNames = {"mars", "jupiter", "saturn", "uranus", "neptune", "pluto"};
+
+// An argument echoed in a message: printable ASCII only and short, so the message stays one line.
+std::string Quoted(std::string_view text)
+{
+    constexpr std::size_t Limit = 40;
+    std::string shown;
+    for (std::size_t i = 0; i < text.size() && i < Limit; ++i) {
+        const unsigned char c = static_cast<unsigned char>(text[i]);
+        shown += c >= 0x20 && c < 0x7f ? static_cast<char>(c) : '?';
+    }
+    if (text.size() > Limit) shown += "...";
+    return "'" + shown + "'";
+}
+
+std::string Lower(std::string_view text)
+{
+    std::string lower(text);
+    for (char& c : lower) {
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    }
+    return lower;
+}
+
+bool AllDigits(std::string_view text)
+{
+    if (text.empty()) return false;
+    for (char c : text) {
+        if (c < '0' || c > '9') return false;
+    }
+    return true;
+}
+
+int Digits(std::string_view text)
+{
+    int value = 0;
+    for (char c : text) value = value * 10 + (c - '0');
+    return value;
+}
+
+// Whole days numbered so that the day starting at Julian Day n - 0.5 is n (from 00:00).
+std::int64_t DayNumberOf(int day, int month, int year)
+{
+    return static_cast<std::int64_t>(std::llround(JulianDayFromCalendar(day, month, year, 0, 0, 0) + 0.5));
+}
+
+std::int64_t SecondsOf(const CalendarFields& f)
+{
+    return DayNumberOf(f.Day, f.Month, f.Year) * SecondsPerDay + f.Hour * 3600 + f.Minute * 60 + f.Second;
+}
+
+// Supported instants, in the seconds of SecondsOf: 0001-01-01T00:00:00 to 9999-12-31T23:59:59.
+std::int64_t FirstSupportedSecond() { return DayNumberOf(1, 1, 1) * SecondsPerDay; }
+std::int64_t LastSupportedSecond() { return DayNumberOf(31, 12, 9999) * SecondsPerDay + SecondsPerDay - 1; }
+
+CalendarFields FieldsOfSeconds(std::int64_t seconds)
+{
+    const std::int64_t day = seconds / SecondsPerDay;  // seconds are positive in the supported range
+    const std::int64_t second = seconds % SecondsPerDay;
+    CalendarFields f = CalendarFromJulianDay(static_cast<Extended>(day) - 0.5L);
+    f.Hour = static_cast<std::uint16_t>(second / 3600);
+    f.Minute = static_cast<std::uint16_t>(second / 60 % 60);
+    f.Second = static_cast<std::uint16_t>(second % 60);
+    f.Millisecond = 0;
+    return f;
+}
+
+std::optional<std::string> ParsePlanet(std::string_view value, PlanetId& planet)
+{
+    const std::string name = Lower(value);
+    for (std::size_t i = 0; i < PlanetNames.size(); ++i) {
+        if (PlanetNames[i] == name) {
+            planet = static_cast<PlanetId>(FirstPlanet + i);
+            if (!HasSatelliteTheory(planet)) return "no satellite theory for " + name + " in this version";
+            return std::nullopt;
+        }
+    }
+    return "unknown planet " + Quoted(value) + " (mars, jupiter, saturn, uranus, neptune, pluto)";
+}
+
+std::optional<std::string> ParseDate(std::string_view value, CalendarFields& date)
+{
+    // YYYY-MM-DDTHH:MM:SS
+    const bool shaped = value.size() == 19 && AllDigits(value.substr(0, 4)) && value[4] == '-' &&
+                        AllDigits(value.substr(5, 2)) && value[7] == '-' && AllDigits(value.substr(8, 2)) &&
+                        value[10] == 'T' && AllDigits(value.substr(11, 2)) && value[13] == ':' &&
+                        AllDigits(value.substr(14, 2)) && value[16] == ':' && AllDigits(value.substr(17, 2));
+    if (!shaped) return "malformed date " + Quoted(value) + " (expected YYYY-MM-DDTHH:MM:SS)";
+    const int year = Digits(value.substr(0, 4));
+    const int month = Digits(value.substr(5, 2));
+    const int day = Digits(value.substr(8, 2));
+    const int hour = Digits(value.substr(11, 2));
+    const int minute = Digits(value.substr(14, 2));
+    const int second = Digits(value.substr(17, 2));
+    if (year < 1) return "date " + Quoted(value) + " out of the supported range (years 0001 to 9999)";
+    if (month < 1 || month > 12 || !IsValidCalendarDate(day, month, year)) {
+        return "no such date " + Quoted(value) + " in the calendar (Julian before 1582-10-15)";
+    }
+    if (hour > 23 || minute > 59 || second > 59) return "no such time of day " + Quoted(value);
+    date = CalendarFields{};
+    date.Day = static_cast<std::uint16_t>(day);
+    date.Month = static_cast<std::uint16_t>(month);
+    date.Year = static_cast<std::uint16_t>(year);
+    date.Hour = static_cast<std::uint16_t>(hour);
+    date.Minute = static_cast<std::uint16_t>(minute);
+    date.Second = static_cast<std::uint16_t>(second);
+    if (!IsWithinSupportedRange(JulianDayFromCalendar(date))) {
+        return "date " + Quoted(value) + " out of the supported range (0001-01-01T00:00:00 to 9999-12-31T23:59:59)";
+    }
+    return std::nullopt;
+}
+
+std::optional<std::string> ParseStep(std::string_view value, std::int64_t& seconds)
+{
+    const std::string_view original = value;
+    const std::string bad = "malformed step " + Quoted(original) + " (expected N followed by s, min, h or d)";
+    int sign = 1;
+    if (!value.empty() && (value[0] == '+' || value[0] == '-')) {
+        sign = value[0] == '-' ? -1 : 1;
+        value.remove_prefix(1);
+    }
+    std::size_t digits = 0;
+    while (digits < value.size() && value[digits] >= '0' && value[digits] <= '9') ++digits;
+    if (digits == 0) return bad;
+    const std::string_view unit = value.substr(digits);
+    std::int64_t unitSeconds = 0;
+    if (unit == "s") unitSeconds = 1;
+    else if (unit == "min") unitSeconds = 60;
+    else if (unit == "h") unitSeconds = 3600;
+    else if (unit == "d") unitSeconds = SecondsPerDay;
+    else return bad;
+    const std::string_view number = value.substr(0, digits);
+    if (number.size() > 10) return "step " + Quoted(original) + " too large";
+    std::int64_t n = 0;
+    std::from_chars(number.data(), number.data() + number.size(), n);
+    if (n > MaxStepUnits) return "step " + Quoted(original) + " too large";
+    if (n == 0) return "step " + Quoted(original) + " must not be zero";
+    seconds = sign * n * unitSeconds;
+    return std::nullopt;
+}
+
+std::optional<std::string> ParseCount(std::string_view value, int& count)
+{
+    const std::string bad = "count " + Quoted(value) + " must be a whole number from 1 to 100000";
+    if (!AllDigits(value) || value.size() > 6) return bad;
+    const int n = Digits(value);
+    if (n < 1 || n > MaxCount) return bad;
+    count = n;
+    return std::nullopt;
+}
+
+std::optional<std::string> ParseLetter(std::string_view value, std::string_view allowed, const char* what, char& letter)
+{
+    if (value.size() == 1) {
+        const char c = value[0];
+        const char upper = c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+        if (allowed.find(upper) != std::string_view::npos) {
+            letter = upper;
+            return std::nullopt;
+        }
+    }
+    std::string list;
+    for (char c : allowed) list += (list.empty() ? "" : ", ") + std::string(1, c);
+    return std::string(what) + " " + Quoted(value) + " must be one of " + list;
+}
+
+std::optional<std::string> ParseFormat(std::string_view value, OutputFormat& format)
+{
+    const std::string name = Lower(value);
+    if (name == "csv") format = OutputFormat::Csv;
+    else if (name == "json") format = OutputFormat::Json;
+    else return "format " + Quoted(value) + " must be csv or json";
+    return std::nullopt;
+}
+
+enum Option { OptPlanet, OptDate, OptStep, OptCount, OptView, OptOrientation, OptFormat, OptionCount };
+constexpr std::array<std::string_view, OptionCount> OptionNames = {"--planet", "--date", "--step", "--count",
+                                                                   "--view", "--orientation", "--format"};
+
+std::optional<std::string> ApplyOption(Option option, std::string_view value, EphemRequest& r)
+{
+    switch (option) {
+    case OptPlanet: return ParsePlanet(value, r.Planet);
+    case OptDate: return ParseDate(value, r.Start);
+    case OptStep: return ParseStep(value, r.StepSeconds);
+    case OptCount: return ParseCount(value, r.Count);
+    case OptView: return ParseLetter(value, "EP", "view", r.ViewMode);
+    case OptOrientation: return ParseLetter(value, "NSAB", "orientation", r.Orientation);
+    case OptFormat: return ParseFormat(value, r.Format);
+    default: return "internal: unknown option";
+    }
+}
+
+ParseResult Failure(std::string message)
+{
+    ParseResult result;
+    result.Error = std::move(message);
+    return result;
+}
+
+std::string FormatNumber(double v)
+{
+    char buffer[64];
+    const auto r = std::to_chars(buffer, buffer + sizeof buffer, v, std::chars_format::general, 17);
+    return std::string(buffer, r.ptr);
+}
+
+std::string CsvField(std::string_view text)
+{
+    if (text.find_first_of(",\"\r\n") == std::string_view::npos) return std::string(text);
+    std::string quoted = "\"";
+    for (char c : text) quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
+    return quoted + "\"";
+}
+
+std::string JsonString(std::string_view text)
+{
+    std::string out = "\"";
+    for (char c : text) {
+        const unsigned char u = static_cast<unsigned char>(c);
+        if (c == '"' || c == '\\') {
+            out += '\\';
+            out += c;
+        } else if (u < 0x20) {
+            static const char* const hex = "0123456789abcdef";
+            out += "\\u00";
+            out += hex[u >> 4];
+            out += hex[u & 15];
+        } else {
+            out += c;  // UTF-8 passes through
+        }
+    }
+    return out + "\"";
+}
+
+// One column: its name and its text for CSV or JSON.
+struct Cell {
+    std::string_view name;
+    std::string csv;
+    std::string json;
+};
+
+Cell Number(std::string_view name, const std::optional<double>& v)
+{
+    if (!v || !std::isfinite(*v)) return {name, "", "null"};
+    const std::string text = FormatNumber(*v);
+    return {name, text, text};
+}
+
+Cell Integer(std::string_view name, const std::optional<int>& v)
+{
+    if (!v) return {name, "", "null"};
+    const std::string text = std::to_string(*v);
+    return {name, text, text};
+}
+
+Cell Text(std::string_view name, std::string_view text) { return {name, CsvField(text), JsonString(text)}; }
+
+std::vector<Cell> Cells(const EphemRow& r)
+{
+    return {
+        Text("instant", r.Instant),
+        Number("jd", r.JD),
+        Text("planet", r.Planet),
+        Number("planet_ra_h", r.PlanetRaHours),
+        Number("planet_dec_deg", r.PlanetDecDegrees),
+        Number("planet_distance_km", r.PlanetDistanceKm),
+        Number("planet_diameter_eq_arcsec", r.PlanetDiameterEqArcsec),
+        Number("planet_diameter_pol_arcsec", r.PlanetDiameterPolArcsec),
+        Number("planet_pole_pa_rad", r.PlanetPolePaRad),
+        Number("phase_angle_rad", r.PhaseAngleRad),
+        Number("ring_major_arcsec", r.RingMajorArcsec),
+        Number("ring_minor_arcsec", r.RingMinorArcsec),
+        Integer("ring_side", r.RingSide),
+        Integer("index", r.Index),
+        Text("name", r.Name),
+        Number("SatOffsetX", r.SatOffsetX),
+        Number("SatOffsetY", r.SatOffsetY),
+        Number("SatDistance", r.SatDistance),
+        Number("SatApparentDiameter", r.SatApparentDiameter),
+        Number("SatMagnitude", r.SatMagnitude),
+        Text("SatFarSide", std::string(1, r.SatFarSide)),
+        Number("SatShadowX", r.SatShadowX),
+        Number("SatShadowY", r.SatShadowY),
+        Number("SatPolarX", r.SatPolarX),
+        Number("SatPolarY", r.SatPolarY),
+    };
+}
+
+std::optional<double> Value(Extended v) { return static_cast<double>(v); }
+
+}  // namespace
+
+ParseResult ParseArguments(const std::vector<std::string>& args)
+{
+    for (const std::string& a : args) {
+        if (a == "--help" || a == "-h") {
+            ParseResult help;
+            help.Help = true;
+            return help;
+        }
+    }
+    EphemRequest request;
+    std::array<bool, OptionCount> seen{};
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        std::string_view arg = args[i];
+        std::string_view value;
+        bool inlineValue = false;
+        if (arg.substr(0, 2) == "--") {
+            const std::size_t equals = arg.find('=');
+            if (equals != std::string_view::npos) {
+                value = arg.substr(equals + 1);
+                arg = arg.substr(0, equals);
+                inlineValue = true;
+            }
+        }
+        int option = -1;
+        for (int o = 0; o < OptionCount; ++o) {
+            if (OptionNames[o] == arg) option = o;
+        }
+        if (option < 0) {
+            if (arg.substr(0, 1) == "-") return Failure("unknown option " + Quoted(arg) + " (see --help)");
+            return Failure("unexpected argument " + Quoted(arg) + " (see --help)");
+        }
+        const std::string name(OptionNames[option]);
+        if (!inlineValue) {
+            if (i + 1 >= args.size() || std::string_view(args[i + 1]).substr(0, 2) == "--") {
+                return Failure(name + " needs a value");
+            }
+            value = args[++i];
+        }
+        if (seen[option]) return Failure(name + " given twice");
+        seen[option] = true;
+        if (auto error = ApplyOption(static_cast<Option>(option), value, request)) return Failure(*error);
+    }
+    if (!seen[OptPlanet]) return Failure("missing --planet (see --help)");
+    if (!seen[OptDate]) return Failure("missing --date (see --help)");
+    if (request.Count > 1 && request.StepSeconds == 0) return Failure("--count above 1 needs --step");
+
+    // Every stepped instant must stay in range: the instants move one way, so the last one decides.
+    const std::int64_t last = SecondsOf(request.Start) + (request.Count - 1) * request.StepSeconds;
+    if (last < FirstSupportedSecond() || last > LastSupportedSecond()) {
+        return Failure("instant " + std::to_string(request.Count) +
+                       " of the series is out of the supported range (0001-01-01T00:00:00 to 9999-12-31T23:59:59)");
+    }
+    ParseResult result;
+    result.Request = request;
+    return result;
+}
+
+std::string_view HelpText()
+{
+    return
+        "Usage: vireon-ephem --planet NAME --date YYYY-MM-DDTHH:MM:SS [options]\n"
+        "\n"
+        "Positions of a planet's satellites as seen from the Earth, computed by the same theories\n"
+        "as the Vireon program, one line per instant and satellite.\n"
+        "\n"
+        "Options:\n"
+        "  --planet NAME         mars, jupiter, saturn, uranus, neptune or pluto (required); a planet\n"
+        "                        whose satellite theory this version lacks is refused\n"
+        "  --date DATE           first instant, YYYY-MM-DDTHH:MM:SS (required), 0001-01-01T00:00:00 to\n"
+        "                        9999-12-31T23:59:59, in the program's calendar (Julian before\n"
+        "                        1582-10-15); taken as given: no time zone, no Delta T\n"
+        "  --step N{s,min,h,d}   time between instants, a whole number (negative goes back) of\n"
+        "                        seconds, minutes, hours or days; needed when --count is above 1\n"
+        "  --count N             number of instants, 1 to 100000 (default 1); every instant must\n"
+        "                        stay in the supported range\n"
+        "  --view E|P            E equatorial (default) or P polar: changes SatDistance and the\n"
+        "                        polar pair as in the program's views\n"
+        "  --orientation N|S|A|B N celestial north up (default), S celestial south up, B the\n"
+        "                        planet's north pole up, A its south pole up\n"
+        "  --format csv|json     csv with a header line (default), or one JSON object per line\n"
+        "  --help, -h            this text\n"
+        "An option's value may also be written --option=VALUE.\n"
+        "\n"
+        "Columns (JSON keys):\n"
+        "  instant                     the instant, YYYY-MM-DDTHH:MM:SS\n"
+        "  jd                          its Julian Day\n"
+        "  planet                      the planet's name\n"
+        "  planet_ra_h, planet_dec_deg apparent right ascension (hours) and declination (degrees),\n"
+        "                              true equator and equinox of the date\n"
+        "  planet_distance_km          apparent distance from the Earth, km\n"
+        "  planet_diameter_eq_arcsec   apparent equatorial diameter, arcseconds\n"
+        "  planet_diameter_pol_arcsec  apparent polar diameter, arcseconds\n"
+        "  planet_pole_pa_rad          position angle of the planet's north pole, radians, from\n"
+        "                              north through east\n"
+        "  phase_angle_rad             phase angle Sun-planet-Earth, radians, signed by the Sun's\n"
+        "                              side (Mars, Jupiter, Saturn; empty otherwise)\n"
+        "  ring_major_arcsec, ring_minor_arcsec, ring_side\n"
+        "                              Saturn's rings: outer major and minor axes (arcseconds) and\n"
+        "                              the side shown, -1 or +1 (empty for other planets)\n"
+        "  index, name                 the satellite's number within its planet and its name\n"
+        "  SatOffsetX, SatOffsetY      offset from the planet's centre, arcseconds: east and north\n"
+        "                              for N and S; along the planet's equator and pole for A and B\n"
+        "  SatDistance                 E: distance from the centre on the sky, arcseconds; P: true\n"
+        "                              distance on the planet's angular scale\n"
+        "  SatApparentDiameter         apparent diameter of the satellite, arcseconds\n"
+        "  SatMagnitude                visual magnitude (empty for Mars)\n"
+        "  SatFarSide                  E farther than the planet's centre, P nearer\n"
+        "  SatShadowX, SatShadowY      where the satellite's shadow falls, same axes as the offsets\n"
+        "                              (Mars, Jupiter, Saturn; empty otherwise)\n"
+        "  SatPolarX, SatPolarY        coordinates of the program's polar view (empty for Jupiter\n"
+        "                              and Saturn with --view P --orientation S, which the program\n"
+        "                              does not recompute)\n"
+        "Numbers have 17 significant digits; an empty CSV field is null in JSON.\n"
+        "\n"
+        "Exit status: 0 on success, 2 on a bad argument (one line on standard error).\n";
+}
+
+CalendarFields InstantOf(const EphemRequest& request, int i)
+{
+    if (request.StepSeconds == 0 || i == 0) return request.Start;
+    return FieldsOfSeconds(SecondsOf(request.Start) + static_cast<std::int64_t>(i) * request.StepSeconds);
+}
+
+std::string FormatInstant(const CalendarFields& f)
+{
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, "%04d-%02d-%02dT%02d:%02d:%02d", f.Year, f.Month, f.Day, f.Hour, f.Minute,
+                  f.Second);
+    return buffer;
+}
+
+std::string PlanetName(PlanetId p) { return IsPlanetId(p) ? std::string(PlanetNames[p - FirstPlanet]) : std::string(); }
+
+EphemRow MakeRow(const EphemRequest& request, const CalendarFields& instant, double jd, int k,
+                 const PlanetPlaces& places, const SatelliteRecord& record)
+{
+    const PlanetId p = request.Planet;
+    const PlanetPlace& planet = places.Planet[p];
+    const bool hasShadows = p == Mars || p == Jupiter || p == Saturn;
+    const bool polarFromOffsets = p == Jupiter || p == Saturn;
+
+    EphemRow row;
+    row.Instant = FormatInstant(instant);
+    row.JD = jd;
+    row.Planet = PlanetName(p);
+    row.PlanetRaHours = Value(planet.RA);
+    row.PlanetDecDegrees = Value(planet.Dec);
+    row.PlanetDistanceKm = Value(planet.Distance);
+    row.PlanetDiameterEqArcsec = Value(record.PlanetApparentDiameter[1]);
+    row.PlanetDiameterPolArcsec = Value(record.PlanetApparentDiameter[2]);
+    row.PlanetPolePaRad = Value(record.PlanetPolePA);
+    if (hasShadows) row.PhaseAngleRad = Value(record.PhaseAngleSigned);
+    if (p == Saturn) {
+        row.RingMajorArcsec = places.Rings.RingMajorAxis;
+        row.RingMinorArcsec = places.Rings.RingMinorAxis;
+        row.RingSide = places.Rings.RingSide;
+    }
+    row.Index = k;
+    row.Name = SatelliteName(p, k);
+    row.SatOffsetX = Value(record.SatOffsetX[k]);
+    row.SatOffsetY = Value(record.SatOffsetY[k]);
+    row.SatDistance = Value(record.SatDistance[k]);
+    row.SatApparentDiameter = Value(record.SatApparentDiameter[k]);
+    if (p != Mars) row.SatMagnitude = Value(record.SatMagnitude[k]);
+    row.SatFarSide = record.SatFarSide[k];
+    if (hasShadows) {
+        row.SatShadowX = Value(record.SatShadowX[k]);
+        row.SatShadowY = Value(record.SatShadowY[k]);
+    }
+    if (!(polarFromOffsets && request.ViewMode == 'P' && request.Orientation == 'S')) {
+        row.SatPolarX = Value(record.SatPolarX[k]);
+        row.SatPolarY = Value(record.SatPolarY[k]);
+    }
+    return row;
+}
+
+std::string CsvHeader()
+{
+    std::string text;
+    for (const Cell& c : Cells(EphemRow{})) text += (text.empty() ? "" : ",") + std::string(c.name);
+    return text;
+}
+
+std::string FormatRow(const EphemRow& row, OutputFormat format)
+{
+    std::string line;
+    if (format == OutputFormat::Csv) {
+        for (const Cell& c : Cells(row)) line += (line.empty() ? "" : ",") + c.csv;
+        return line;
+    }
+    line = "{";
+    bool first = true;
+    for (const Cell& c : Cells(row)) {
+        line += (first ? "\"" : ",\"") + std::string(c.name) + "\":" + c.json;
+        first = false;
+    }
+    return line + "}";
+}
+
+void RunEphemeris(const EphemRequest& request, std::ostream& out)
+{
+    if (request.Format == OutputFormat::Csv) out << CsvHeader() << '\n';
+    // The program's own state lives as long as the run: the theories overwrite the record in
+    // place, as they do in the program.
+    PlanetPlaces places;
+    SatelliteRecord record;
+    const int satellites = PlanetInfo(request.Planet).SatelliteCount;
+    for (int i = 0; i < request.Count; ++i) {
+        const CalendarFields instant = InstantOf(request, i);
+        TheoryInput in;
+        in.JD = JulianDayFromCalendar(instant);
+        in.Year = instant.Year;
+        in.ViewMode = request.ViewMode;
+        in.Orientation = request.Orientation;
+        RunSatelliteTheory(request.Planet, in, places, record);
+        const double jd = static_cast<double>(in.JD);
+        for (int k = 1; k <= satellites; ++k) {
+            out << FormatRow(MakeRow(request, instant, jd, k, places, record), request.Format) << '\n';
+        }
+    }
+}
+
+}  // namespace vireon::ephem

@@ -1,0 +1,89 @@
+// vireon-ephem, the command-line companion: the satellites of one planet for one instant or a
+// series of instants, computed exactly as the program's recompute driver computes them (the
+// calendar fields give the Julian Day, then the planet's satellite theory fills the record),
+// written as CSV or as one JSON object per line.
+#pragma once
+
+#include <cstdint>
+#include <iosfwd>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/time_base.h"
+#include "core/types.h"
+#include "ephemeris/apparent_place.h"
+#include "satellites/satellite_record.h"
+
+namespace vireon::ephem {
+
+enum class OutputFormat { Csv, Json };
+
+// A checked request: every instant it names is within the supported range.
+struct EphemRequest {
+    PlanetId Planet = Jupiter;
+    CalendarFields Start;           // whole seconds, the program's calendar
+    std::int64_t StepSeconds = 0;   // between instants; 0 when one instant is asked
+    int Count = 1;                  // 1..MaxCount
+    char ViewMode = 'E';            // 'E' or 'P'
+    char Orientation = 'N';         // 'N', 'S', 'A' or 'B'
+    OutputFormat Format = OutputFormat::Csv;
+};
+
+inline constexpr int MaxCount = 100000;
+inline constexpr std::int64_t MaxStepUnits = 1000000000;  // |N| of --step
+
+// What the command line asks for: help, a request, or an error (one line, English, naming the
+// problem). Never throws, whatever the input.
+struct ParseResult {
+    bool Help = false;
+    std::optional<EphemRequest> Request;
+    std::string Error;
+};
+
+// args: the command-line arguments without the program name.
+ParseResult ParseArguments(const std::vector<std::string>& args);
+
+// The help text: usage, every option and every column.
+std::string_view HelpText();
+
+// Calendar fields of instant i (0-based) of a request: Start + i x StepSeconds.
+CalendarFields InstantOf(const EphemRequest& request, int i);
+
+// "YYYY-MM-DDTHH:MM:SS".
+std::string FormatInstant(const CalendarFields& instant);
+
+// Lower-case planet name as the command line takes it ("jupiter"), empty for other ids.
+std::string PlanetName(PlanetId p);
+
+// One output row: a number is absent (csv empty, JSON null) when the theory does not compute
+// it for this planet or these settings.
+struct EphemRow {
+    std::string Instant;
+    double JD = 0;
+    std::string Planet;
+    std::optional<double> PlanetRaHours, PlanetDecDegrees, PlanetDistanceKm;
+    std::optional<double> PlanetDiameterEqArcsec, PlanetDiameterPolArcsec, PlanetPolePaRad, PhaseAngleRad;
+    std::optional<double> RingMajorArcsec, RingMinorArcsec;
+    std::optional<int> RingSide;
+    int Index = 0;
+    std::string Name;
+    std::optional<double> SatOffsetX, SatOffsetY, SatDistance, SatApparentDiameter, SatMagnitude;
+    char SatFarSide = 'P';
+    std::optional<double> SatShadowX, SatShadowY, SatPolarX, SatPolarY;
+};
+
+// The row of satellite k after the theory of request.Planet has run for the instant.
+EphemRow MakeRow(const EphemRequest& request, const CalendarFields& instant, double jd, int k,
+                 const PlanetPlaces& places, const SatelliteRecord& record);
+
+// The CSV header line (no line end) and one row as CSV or as a JSON object (no line end).
+// Numbers are written with 17 significant digits and "." whatever the locale.
+std::string CsvHeader();
+std::string FormatRow(const EphemRow& row, OutputFormat format);
+
+// Runs the whole request and writes the header (CSV) and one line per instant and satellite.
+void RunEphemeris(const EphemRequest& request, std::ostream& out);
+
+}  // namespace vireon::ephem

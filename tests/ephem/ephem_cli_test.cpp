@@ -1,0 +1,371 @@
+// vireon-ephem: its argument parsing (every error path gives one line and no request), the
+// stepping of instants through the calendar, and rows that carry exactly what the theory wrote.
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <limits>
+#include <random>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "ephem/ephem_cli.h"
+#include "satellites/theories.h"
+
+namespace vireon::ephem {
+namespace {
+
+using Args = std::vector<std::string>;
+
+std::vector<std::string> Split(const std::string& text, char separator)
+{
+    std::vector<std::string> parts;
+    std::string part;
+    std::istringstream in(text);
+    while (std::getline(in, part, separator)) parts.push_back(part);
+    if (!text.empty() && text.back() == separator) parts.push_back("");
+    return parts;
+}
+
+TEST(ParseArguments, AcceptsEveryOptionAndDefaults)
+{
+    const ParseResult plain = ParseArguments({"--planet", "jupiter", "--date", "1610-01-07T16:45:00"});
+    ASSERT_TRUE(plain.Request) << plain.Error;
+    EXPECT_EQ(plain.Request->Planet, Jupiter);
+    EXPECT_EQ(plain.Request->Start, (CalendarFields{7, 1, 1610, 16, 45, 0, 0}));
+    EXPECT_EQ(plain.Request->Count, 1);
+    EXPECT_EQ(plain.Request->StepSeconds, 0);
+    EXPECT_EQ(plain.Request->ViewMode, 'E');
+    EXPECT_EQ(plain.Request->Orientation, 'N');
+    EXPECT_EQ(plain.Request->Format, OutputFormat::Csv);
+
+    const ParseResult full = ParseArguments({"--format=json", "--orientation", "b", "--view", "P", "--count", "100000",
+                                             "--step", "-90min", "--date", "9999-12-31T23:59:59", "--planet", "Jupiter"});
+    ASSERT_TRUE(full.Request) << full.Error;
+    EXPECT_EQ(full.Request->StepSeconds, -5400);
+    EXPECT_EQ(full.Request->Count, 100000);
+    EXPECT_EQ(full.Request->ViewMode, 'P');
+    EXPECT_EQ(full.Request->Orientation, 'B');
+    EXPECT_EQ(full.Request->Format, OutputFormat::Json);
+
+    // Steps in every unit, and a day the Gregorian reform skipped, which the program's calendar
+    // takes in the Julian calendar.
+    const struct {
+        const char* step;
+        std::int64_t seconds;
+    } steps[] = {{"1s", 1}, {"+15min", 900}, {"6h", 21600}, {"-2d", -172800}, {"1000000000s", 1000000000}};
+    for (const auto& s : steps) {
+        const ParseResult r =
+            ParseArguments({"--planet", "jupiter", "--date", "1582-10-10T00:00:00", "--step", s.step, "--count", "2"});
+        ASSERT_TRUE(r.Request) << s.step << ": " << r.Error;
+        EXPECT_EQ(r.Request->StepSeconds, s.seconds) << s.step;
+    }
+}
+
+TEST(ParseArguments, RefusesBadArgumentsWithOneLine)
+{
+    const Args base = {"--planet", "jupiter", "--date", "2004-02-29T12:00:00"};
+    auto with = [&](std::initializer_list<std::string> extra) {
+        Args a = base;
+        a.insert(a.end(), extra);
+        return a;
+    };
+    const struct {
+        Args args;
+        const char* mentions;
+    } rows[] = {
+        {{"--planet", "vulcan", "--date", "2004-02-29T12:00:00"}, "unknown planet 'vulcan'"},
+        {{"--planet", "", "--date", "2004-02-29T12:00:00"}, "unknown planet ''"},
+        {with({"--colour", "red"}), "unknown option '--colour'"},
+        {with({"-x"}), "unknown option '-x'"},
+        {with({"jupiter"}), "unexpected argument 'jupiter'"},
+        {{"--planet", "jupiter", "--date", "2004-2-29T12:00:00"}, "malformed date"},
+        {{"--planet", "jupiter", "--date", "2004-02-29 12:00:00"}, "malformed date"},
+        {{"--planet", "jupiter", "--date", "2004-02-29T12:00:00Z"}, "malformed date"},
+        {{"--planet", "jupiter", "--date", "2004-02-29T12:00"}, "malformed date"},
+        {{"--planet", "jupiter", "--date", "+004-02-29T12:00:00"}, "malformed date"},
+        {{"--planet", "jupiter", "--date", "2003-02-29T12:00:00"}, "no such date"},
+        {{"--planet", "jupiter", "--date", "2004-13-01T12:00:00"}, "no such date"},
+        {{"--planet", "jupiter", "--date", "2004-00-10T12:00:00"}, "no such date"},
+        {{"--planet", "jupiter", "--date", "2004-02-29T24:00:00"}, "no such time"},
+        {{"--planet", "jupiter", "--date", "2004-02-29T12:60:00"}, "no such time"},
+        {{"--planet", "jupiter", "--date", "0000-12-31T23:59:59"}, "out of the supported range"},
+        {with({"--step", "1"}), "malformed step '1'"},
+        {with({"--step", "d"}), "malformed step"},
+        {with({"--step", "1.5h"}), "malformed step"},
+        {with({"--step", "1 d"}), "malformed step"},
+        {with({"--step", "2y"}), "malformed step"},
+        {with({"--step", "0min"}), "must not be zero"},
+        {with({"--step", "1000000001s"}), "too large"},
+        {with({"--step", "99999999999999999999999d"}), "too large"},
+        {with({"--count", "0"}), "count '0'"},
+        {with({"--count", "100001"}), "count '100001'"},
+        {with({"--count", "-3"}), "count '-3'"},
+        {with({"--count", "ten"}), "count 'ten'"},
+        {with({"--count", "3"}), "--count above 1 needs --step"},
+        {with({"--view", "G"}), "view 'G'"},
+        {with({"--view", "EP"}), "view 'EP'"},
+        {with({"--orientation", "X"}), "orientation 'X'"},
+        {with({"--format", "xml"}), "format 'xml'"},
+        {with({"--count"}), "--count needs a value"},
+        {{"--planet", "--date", "2004-02-29T12:00:00"}, "--planet needs a value"},
+        {with({"--planet", "mars"}), "--planet given twice"},
+        {{"--date", "2004-02-29T12:00:00"}, "missing --planet"},
+        {{"--planet", "jupiter"}, "missing --date"},
+        {{}, "missing --planet"},
+        {{"--planet", "jupiter", "--date", "9999-12-31T00:00:00", "--step", "1d", "--count", "2"}, "instant 2"},
+        {{"--planet", "jupiter", "--date", "0001-01-01T00:00:00", "--step", "-1s", "--count", "2"}, "instant 2"},
+        {with({"--view", std::string("E\nP")}), "view 'E?P'"},
+    };
+    for (const auto& row : rows) {
+        const ParseResult r = ParseArguments(row.args);
+        std::string shown;
+        for (const std::string& a : row.args) shown += a + ' ';
+        EXPECT_FALSE(r.Request) << shown;
+        EXPECT_FALSE(r.Help) << shown;
+        EXPECT_NE(r.Error.find(row.mentions), std::string::npos) << shown << "-> " << r.Error;
+        EXPECT_EQ(r.Error.find('\n'), std::string::npos) << shown;
+    }
+}
+
+TEST(ParseArguments, PlanetsWithoutATheoryAreRefusedByName)
+{
+    const char* names[] = {"mars", "jupiter", "saturn", "uranus", "neptune", "pluto"};
+    for (PlanetId p = FirstPlanet; p <= LastPlanet; ++p) {
+        const ParseResult r = ParseArguments({"--planet", names[p - FirstPlanet], "--date", "2000-01-01T12:00:00"});
+        if (HasSatelliteTheory(p)) {
+            EXPECT_TRUE(r.Request) << names[p - FirstPlanet] << ": " << r.Error;
+        } else {
+            EXPECT_EQ(r.Error, std::string("no satellite theory for ") + names[p - FirstPlanet] + " in this version");
+        }
+    }
+}
+
+TEST(ParseArguments, HelpWinsAndDocumentsEveryOptionAndColumn)
+{
+    EXPECT_TRUE(ParseArguments({"--help"}).Help);
+    EXPECT_TRUE(ParseArguments({"--planet", "vulcan", "-h"}).Help);
+    const std::string help(HelpText());
+    for (const char* option : {"--planet", "--date", "--step", "--count", "--view", "--orientation", "--format"}) {
+        EXPECT_NE(help.find(option), std::string::npos) << option;
+    }
+    for (const std::string& column : Split(CsvHeader(), ',')) {
+        EXPECT_NE(help.find(column), std::string::npos) << column;
+    }
+}
+
+TEST(ParseArguments, RandomInputsNeverEscapeTheThreeOutcomes)
+{
+    // Tokens that come close to valid input, mixed with noise.
+    const std::vector<std::string> pool = {
+        "--planet", "--date", "--step", "--count", "--view", "--orientation", "--format", "--help=1", "jupiter",
+        "mars", "pluto", "2004-02-29T12:00:00", "1582-10-05T00:00:00", "9999-12-31T23:59:59", "0001-01-01T00:00:00",
+        "1d", "-1d", "90min", "1000000000d", "2", "100000", "0", "E", "P", "N", "S", "A", "B", "csv", "json", "",
+        "=", "--", "-", "--date=", "--planet=jupiter", "--count=99999", std::string("\xc3\xa8\x01\x7f", 4)};
+    std::mt19937 random(20240229);
+    for (int trial = 0; trial < 3000; ++trial) {
+        Args args(random() % 12);
+        for (std::string& a : args) {
+            a = pool[random() % pool.size()];
+            if (random() % 8 == 0 && !a.empty()) a[random() % a.size()] = static_cast<char>(random() % 256);
+        }
+        const ParseResult r = ParseArguments(args);
+        const int outcomes = int(r.Help) + int(r.Request.has_value()) + int(!r.Error.empty());
+        ASSERT_EQ(outcomes, 1) << "trial " << trial;
+        for (char c : r.Error) ASSERT_TRUE(c >= 0x20 && c < 0x7f) << "trial " << trial << ": " << r.Error;
+        if (r.Request) {
+            const CalendarFields last = InstantOf(*r.Request, r.Request->Count - 1);
+            ASSERT_TRUE(IsWithinSupportedRange(JulianDayFromCalendar(last))) << "trial " << trial;
+        }
+    }
+}
+
+TEST(InstantOf, StepsThroughTheProgramsCalendar)
+{
+    const struct {
+        const char* what;
+        CalendarFields start;
+        std::int64_t step;
+        int i;
+        CalendarFields want;
+    } rows[] = {
+        {"the reform: 4 October 1582 is followed by 15 October", {4, 10, 1582, 12, 0, 0, 0}, 86400, 1,
+         {15, 10, 1582, 12, 0, 0, 0}},
+        {"Julian leap day of 1500", {28, 2, 1500, 23, 0, 0, 0}, 3600, 1, {29, 2, 1500, 0, 0, 0, 0}},
+        {"no Gregorian leap day in 1900", {28, 2, 1900, 0, 0, 0, 0}, 86400, 1, {1, 3, 1900, 0, 0, 0, 0}},
+        {"backward over a year end", {1, 1, 2000, 0, 0, 30, 0}, -45, 2, {31, 12, 1999, 23, 59, 0, 0}},
+        {"many steps", {7, 1, 1610, 16, 45, 0, 0}, 600, 144, {8, 1, 1610, 16, 45, 0, 0}},
+        {"last second of the range", {31, 12, 9999, 23, 59, 58, 0}, 1, 1, {31, 12, 9999, 23, 59, 59, 0}},
+    };
+    for (const auto& row : rows) {
+        EphemRequest r;
+        r.Start = row.start;
+        r.StepSeconds = row.step;
+        const CalendarFields got = InstantOf(r, row.i);
+        EXPECT_EQ(got, row.want) << row.what << ": got " << FormatInstant(got);
+    }
+    EXPECT_EQ(FormatInstant({7, 1, 1610, 16, 45, 0, 0}), "1610-01-07T16:45:00");
+    EXPECT_EQ(FormatInstant({1, 1, 1, 0, 0, 0, 0}), "0001-01-01T00:00:00");
+}
+
+double ParseNumber(const std::string& text) { return std::strtod(text.c_str(), nullptr); }
+
+TEST(RunEphemeris, CsvRowsCarryTheRecordAtFullPrecision)
+{
+    EphemRequest request;
+    request.Start = {29, 2, 2004, 12, 0, 0, 0};
+    std::ostringstream out;
+    RunEphemeris(request, out);
+    const std::vector<std::string> lines = Split(out.str(), '\n');
+    ASSERT_EQ(lines.size(), 6u);  // header, 4 satellites, the empty text after the last line end
+    EXPECT_EQ(lines[0],
+              "instant,jd,planet,planet_ra_h,planet_dec_deg,planet_distance_km,planet_diameter_eq_arcsec,"
+              "planet_diameter_pol_arcsec,planet_pole_pa_rad,phase_angle_rad,ring_major_arcsec,ring_minor_arcsec,"
+              "ring_side,index,name,SatOffsetX,SatOffsetY,SatDistance,SatApparentDiameter,SatMagnitude,SatFarSide,"
+              "SatShadowX,SatShadowY,SatPolarX,SatPolarY");
+
+    // The same computation the driver runs.
+    TheoryInput in;
+    in.JD = JulianDayFromCalendar(request.Start);
+    in.Year = 2004;
+    PlanetPlaces places;
+    SatelliteRecord record;
+    RunSatelliteTheory(Jupiter, in, places, record);
+    const char* names[] = {"", "Io", "Europe", "Ganymède", "Callisto"};
+    for (int k = 1; k <= 4; ++k) {
+        const std::vector<std::string> f = Split(lines[k], ',');
+        ASSERT_EQ(f.size(), 25u) << lines[k];
+        EXPECT_EQ(f[0], "2004-02-29T12:00:00");
+        EXPECT_EQ(ParseNumber(f[1]), static_cast<double>(in.JD));
+        EXPECT_EQ(f[2], "jupiter");
+        EXPECT_EQ(ParseNumber(f[3]), static_cast<double>(places.Planet[Jupiter].RA));
+        EXPECT_EQ(ParseNumber(f[5]), static_cast<double>(places.Planet[Jupiter].Distance));
+        EXPECT_EQ(ParseNumber(f[6]), static_cast<double>(record.PlanetApparentDiameter[1]));
+        EXPECT_EQ(ParseNumber(f[8]), static_cast<double>(record.PlanetPolePA));
+        EXPECT_EQ(ParseNumber(f[9]), static_cast<double>(record.PhaseAngleSigned));
+        EXPECT_EQ(f[10] + f[11] + f[12], "") << "no rings for Jupiter";
+        EXPECT_EQ(f[13], std::to_string(k));
+        EXPECT_EQ(f[14], names[k]);
+        const Extended values[] = {record.SatOffsetX[k], record.SatOffsetY[k], record.SatDistance[k],
+                                   record.SatApparentDiameter[k], record.SatMagnitude[k]};
+        for (int c = 0; c < 5; ++c) EXPECT_EQ(ParseNumber(f[15 + c]), static_cast<double>(values[c])) << c;
+        EXPECT_EQ(f[20], std::string(1, record.SatFarSide[k]));
+        EXPECT_EQ(ParseNumber(f[21]), static_cast<double>(record.SatShadowX[k]));
+        EXPECT_EQ(ParseNumber(f[22]), static_cast<double>(record.SatShadowY[k]));
+        EXPECT_EQ(ParseNumber(f[23]), static_cast<double>(record.SatPolarX[k]));
+        EXPECT_EQ(ParseNumber(f[24]), static_cast<double>(record.SatPolarY[k]));
+    }
+}
+
+TEST(RunEphemeris, JsonLinesAndNullsOfValuesNotComputed)
+{
+    EphemRequest request;
+    request.Start = {7, 1, 1610, 16, 45, 0, 0};
+    request.StepSeconds = 3600;
+    request.Count = 2;
+    request.ViewMode = 'P';
+    request.Orientation = 'S';
+    request.Format = OutputFormat::Json;
+    std::ostringstream out;
+    RunEphemeris(request, out);
+    const std::vector<std::string> lines = Split(out.str(), '\n');
+    ASSERT_EQ(lines.size(), 9u);
+    EXPECT_EQ(lines[0].rfind("{\"instant\":\"1610-01-07T16:45:00\",\"jd\":2309107.1979166665,\"planet\":\"jupiter\",", 0),
+              0u)
+        << lines[0];
+    EXPECT_NE(lines[4].find("\"instant\":\"1610-01-07T17:45:00\""), std::string::npos) << lines[4];
+    EXPECT_NE(lines[2].find("\"name\":\"Ganymède\""), std::string::npos) << lines[2];
+    for (int i = 0; i < 8; ++i) {
+        const std::string& line = lines[i];
+        EXPECT_EQ(line.front(), '{');
+        EXPECT_EQ(line.back(), '}');
+        EXPECT_NE(line.find("\"ring_major_arcsec\":null,\"ring_minor_arcsec\":null,\"ring_side\":null"),
+                  std::string::npos);
+        // The polar view with south up does not recompute Jupiter's polar pair.
+        EXPECT_NE(line.find("\"SatPolarX\":null,\"SatPolarY\":null}"), std::string::npos) << line;
+        EXPECT_EQ(line.find("\"SatShadowX\":null"), std::string::npos) << "Jupiter's shadows are computed";
+    }
+}
+
+TEST(FormatRow, QuotesAndEscapesText)
+{
+    EphemRow row;
+    row.Instant = "2000-01-01T00:00:00";
+    row.Name = "a,\"b\"";
+    row.SatOffsetX = 0.1;
+    row.SatOffsetY = -1e-300;
+    row.SatDistance = std::numeric_limits<double>::quiet_NaN();
+    const std::string csv = FormatRow(row, OutputFormat::Csv);
+    EXPECT_NE(csv.find(",\"a,\"\"b\"\"\","), std::string::npos) << csv;
+    EXPECT_NE(csv.find(",0.10000000000000001,-1e-300,,"), std::string::npos) << csv;
+    const std::string json = FormatRow(row, OutputFormat::Json);
+    EXPECT_NE(json.find("\"name\":\"a,\\\"b\\\"\""), std::string::npos) << json;
+    EXPECT_NE(json.find("\"SatDistance\":null"), std::string::npos) << json;
+}
+
+// The executable itself: exit status, standard output and standard error.
+struct ProgramRun {
+    int status = -1;
+    std::string out, err;
+};
+
+std::string ReadAll(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+ProgramRun RunProgram(const std::string& arguments)
+{
+    const std::string program = VIREON_BINARY_DIR "/vireon-ephem";
+    const std::string base = ::testing::TempDir() + "vireon_ephem_test";
+    const std::string command = program + " " + arguments + " >" + base + ".out 2>" + base + ".err";
+    ProgramRun run;
+    const int raw = std::system(command.c_str());
+    run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    run.out = ReadAll(base + ".out");
+    run.err = ReadAll(base + ".err");
+    return run;
+}
+
+TEST(VireonEphemProgram, PrintsTheFourSatellitesOfTheStartUpInstant)
+{
+    std::ifstream exists(VIREON_BINARY_DIR "/vireon-ephem");
+    ASSERT_TRUE(exists) << "build the vireon-ephem target first";
+    const ProgramRun run = RunProgram("--planet jupiter --date 1610-01-07T16:45:00");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.err, "");
+    const std::vector<std::string> lines = Split(run.out, '\n');
+    ASSERT_EQ(lines.size(), 6u) << run.out;
+    EXPECT_EQ(lines[0], CsvHeader());
+    EXPECT_NE(lines[4].find(",4,Callisto,"), std::string::npos);
+}
+
+TEST(VireonEphemProgram, BadArgumentsGiveStatusTwoAndOneLine)
+{
+    std::ifstream exists(VIREON_BINARY_DIR "/vireon-ephem");
+    ASSERT_TRUE(exists) << "build the vireon-ephem target first";
+    for (const char* arguments : {"--planet vulcan --date 2000-01-01T00:00:00", "--planet jupiter",
+                                  "--planet jupiter --date 2000-01-01T00:00:00 --count 0", "--bogus",
+                                  "--planet jupiter --date 2000-02-30T00:00:00"}) {
+        const ProgramRun run = RunProgram(arguments);
+        EXPECT_EQ(run.status, 2) << arguments;
+        EXPECT_EQ(run.out, "") << arguments;
+        ASSERT_FALSE(run.err.empty()) << arguments;
+        EXPECT_EQ(run.err.rfind("vireon-ephem: ", 0), 0u) << run.err;
+        EXPECT_EQ(run.err.find('\n'), run.err.size() - 1) << "one line: " << run.err;
+    }
+    const ProgramRun help = RunProgram("--help");
+    EXPECT_EQ(help.status, 0);
+    EXPECT_EQ(help.out, std::string(HelpText()));
+    EXPECT_EQ(help.err, "");
+}
+
+}  // namespace
+}  // namespace vireon::ephem
