@@ -190,8 +190,10 @@ void DrawSatellite(const ViewFrame& f, SatelliteRecord& record, int k, Extended 
     ToScreenSenses(f.settings, record.SatShadowX[k], record.SatShadowY[k]);
     c.SetPen(Black);
     c.SetBrush(Black, c.BrushStyleNow());
-    // Only a satellite in front of the planet casts a shadow that can be seen on the disc.
-    if (record.SatFarSide[k] != 'P') return;
+    // Only a satellite in front of the planet casts a shadow that can be seen, and only where
+    // it falls on the disc: off the disc the black spot would lie in empty sky, right beside
+    // (or over) the satellite itself, and blot it out.
+    if (!ShadowOnDisc(record, planet, k)) return;
     const Extended xs = f.cx + record.SatShadowX[k] / s;
     const Extended ys = f.cy + record.SatShadowY[k] / s;
     c.SetBrushStyle(BrushStyle::Solid);

@@ -57,14 +57,27 @@ void DrawPlanetDisc(Canvas& canvas, PlanetId planet, const SatelliteRecord& reco
     canvas.Ellipse(PixelMinus(cx, a), PixelMinus(cy, b), PixelPlus(cx, a), PixelPlus(cy, b));
 }
 
+namespace {
+
+// Whether a sky offset (arcsec) lies within half the planet's equatorial diameter. Jupiter's
+// theory measures sky distances with the globe's flattening (equatorial over polar diameter);
+// the others have none.
+bool WithinDisc(const SatelliteRecord& record, PlanetId planet, Extended x, Extended y)
+{
+    const Extended f = planet == Jupiter ? 1.071374L : 1.0L;
+    return std::hypot(x, f * y) / record.PlanetApparentDiameter[1] < 0.5L;
+}
+
+}  // namespace
+
 bool HiddenByDisc(const SatelliteRecord& record, PlanetId planet, int k)
 {
-    if (record.SatFarSide[k] != 'E') return false;
-    // Jupiter's theory measures sky distances with the globe's flattening (equatorial over
-    // polar diameter); the others have none.
-    const Extended f = planet == Jupiter ? 1.071374L : 1.0L;
-    const Extended skyDistance = std::hypot(record.SatOffsetX[k], f * record.SatOffsetY[k]);
-    return skyDistance / record.PlanetApparentDiameter[1] < 0.5L;
+    return record.SatFarSide[k] == 'E' && WithinDisc(record, planet, record.SatOffsetX[k], record.SatOffsetY[k]);
+}
+
+bool ShadowOnDisc(const SatelliteRecord& record, PlanetId planet, int k)
+{
+    return record.SatFarSide[k] == 'P' && WithinDisc(record, planet, record.SatShadowX[k], record.SatShadowY[k]);
 }
 
 bool InPlanetShadow(const SatelliteRecord& record, PlanetId planet, int k)

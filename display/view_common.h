@@ -35,6 +35,10 @@ void DrawPlanetDisc(Canvas& canvas, PlanetId planet, const SatelliteRecord& reco
 // hypot(X, f Y), with Jupiter's flattening f = 1.071374 (1 for the other planets), is within
 // half the equatorial diameter.
 bool HiddenByDisc(const SatelliteRecord& record, PlanetId planet, int k);
+// The shadow of a satellite in front of the planet falls on the disc: its sky position is
+// within half the equatorial diameter, measured as for the hidden test. A shadow that misses
+// the globe falls on nothing that can be seen.
+bool ShadowOnDisc(const SatelliteRecord& record, PlanetId planet, int k);
 // In the planet's shadow (Jupiter and Saturn, whose polar pair is the offset along the
 // equator and the depth): the satellite is behind the planet and the angle of its polar pair,
 // t = -atan(X / Y), lies between 0 and the signed phase angle. An angular wedge, not a cylinder.

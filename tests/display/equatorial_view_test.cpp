@@ -162,20 +162,35 @@ TEST(EquatorialView, ShadowOfASatelliteInFrontIsBlackAtItsOwnPlace)
     EXPECT_EQ(numbers[1].y1, 290);
 }
 
-TEST(EquatorialView, ShadowsOnlyForJupiterAndSaturnAndOnlyInFront)
+// A shadow is drawn for Jupiter and Saturn, for a satellite in front, where it falls on the
+// disc (45" wide; Jupiter's sky distances take its flattening 1.071374).
+TEST(EquatorialView, ShadowsOnlyWhereTheyFallOnTheDisc)
 {
-    for (PlanetId planet : {Mars, Jupiter, Saturn, Uranus}) {
-        for (char side : {'P', 'E'}) {
-            Scene scene(planet, 3);
-            scene.places.Rings = {0, 0, 1};
-            scene.Place(1, 30, 15, 0.5, side);
-            scene.record.SatPolarY[1] = 1;  // no eclipse
-            scene.record.SatShadowX[1] = 12;
-            scene.record.SatShadowY[1] = -3;
-            scene.Draw();
-            const bool wanted = side == 'P' && (planet == Jupiter || planet == Saturn);
-            EXPECT_EQ(scene.Ellipses(Black).size(), wanted ? 1u : 0u) << int(planet) << side;
-        }
+    struct Row {
+        PlanetId planet;
+        char side;
+        Extended shadowX, shadowY;
+        bool drawn;
+    } rows[] = {
+        {Jupiter, 'P', 12, -3, true},   {Saturn, 'P', 12, -3, true},
+        {Mars, 'P', 12, -3, false},     {Uranus, 'P', 12, -3, false},
+        {Jupiter, 'E', 12, -3, false},  {Saturn, 'E', 12, -3, false},
+        {Jupiter, 'P', 0, 20.5L, true},  // 21.96" from the centre
+        {Jupiter, 'P', 0, 21.5L, false}, // 23.03": beyond the limb
+        {Saturn, 'P', 0, 21.5L, true},
+        {Jupiter, 'P', 31, 15, false},   // beside the satellite in empty sky
+    };
+    for (const Row& r : rows) {
+        Scene scene(r.planet, 3);
+        scene.places.Rings = {0, 0, 1};
+        scene.Place(1, 30, 15, 0.5, r.side);
+        scene.record.SatPolarY[1] = 1;  // no eclipse
+        scene.record.SatShadowX[1] = r.shadowX;
+        scene.record.SatShadowY[1] = r.shadowY;
+        scene.Draw();
+        EXPECT_EQ(scene.Ellipses(Black).size(), r.drawn ? 1u : 0u)
+            << int(r.planet) << r.side << " shadow (" << double(r.shadowX) << "," << double(r.shadowY) << ")";
+        EXPECT_EQ(scene.Ellipses(SatelliteColour(1)).size(), 1u);
     }
 }
 
