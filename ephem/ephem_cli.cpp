@@ -215,13 +215,6 @@ ParseResult Failure(std::string message)
     return result;
 }
 
-std::string FormatNumber(double v)
-{
-    char buffer[64];
-    const auto r = std::to_chars(buffer, buffer + sizeof buffer, v, std::chars_format::general, 17);
-    return std::string(buffer, r.ptr);
-}
-
 std::string CsvField(std::string_view text)
 {
     if (text.find_first_of(",\"\r\n") == std::string_view::npos) return std::string(text);
@@ -250,59 +243,96 @@ std::string JsonString(std::string_view text)
     return out + "\"";
 }
 
-// One column: its name and its text for CSV or JSON.
-struct Cell {
-    std::string_view name;
-    std::string csv;
-    std::string json;
+// Every column in order, handed to a writer as a number, a whole number or a text.
+template <class Writer>
+void VisitColumns(const EphemRow& r, Writer& w)
+{
+    w.Text("instant", r.Instant);
+    w.Number("jd", r.JD);
+    w.Text("planet", r.Planet);
+    w.Number("planet_ra_h", r.PlanetRaHours);
+    w.Number("planet_dec_deg", r.PlanetDecDegrees);
+    w.Number("planet_distance_km", r.PlanetDistanceKm);
+    w.Number("planet_diameter_eq_arcsec", r.PlanetDiameterEqArcsec);
+    w.Number("planet_diameter_pol_arcsec", r.PlanetDiameterPolArcsec);
+    w.Number("planet_pole_pa_rad", r.PlanetPolePaRad);
+    w.Number("phase_angle_rad", r.PhaseAngleRad);
+    w.Number("ring_major_arcsec", r.RingMajorArcsec);
+    w.Number("ring_minor_arcsec", r.RingMinorArcsec);
+    w.Integer("ring_side", r.RingSide);
+    w.Integer("index", r.Index);
+    w.Text("name", r.Name);
+    w.Number("SatOffsetX", r.SatOffsetX);
+    w.Number("SatOffsetY", r.SatOffsetY);
+    w.Number("SatDistance", r.SatDistance);
+    w.Number("SatApparentDiameter", r.SatApparentDiameter);
+    w.Number("SatMagnitude", r.SatMagnitude);
+    w.Text("SatFarSide", std::string_view(&r.SatFarSide, 1));
+    w.Number("SatShadowX", r.SatShadowX);
+    w.Number("SatShadowY", r.SatShadowY);
+    w.Number("SatPolarX", r.SatPolarX);
+    w.Number("SatPolarY", r.SatPolarY);
+}
+
+// Appends one row to a line; an absent or non-finite number is empty in CSV, null in JSON.
+class LineWriter {
+public:
+    explicit LineWriter(OutputFormat format) : json_(format == OutputFormat::Json)
+    {
+        line_.reserve(640);
+        if (json_) line_ += '{';
+    }
+
+    void Number(std::string_view name, const std::optional<double>& v)
+    {
+        Key(name);
+        if (v && std::isfinite(*v)) {
+            char buffer[64];
+            const auto r = std::to_chars(buffer, buffer + sizeof buffer, *v, std::chars_format::general, 17);
+            line_.append(buffer, r.ptr);
+        } else if (json_) {
+            line_ += "null";
+        }
+    }
+    void Integer(std::string_view name, const std::optional<int>& v)
+    {
+        Key(name);
+        if (v) line_ += std::to_string(*v);
+        else if (json_) line_ += "null";
+    }
+    void Text(std::string_view name, std::string_view text)
+    {
+        Key(name);
+        line_ += json_ ? JsonString(text) : CsvField(text);
+    }
+
+    std::string Finish() { return json_ ? std::move(line_) + "}" : std::move(line_); }
+
+private:
+    void Key(std::string_view name)
+    {
+        if (!first_) line_ += ',';
+        first_ = false;
+        if (json_) {
+            line_ += '"';
+            line_ += name;
+            line_ += "\":";
+        }
+    }
+
+    bool json_;
+    bool first_ = true;
+    std::string line_;
 };
 
-Cell Number(std::string_view name, const std::optional<double>& v)
-{
-    if (!v || !std::isfinite(*v)) return {name, "", "null"};
-    const std::string text = FormatNumber(*v);
-    return {name, text, text};
-}
-
-Cell Integer(std::string_view name, const std::optional<int>& v)
-{
-    if (!v) return {name, "", "null"};
-    const std::string text = std::to_string(*v);
-    return {name, text, text};
-}
-
-Cell Text(std::string_view name, std::string_view text) { return {name, CsvField(text), JsonString(text)}; }
-
-std::vector<Cell> Cells(const EphemRow& r)
-{
-    return {
-        Text("instant", r.Instant),
-        Number("jd", r.JD),
-        Text("planet", r.Planet),
-        Number("planet_ra_h", r.PlanetRaHours),
-        Number("planet_dec_deg", r.PlanetDecDegrees),
-        Number("planet_distance_km", r.PlanetDistanceKm),
-        Number("planet_diameter_eq_arcsec", r.PlanetDiameterEqArcsec),
-        Number("planet_diameter_pol_arcsec", r.PlanetDiameterPolArcsec),
-        Number("planet_pole_pa_rad", r.PlanetPolePaRad),
-        Number("phase_angle_rad", r.PhaseAngleRad),
-        Number("ring_major_arcsec", r.RingMajorArcsec),
-        Number("ring_minor_arcsec", r.RingMinorArcsec),
-        Integer("ring_side", r.RingSide),
-        Integer("index", r.Index),
-        Text("name", r.Name),
-        Number("SatOffsetX", r.SatOffsetX),
-        Number("SatOffsetY", r.SatOffsetY),
-        Number("SatDistance", r.SatDistance),
-        Number("SatApparentDiameter", r.SatApparentDiameter),
-        Number("SatMagnitude", r.SatMagnitude),
-        Text("SatFarSide", std::string(1, r.SatFarSide)),
-        Number("SatShadowX", r.SatShadowX),
-        Number("SatShadowY", r.SatShadowY),
-        Number("SatPolarX", r.SatPolarX),
-        Number("SatPolarY", r.SatPolarY),
-    };
-}
+// Collects the column names.
+struct HeaderWriter {
+    std::string text;
+    void Add(std::string_view name) { text += (text.empty() ? "" : ",") + std::string(name); }
+    void Number(std::string_view name, const std::optional<double>&) { Add(name); }
+    void Integer(std::string_view name, const std::optional<int>&) { Add(name); }
+    void Text(std::string_view name, std::string_view) { Add(name); }
+};
 
 std::optional<double> Value(Extended v) { return static_cast<double>(v); }
 
@@ -486,25 +516,16 @@ EphemRow MakeRow(const EphemRequest& request, const CalendarFields& instant, dou
 
 std::string CsvHeader()
 {
-    std::string text;
-    for (const Cell& c : Cells(EphemRow{})) text += (text.empty() ? "" : ",") + std::string(c.name);
-    return text;
+    HeaderWriter header;
+    VisitColumns(EphemRow{}, header);
+    return header.text;
 }
 
 std::string FormatRow(const EphemRow& row, OutputFormat format)
 {
-    std::string line;
-    if (format == OutputFormat::Csv) {
-        for (const Cell& c : Cells(row)) line += (line.empty() ? "" : ",") + c.csv;
-        return line;
-    }
-    line = "{";
-    bool first = true;
-    for (const Cell& c : Cells(row)) {
-        line += (first ? "\"" : ",\"") + std::string(c.name) + "\":" + c.json;
-        first = false;
-    }
-    return line + "}";
+    LineWriter line(format);
+    VisitColumns(row, line);
+    return line.Finish();
 }
 
 void RunEphemeris(const EphemRequest& request, std::ostream& out)
