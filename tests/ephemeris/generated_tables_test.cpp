@@ -57,9 +57,9 @@ TEST(GeneratedTables, RegenerateByteForByteFromTheData)
     fs::remove_all(out);
 }
 
-// Periodic terms kept per sub-series (T^0, T^1, ...) by the truncation rule. Where a published
-// count table disagrees with the rule (Mars L1 35, Saturn R2 16 and R3 10, Uranus B2 3 and a B3
-// term, Neptune L's constant of T^4) the rule is what is kept.
+// Periodic terms kept per sub-series (T^0, T^1, ...) by the truncation rule, exactly: Mars L1 keeps
+// 35 (its next term is 0.09999"), Saturn R2 16 and R3 10, Uranus B2 3 and one B3 term; Neptune L
+// has no periodic term in T^3 and T^4 but a constant in T^4.
 struct CountRow {
     const char* name;
     const PlanetSeries* series;
@@ -128,7 +128,7 @@ TEST(GeneratedTables, SubSeriesConstants)
 }
 
 // Published terms (amplitude, phase, frequency in arcseconds; R amplitudes in au), to the
-// printed digits. Saturn B4's amplitude is 0.1658041" (a tenth of a misprinted 1.658041").
+// printed digits; the single terms of the higher powers of T among them.
 struct TermRow {
     const char* what;
     std::span<const SubSeries> series;
