@@ -4,7 +4,7 @@ namespace vireon {
 
 bool HasSatelliteTheory(PlanetId p)
 {
-    return p == Jupiter || p == Mars || p == Neptune || p == Pluto;
+    return p == Jupiter || p == Mars || p == Neptune || p == Pluto || p == Saturn || p == Uranus;
 }
 
 void RunSatelliteTheory(PlanetId p, const TheoryInput& in, PlanetPlaces& places, SatelliteRecord& record)
