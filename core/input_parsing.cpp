@@ -123,7 +123,7 @@ std::optional<int> ParseZoomValue(std::string_view text)
 std::optional<double> ParseFieldMinutes(std::string_view text)
 {
     const std::optional<Extended> minutes = ReadDecimal(text);
-    if (!minutes || !(*minutes > 0) || *minutes > MaxFieldMinutes) return std::nullopt;
+    if (!minutes || !(static_cast<double>(*minutes) > 0) || *minutes > MaxFieldMinutes) return std::nullopt;  // 1e-400 is 0 as a double
     return static_cast<double>(*minutes);
 }
 
