@@ -406,6 +406,28 @@ TEST(JupiterSatellites, ShadowOnTheDiscLiesOnTheNearHemisphere)
     EXPECT_LT((x / radius) * (x / radius) + (y / polarRadius) * (y / polarRadius), 1);
 }
 
+TEST(JupiterSatellites, WritesOnlyItsFourSlots)
+{
+    // Slots 5..8 keep what another planet (Saturn) left there.
+    TheoryInput in;
+    in.JD = 2446961.625L;
+    PlanetPlaces places;
+    SatelliteRecord record;
+    for (int k = 5; k <= 8; ++k) {
+        record.SatOffsetX[k] = 100 + k;
+        record.SatShadowY[k] = 200 + k;
+        record.SatPolarX[k] = 300 + k;
+        record.SatFarSide[k] = 'E';
+    }
+    ComputeJupiterSatellites(in, places, record);
+    for (int k = 5; k <= 8; ++k) {
+        EXPECT_EQ(record.SatOffsetX[k], 100 + k);
+        EXPECT_EQ(record.SatShadowY[k], 200 + k);
+        EXPECT_EQ(record.SatPolarX[k], 300 + k);
+        EXPECT_EQ(record.SatFarSide[k], 'E');
+    }
+}
+
 TEST(JupiterSatellites, FiniteAtTheEndsOfTheSupportedRange)
 {
     for (Extended jd : {1721423.5L, static_cast<Extended>(LastSupportedJD())}) {
