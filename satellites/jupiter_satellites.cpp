@@ -200,7 +200,7 @@ JupiterRun PrepareRun(const TheoryInput& in, PlanetPlaces& places)
 
     // Jupiter's heliocentric vector at the instant, true equator of the date. The shadow seen now
     // was cast one light time earlier; Jupiter's own motion over that time turns the sunlight
-    // by at most 4e-5 rad, which moves a shadow by under 0.02".
+    // by at most 4e-5 rad, which moves a shadow by under 0.03".
     const EquatorialVector helio = EclipticToEquatorial(
         jupiter.Helio.L + places.Nutation.Longitude * Pi / 648000, jupiter.Helio.B, jupiter.Helio.R, places.TrueObliquity);
     run.Shadow.SunToPlanet = {helio.X, helio.Y, helio.Z};
