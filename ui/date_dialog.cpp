@@ -72,10 +72,12 @@ TfSaisieJour::TfSaisieJour(DisplayPort& port, QWidget* parent) : QDialog(parent)
     buttons->addWidget(bbOK);
     buttons->addWidget(bbAnn);
 
+    // Without the calendar the date and time sit in the middle of the shorter dialog.
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(MonthCalendar1, 1);
+    layout->addWidget(MonthCalendar1, 100);
+    layout->addStretch(1);
     layout->addWidget(GroupBox1);
-    layout->addStretch();
+    layout->addStretch(1);
     layout->addLayout(buttons);
 
     connect(bbOK, &QPushButton::clicked, this, &TfSaisieJour::bbOKClick);

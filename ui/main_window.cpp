@@ -5,11 +5,13 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFrame>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QScreen>
 #include <QStatusBar>
 #include <QToolBar>
 #include <QToolButton>
@@ -97,6 +99,11 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent, MainWindowFlags)
     createClientArea();
     createStatusBar();
     port_ = std::make_unique<QtDisplayPort>(this, pbSatel, pbLegendeSat, statusPanels_, WindowFont());
+    // The images are kept at the screen's resolution so that high-density screens stay sharp.
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        port_->View().SetDevicePixelRatio(screen->devicePixelRatio());
+        port_->Legend().SetDevicePixelRatio(screen->devicePixelRatio());
+    }
     pbSatel->SetCanvas(&port_->View());
     pbLegendeSat->SetCanvas(&port_->Legend());
     createActions();
