@@ -13,7 +13,9 @@ Extended FractionalPart(Extended v) { return v - std::trunc(v); }
 int PixelRound(Extended v)
 {
     if (!std::isfinite(v) || std::fabs(v) > 1e7L) return NoPixel;
-    return static_cast<int>(std::nearbyint(v));  // default rounding mode: ties to even
+    // rint rounds like nearbyint (ties to even in the default rounding mode) without saving and
+    // restoring the floating-point environment, which makes it an order of magnitude cheaper.
+    return static_cast<int>(std::rint(v));
 }
 
 std::string FormatFixed(Extended v, int decimals, int significantDigits)
