@@ -121,9 +121,10 @@ void SetInstantFromDateTime(GlobalSettings& settings, double dateTime)
 
 void SetInstantFromDialog(GlobalSettings& settings, int day, int month, int year, int hour, int minute, int second)
 {
-    settings.Current = Fields(day, month, year, hour, minute, second);
-    settings.CurrentDateTime = DateTimeFromCalendar(settings.Current);
-    settings.CurrentJD = JulianDayFromCalendar(settings.Current);
+    // The fields are split back from the date-time value: a Julian date typed inside the
+    // calendar reform's gap (5..14 October 1582) becomes the Gregorian date of the same day,
+    // so that the fields and the value always name each other.
+    SetInstantFromDateTime(settings, DateTimeFromCalendar(Fields(day, month, year, hour, minute, second)));
     settings.DialogAccepted = true;
 }
 

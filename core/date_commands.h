@@ -59,8 +59,10 @@ bool SetInstantFromClock(GlobalSettings& settings, const CalendarFields& now);
 // calendar fields are split from the value and CurrentJD follows them.
 void SetInstantFromDateTime(GlobalSettings& settings, double dateTime);
 
-// The date dialog's OK: the instant becomes the given date and time (whole seconds), and
-// DialogAccepted is set. The fields must have been checked (ParseDialogDate, ParseDialogTime).
+// The date dialog's OK: the instant becomes the given date and time (whole seconds), through
+// the date-time value (a Julian date of 5..14 October 1582 is stored as the Gregorian date of
+// the same day), and DialogAccepted is set. The fields must have been checked
+// (ParseDialogDate, ParseDialogTime).
 void SetInstantFromDialog(GlobalSettings& settings, int day, int month, int year, int hour, int minute,
                           int second);
 

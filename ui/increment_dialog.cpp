@@ -52,7 +52,15 @@ TfIncrement::TfIncrement(QWidget* parent) : QDialog(parent)
     connect(bbCancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-void TfIncrement::Prepare() { rgIncr->SetItemIndex(Settings.IncrementUnitIndex); }
+void TfIncrement::Prepare()
+{
+    // What is in force: a dialog cancelled after editing must not show the edits next time.
+    rgIncr->SetItemIndex(Settings.IncrementUnitIndex);
+    eIncr->setText(QString::fromStdString(Settings.IncrementText));
+    for (int i = 0; i < AnimationDelayCount; ++i) {
+        if (AnimationDelayMsFor(i) == Settings.AnimationDelayMs) rgDelai->SetItemIndex(i);
+    }
+}
 
 void TfIncrement::bbOKClick()
 {

@@ -17,7 +17,8 @@ class TfIncrement : public QDialog {
 public:
     explicit TfIncrement(QWidget* parent);
 
-    // Shows the unit the status bar counts in (the monthly graph forces the month) before opening.
+    // Before opening: shows the increment and delay in force, in the unit the status bar counts
+    // in (the monthly graph forces the month).
     void Prepare();
 
     QLineEdit* eIncr;

@@ -172,6 +172,16 @@ TEST(DateDialogInstant, OkSetsFieldsJulianDayAndDateTime)
     EXPECT_EQ(CalendarFromDateTime(s.CurrentDateTime), s.Current);
 }
 
+TEST(DateDialogInstant, JulianDateInsideTheReformGapIsStoredAsTheSameGregorianDay)
+{
+    GlobalSettings s;
+    SetInstantFromDialog(s, 10, 10, 1582, 20, 17, 10);
+    EXPECT_EQ(s.Current, At(20, 10, 1582, 20, 17, 10));
+    EXPECT_EQ(s.CurrentJD, static_cast<Extended>(JulianDayFromCalendar(10, 10, 1582, 10, 17, 20)))
+        << "the same instant as typed";
+    EXPECT_EQ(CalendarFromDateTime(s.CurrentDateTime), s.Current);
+}
+
 TEST(DateDialogInstant, ShowingADateSplitsTheValueIntoTheFields)
 {
     GlobalSettings s;

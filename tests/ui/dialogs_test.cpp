@@ -387,6 +387,33 @@ TEST_F(WindowTest, IncrementDialogFromTheButtonShowsTheUnitInForce)
     EXPECT_EQ(window->findChild<QLabel*>("StatusPanel2")->text(), "Incrément : 3 semaines");
 }
 
+TEST_F(WindowTest, CancelledIncrementEditsAreNotShownAgain)
+{
+    WhenModalAppears([](QWidget* modal) {
+        auto* dialog = qobject_cast<TfIncrement*>(modal);
+        dialog->eIncr->setText("5");
+        dialog->rgIncr->SetItemIndex(0);
+        dialog->rgDelai->SetItemIndex(7);
+        ClickButton(dialog, "bbCancel");
+    });
+    window->miIncrementClick();
+    EXPECT_EQ(Settings.IncrementDays, 1.0L / 24) << "cancel changes nothing";
+    QString text;
+    int unit = -1;
+    int delay = -1;
+    WhenModalAppears([&](QWidget* modal) {
+        auto* dialog = qobject_cast<TfIncrement*>(modal);
+        text = dialog->eIncr->text();
+        unit = dialog->rgIncr->ItemIndex();
+        delay = dialog->rgDelai->ItemIndex();
+        ClickButton(dialog, "bbCancel");
+    });
+    window->miIncrement2Click();
+    EXPECT_EQ(text, "1");
+    EXPECT_EQ(unit, 4);
+    EXPECT_EQ(delay, 2);
+}
+
 TEST_F(WindowTest, GraphStepOn15February2001GoesTo1March)
 {
     Action("miGraphique1")->trigger();
