@@ -15,7 +15,6 @@
 #include <cstdint>
 #include <numbers>
 #include <random>
-#include <regex>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -194,22 +193,69 @@ private:
     }
 };
 
+// Reads a text piece by piece: fixed words and runs of digits.
+class TextReader {
+public:
+    explicit TextReader(const std::string& text) : text_(text) {}
+    bool Word(const std::string& word)
+    {
+        if (text_.compare(at_, word.size(), word) != 0) return false;
+        at_ += word.size();
+        return true;
+    }
+    // Exactly `count` digits (at least one when count is 0), as a number; -1 when there are none.
+    long Digits(std::size_t count = 0)
+    {
+        std::size_t n = 0;
+        while (at_ + n < text_.size() && std::isdigit(static_cast<unsigned char>(text_[at_ + n])) &&
+               (count == 0 || n < count))
+            ++n;
+        if (n == 0 || (count != 0 && n != count) || n > 9) return -1;
+        const long value = std::stol(text_.substr(at_, n));
+        at_ += n;
+        return value;
+    }
+    bool AtEnd() const { return at_ == text_.size(); }
+
+private:
+    const std::string& text_;
+    std::size_t at_ = 0;
+};
+
 // Checks panel 1 of the status bar: "AD : 05h07m03.2s  -  Déclinaison : +05°07'09.0"  -  Diam.
-// app. : 44.12"" with hours 00..23, minutes and seconds below 60 and a positive diameter.
+// app. : 44.12"" with hours 00..23, minutes and seconds below 60, degrees within 90 (two digits
+// with a sign below ten, no plus sign from ten on) and a positive diameter.
 void ExpectWellFormedPlaceText(const std::string& text, const std::string& where)
 {
-    static const std::regex form(
-        "AD : (\\d\\d)h(\\d\\d)m(\\d\\d)\\.\\ds  -  Déclinaison : (-?[1-9]\\d|[+-]0\\d)°(\\d\\d)'(\\d\\d)\\.\\d\"  -  "
-        "Diam\\. app\\. : (\\d+\\.\\d\\d)\"");
-    std::smatch m;
-    ASSERT_TRUE(std::regex_match(text, m, form)) << where << ": status text \"" << text << "\"";
-    EXPECT_LE(std::stoi(m[1]), 23) << where << ": " << text;
-    EXPECT_LE(std::stoi(m[2]), 59) << where << ": " << text;
-    EXPECT_LE(std::stoi(m[3]), 59) << where << ": " << text;
-    EXPECT_LE(std::abs(std::stoi(m[4])), 90) << where << ": " << text;
-    EXPECT_LE(std::stoi(m[5]), 59) << where << ": " << text;
-    EXPECT_LE(std::stoi(m[6]), 59) << where << ": " << text;
-    EXPECT_GT(std::stod(m[7]), 0.0) << where << ": " << text;
+    TextReader r(text);
+    const auto fail = [&] { ADD_FAILURE() << where << ": status text \"" << text << "\""; };
+    if (!r.Word("AD : ")) return fail();
+    const long h = r.Digits(2);
+    if (h < 0 || h > 23 || !r.Word("h")) return fail();
+    const long m = r.Digits(2);
+    if (m < 0 || m > 59 || !r.Word("m")) return fail();
+    const long s = r.Digits(2);
+    if (s < 0 || s > 59 || !r.Word(".") || r.Digits(1) < 0 || !r.Word("s  -  Déclinaison : ")) return fail();
+    if (r.Word("+")) {
+        if (!r.Word("0") || r.Digits(1) < 0) return fail();
+    } else {
+        const bool south = r.Word("-");
+        if (r.Word("0")) {
+            if (!south || r.Digits(1) < 0) return fail();
+        } else {
+            const long d = r.Digits();
+            if (d < 10 || d > 90) return fail();
+        }
+    }
+    if (!r.Word("°")) return fail();
+    const long dm = r.Digits(2);
+    if (dm < 0 || dm > 59 || !r.Word("'")) return fail();
+    const long ds = r.Digits(2);
+    if (ds < 0 || ds > 59 || !r.Word(".") || r.Digits(1) < 0 || !r.Word("\"  -  Diam. app. : ")) return fail();
+    const long whole = r.Digits();
+    if (whole < 0 || !r.Word(".")) return fail();
+    const long hundredths = r.Digits(2);
+    if (hundredths < 0 || whole + hundredths == 0 || !r.Word("\"") || !r.AtEnd()) return fail();
 }
 
 bool Finite(Extended v) { return std::isfinite(v); }
