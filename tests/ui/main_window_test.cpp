@@ -129,6 +129,29 @@ TEST_F(WindowTest, EveryFrenchTextOfTheWindow)
     EXPECT_EQ(named, static_cast<int>(std::size(hints))) << "every tool button is in the table";
 
     EXPECT_EQ(window->findChild<QLabel*>("panNS")->text(), "Pôle nord céleste");
+
+    // What the first picture writes into the window's labels and status panels.
+    const NamedText written[] = {
+        {"labPla", "JUPITER"},
+        {"labNom1", "Io"},
+        {"labNom4", "Callisto"},
+        {"labNom5", ""},
+        {"labMag2", "Magnitude :"},
+        {"labX3", "X(rayon pla.) :"},
+        {"labY3", "Y(rayon pla.) :"},
+        {"labDiam1", "Diamètre (\") :"},
+        {"labDist4", "Dist.(rayon) :"},
+        {"StatusPanel1", "Zoom : 1x - Champ : 15 minutes"},
+        {"StatusPanel2", "Incrément : 1 heure"},
+        {"StatusPanel3", ""},
+        {"StatusPanel4", "07/01/1610  16:45:00"},
+    };
+    for (const NamedText& label : written) {
+        auto* widget = window->findChild<QLabel*>(label.objectName);
+        ASSERT_NE(widget, nullptr) << label.objectName;
+        EXPECT_EQ(widget->text(), QString::fromUtf8(label.text)) << label.objectName;
+    }
+    EXPECT_TRUE(window->findChild<QLabel*>("StatusPanel0")->text().startsWith("AD : "));
 }
 
 TEST_F(WindowTest, TheNumbersButtonHintFollowsItsState)
