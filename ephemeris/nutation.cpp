@@ -41,8 +41,11 @@ NutationAngles Nutation(Extended t)
     Extended eps = 0;
     for (const NutationTerm& row : NutationTable) {
         const Extended argument = row.D * a.D + row.M * a.M + row.Mprime * a.Mprime + row.F * a.F + row.Omega * a.Omega;
-        psi += std::sin(argument) * (row.PsiSin + row.PsiSinRate * centuries);
-        eps += std::cos(argument) * (row.EpsCos + row.EpsCosRate * centuries);
+        // The argument is below 30 rad and the largest coefficient 17": 64-bit sine and cosine
+        // change the sums by less than 1e-13" and cost a twentieth of the 80-bit ones.
+        const double angle = static_cast<double>(argument);
+        psi += static_cast<Extended>(std::sin(angle)) * (row.PsiSin + row.PsiSinRate * centuries);
+        eps += static_cast<Extended>(std::cos(angle)) * (row.EpsCos + row.EpsCosRate * centuries);
     }
     return {psi / 10000, eps / 10000};
 }
