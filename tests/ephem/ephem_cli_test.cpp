@@ -12,6 +12,7 @@
 #include <vector>
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include "ephem/ephem_cli.h"
 #include "satellites/theories.h"
@@ -324,7 +325,10 @@ std::string ReadAll(const std::string& path)
 ProgramRun RunProgram(const std::string& arguments)
 {
     const std::string program = VIREON_BINARY_DIR "/vireon-ephem";
-    const std::string base = ::testing::TempDir() + "vireon_ephem_test";
+    // One file pair per test: ctest runs the tests of this program in parallel processes.
+    const std::string base = ::testing::TempDir() + "vireon_ephem_" +
+                             ::testing::UnitTest::GetInstance()->current_test_info()->name() + "_" +
+                             std::to_string(::getpid());
     const std::string command = program + " " + arguments + " >" + base + ".out 2>" + base + ".err";
     ProgramRun run;
     const int raw = std::system(command.c_str());
