@@ -930,7 +930,7 @@ void TForm1::keyPressEvent(QKeyEvent* event)
 void TForm1::wheelEvent(QWheelEvent* event)
 {
     // One notch of a wheel is 120 eighths of a degree; finer wheels add up to notches.
-    wheelAccumulated_ += event->angleDelta().y();
+    wheelAccumulated_ += std::min(std::max(event->angleDelta().y(), -1560), 1560);  // 13 notches span 1..4000
     while (wheelAccumulated_ >= 120) {
         wheelAccumulated_ -= 120;
         FormMouseWheelUp();
