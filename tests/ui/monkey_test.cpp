@@ -600,5 +600,29 @@ TEST_P(MonkeySession, RandomActionsKeepTheProgramConsistent)
 
 INSTANTIATE_TEST_SUITE_P(FourSessions, MonkeySession, ::testing::Values(1, 2, 3, 4));
 
+// A wheel event may carry a whole fast spin (or a driver's garbage): a billion eighths of a
+// degree must reach the zoom limit at once, not redraw once per notch for hours, and must not
+// overflow the notch count.
+TEST(MonkeyWheel, AHugeTurnStopsAtTheZoomLimitAtOnce)
+{
+    Rng rng(7);
+    MonkeyPlatform platform(rng);
+    SetPlatform(&platform);
+    ResetToStartupValues(Settings);
+    {
+        TForm1 window;
+        RunStartup(window);
+        for (const int delta : {2000000000, 2000000000, -2000000000, -2000000000}) {
+            QWheelEvent event(QPointF(300, 300), window.mapToGlobal(QPointF(300, 300)), QPoint(), QPoint(0, delta),
+                              Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+            QApplication::sendEvent(&window, &event);
+            EXPECT_EQ(Settings.ZoomFactor, delta > 0 ? 4000 : 1) << "after a turn of " << delta;
+        }
+        window.close();
+    }
+    SetPlatform(nullptr);
+    ResetToStartupValues(Settings);
+}
+
 }  // namespace
 }  // namespace vireon
