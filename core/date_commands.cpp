@@ -5,19 +5,6 @@
 namespace vireon {
 namespace {
 
-CalendarFields Fields(int day, int month, int year, int hour, int minute, int second, int millisecond = 0)
-{
-    CalendarFields f;
-    f.Day = static_cast<std::uint16_t>(day);
-    f.Month = static_cast<std::uint16_t>(month);
-    f.Year = static_cast<std::uint16_t>(year);
-    f.Hour = static_cast<std::uint16_t>(hour);
-    f.Minute = static_cast<std::uint16_t>(minute);
-    f.Second = static_cast<std::uint16_t>(second);
-    f.Millisecond = static_cast<std::uint16_t>(millisecond);
-    return f;
-}
-
 bool IsSupportedYear(int year) { return year >= 1 && year <= 9999; }
 
 std::string TwoDigits(int v)
@@ -124,7 +111,7 @@ void SetInstantFromDialog(GlobalSettings& settings, int day, int month, int year
     // The fields are split back from the date-time value: a Julian date typed inside the
     // calendar reform's gap (5..14 October 1582) becomes the Gregorian date of the same day,
     // so that the fields and the value always name each other.
-    SetInstantFromDateTime(settings, DateTimeFromCalendar(Fields(day, month, year, hour, minute, second)));
+    SetInstantFromDateTime(settings, DateTimeFromCalendar(MakeCalendarFields(day, month, year, hour, minute, second)));
     settings.DialogAccepted = true;
 }
 

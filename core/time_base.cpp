@@ -52,6 +52,19 @@ CalendarDate DateFromDayNumber(Extended z, Extended f)
 
 }  // namespace
 
+CalendarFields MakeCalendarFields(int day, int month, int year, int hour, int minute, int second, int millisecond)
+{
+    CalendarFields f;
+    f.Day = static_cast<std::uint16_t>(day);
+    f.Month = static_cast<std::uint16_t>(month);
+    f.Year = static_cast<std::uint16_t>(year);
+    f.Hour = static_cast<std::uint16_t>(hour);
+    f.Minute = static_cast<std::uint16_t>(minute);
+    f.Second = static_cast<std::uint16_t>(second);
+    f.Millisecond = static_cast<std::uint16_t>(millisecond);
+    return f;
+}
+
 double JulianDayFromCalendar(int day, int month, int year, int second, int minute, int hour)
 {
     Extended y = year;

@@ -25,6 +25,10 @@ struct CalendarFields {
     friend bool operator==(const CalendarFields&, const CalendarFields&) = default;
 };
 
+// Calendar fields from whole numbers (each cast to its 16-bit field; the caller validates).
+CalendarFields MakeCalendarFields(int day, int month, int year, int hour, int minute, int second,
+                                  int millisecond = 0);
+
 // Julian Day of a calendar date and time, evaluated in extended precision and rounded to
 // a 64-bit float. Arguments in the historical order: day, month, year, second, minute, hour.
 double JulianDayFromCalendar(int day, int month, int year, int second, int minute, int hour);

@@ -114,13 +114,7 @@ std::optional<std::string> ParseDate(std::string_view value, CalendarFields& dat
         return "no such date " + Quoted(value) + " in the calendar (Julian before 1582-10-15)";
     }
     if (hour > 23 || minute > 59 || second > 59) return "no such time of day " + Quoted(value);
-    date = CalendarFields{};
-    date.Day = static_cast<std::uint16_t>(day);
-    date.Month = static_cast<std::uint16_t>(month);
-    date.Year = static_cast<std::uint16_t>(year);
-    date.Hour = static_cast<std::uint16_t>(hour);
-    date.Minute = static_cast<std::uint16_t>(minute);
-    date.Second = static_cast<std::uint16_t>(second);
+    date = MakeCalendarFields(day, month, year, hour, minute, second);
     if (!IsWithinSupportedRange(JulianDayFromCalendar(date))) {
         return "date " + Quoted(value) + " out of the supported range (0001-01-01T00:00:00 to 9999-12-31T23:59:59)";
     }

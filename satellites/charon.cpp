@@ -49,22 +49,6 @@ Vec3 PositionOnB1950Equator(Extended u)
             OrbitRadiusKm * std::sin(u) * std::sin(i)};
 }
 
-// IAU 1976 precession from the mean equator of 1950 January 1.0 to that of jd,
-// P = R3(-z) R2(theta) R3(-zeta), angles in arcseconds x pi/648000, T in Julian millennia.
-Vec3 PrecessFrom1950(Extended jd, const Vec3& v)
-{
-    const Extended T = (jd - 2433282.5L) / 365250;
-    const Extended zeta = Pi * T * (23055350 + 30205 * T + 17998 * T * T) / 648000000;
-    const Extended z = Pi * T * (23055350 + 109465 * T + 18203 * T * T) / 648000000;
-    const Extended theta = Pi * T * (20047282 - 42654 * T - 41833 * T * T) / 648000000;
-    const Extended cz = std::cos(zeta), sz = std::sin(zeta);
-    const Extended ct = std::cos(theta), st = std::sin(theta);
-    const Extended cZ = std::cos(z), sZ = std::sin(z);
-    return {(cZ * ct * cz - sZ * sz) * v.x + (-cZ * ct * sz - sZ * cz) * v.y - cZ * st * v.z,
-            (sZ * ct * cz + cZ * sz) * v.x + (-sZ * ct * sz + cZ * cz) * v.y - sZ * st * v.z,
-            st * cz * v.x - st * sz * v.y + ct * v.z};
-}
-
 // Angle of the offset (radians) by a single-argument arctangent of y / x, in [-pi/2, pi/2]:
 // a vertical offset (x = 0) gives +-pi/2 by the sign of y, and no offset at all gives 0.
 Extended OffsetAngle(Extended x, Extended y)
@@ -93,7 +77,7 @@ void ComputeCharon(const TheoryInput& in, PlanetPlaces& places, SatelliteRecord&
     record.SatPlanetLongitude[k] = QuadrantAngle(b1950.x, b1950.y);
     record.SatPlanetLatTan[k] = b1950.z / std::hypot(b1950.x, b1950.y);
 
-    const SkyOffsets offsets = ProjectOnSky(sky, PrecessFrom1950(in.JD, b1950));
+    const SkyOffsets offsets = ProjectOnSky(sky, PrecessFromB1950(in.JD, b1950));
     StoreProjection(record, k, offsets);
     record.SatApparentDiameter[k] = ApparentDiameterArcsec(CharonRadiusKm, sky.Delta + offsets.D);
     record.SatMagnitude[k] = CharonMagnitude;

@@ -142,12 +142,7 @@ Vec3 PrecessFrom1950(Extended jd, const Vec3& v)
     const Extended zeta = Pi * T * (9222079141.0L + 12082100.0L * T + 7195200.0L * T * T) / 259200000000.0L;
     const Extended theta = Pi * T * (8018949983.0L - 17061660.0L * T - 16733200.0L * T * T) / 259200000000.0L;
     const Extended z = Pi * T * (9222079141.0L + 43785880.0L * T + 7281200.0L * T * T) / 259200000000.0L;
-    const Extended cz = std::cos(zeta), sz = std::sin(zeta);
-    const Extended ct = std::cos(theta), st = std::sin(theta);
-    const Extended cZ = std::cos(z), sZ = std::sin(z);
-    return {(cZ * ct * cz - sZ * sz) * v.x + (-cZ * ct * sz - sZ * cz) * v.y - cZ * st * v.z,
-            (sZ * ct * cz + cZ * sz) * v.x + (-sZ * ct * sz + cZ * cz) * v.y - sZ * st * v.z,
-            st * cz * v.x - st * sz * v.y + ct * v.z};
+    return PrecessEquatorial(zeta, z, theta, v);
 }
 
 }  // namespace

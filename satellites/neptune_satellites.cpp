@@ -106,22 +106,6 @@ Vec3 OnB1950Equator(const NeptuneMoon& m, const Vec3& q)
     return q.x * e1 + q.y * e2 + q.z * p;
 }
 
-// IAU 1976 precession from the mean equator of 1950 January 1.0 to that of jd,
-// P = R3(-z) R2(theta) R3(-zeta), angles in arcseconds x pi/648000, T in Julian millennia.
-Vec3 PrecessFrom1950(Extended jd, const Vec3& v)
-{
-    const Extended T = (jd - 2433282.5L) / 365250;
-    const Extended zeta = Pi * T * (23055350 + 30205 * T + 17998 * T * T) / 648000000;
-    const Extended z = Pi * T * (23055350 + 109465 * T + 18203 * T * T) / 648000000;
-    const Extended theta = Pi * T * (20047282 - 42654 * T - 41833 * T * T) / 648000000;
-    const Extended cz = std::cos(zeta), sz = std::sin(zeta);
-    const Extended ct = std::cos(theta), st = std::sin(theta);
-    const Extended cZ = std::cos(z), sZ = std::sin(z);
-    return {(cZ * ct * cz - sZ * sz) * v.x + (-cZ * ct * sz - sZ * cz) * v.y - cZ * st * v.z,
-            (sZ * ct * cz + cZ * sz) * v.x + (-sZ * ct * sz + cZ * cz) * v.y - sZ * st * v.z,
-            st * cz * v.x - st * sz * v.y + ct * v.z};
-}
-
 }  // namespace
 
 void ComputeNeptuneSatellites(const TheoryInput& in, PlanetPlaces& places, SatelliteRecord& record)
@@ -145,7 +129,7 @@ void ComputeNeptuneSatellites(const TheoryInput& in, PlanetPlaces& places, Satel
         record.SatPlanetLongitude[k] = QuadrantAngle(q.x, q.y);
         record.SatPlanetLatTan[k] = q.z / std::sqrt(q.x * q.x + q.y * q.y);
 
-        const Vec3 v = PrecessFrom1950(in.JD, OnB1950Equator(m, q));
+        const Vec3 v = PrecessFromB1950(in.JD, OnB1950Equator(m, q));
         const SkyOffsets offsets = ProjectOnSky(sky, v);
         StoreProjection(record, k, offsets);
         record.SatApparentDiameter[k] = ApparentDiameterArcsec(m.radius, sky.Delta + offsets.D);

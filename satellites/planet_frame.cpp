@@ -117,4 +117,25 @@ Extended SignedPhaseAngle(const PlanetPlace& planet, const EarthPlace& earth)
     return d > 0 && d < Pi ? i : -i;
 }
 
+Vec3 PrecessEquatorial(Extended zeta, Extended z, Extended theta, const Vec3& v)
+{
+    const Extended cz = std::cos(zeta), sz = std::sin(zeta);
+    const Extended ct = std::cos(theta), st = std::sin(theta);
+    const Extended cZ = std::cos(z), sZ = std::sin(z);
+    return {(cZ * ct * cz - sZ * sz) * v.x + (-cZ * ct * sz - sZ * cz) * v.y - cZ * st * v.z,
+            (sZ * ct * cz + cZ * sz) * v.x + (-sZ * ct * sz + cZ * cz) * v.y - sZ * st * v.z,
+            st * cz * v.x - st * sz * v.y + ct * v.z};
+}
+
+Vec3 PrecessFromB1950(Extended jd, const Vec3& v)
+{
+    // Angles in arcseconds x pi/648000, T in Julian millennia from 1950 January 1.0.
+    constexpr Extended Pi = std::numbers::pi_v<Extended>;
+    const Extended T = (jd - 2433282.5L) / 365250;
+    const Extended zeta = Pi * T * (23055350 + 30205 * T + 17998 * T * T) / 648000000;
+    const Extended z = Pi * T * (23055350 + 109465 * T + 18203 * T * T) / 648000000;
+    const Extended theta = Pi * T * (20047282 - 42654 * T - 41833 * T * T) / 648000000;
+    return PrecessEquatorial(zeta, z, theta, v);
+}
+
 }  // namespace vireon

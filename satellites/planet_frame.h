@@ -46,6 +46,12 @@ EclipticPrecession EclipticPrecessionFromB1950(Extended jd);
 // ecliptic and equinox of date.
 Mat3 B1950EclipticToDate(const EclipticPrecession& precession);
 
+// Equatorial precession by the angles zeta, z, theta (radians): the matrix
+// P = R3(-z) R2(theta) R3(-zeta) applied to v (IAU 1976 form, Lieske et al. 1977).
+Vec3 PrecessEquatorial(Extended zeta, Extended z, Extended theta, const Vec3& v);
+// From the mean equator and equinox of B1950 (1950 January 1.0, JD 2433282.5) to those of jd.
+Vec3 PrecessFromB1950(Extended jd, const Vec3& v);
+
 // A plane given by its ascending node and inclination (radians) on one ecliptic.
 struct PlaneOrientation {
     Extended Node = 0;         // in [0, 2pi]
