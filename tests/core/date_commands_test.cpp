@@ -9,14 +9,7 @@ namespace {
 
 CalendarFields At(int day, int month, int year, int hour = 0, int minute = 0, int second = 0)
 {
-    CalendarFields f;
-    f.Day = static_cast<std::uint16_t>(day);
-    f.Month = static_cast<std::uint16_t>(month);
-    f.Year = static_cast<std::uint16_t>(year);
-    f.Hour = static_cast<std::uint16_t>(hour);
-    f.Minute = static_cast<std::uint16_t>(minute);
-    f.Second = static_cast<std::uint16_t>(second);
-    return f;
+    return MakeCalendarFields(day, month, year, hour, minute, second);
 }
 
 GlobalSettings SettingsAt(const CalendarFields& f)

@@ -12,17 +12,7 @@ namespace {
 
 constexpr double Pi = std::numbers::pi;
 
-CalendarFields Fields(int d, int mo, int y, int h, int mi, int s)
-{
-    CalendarFields f;
-    f.Day = static_cast<std::uint16_t>(d);
-    f.Month = static_cast<std::uint16_t>(mo);
-    f.Year = static_cast<std::uint16_t>(y);
-    f.Hour = static_cast<std::uint16_t>(h);
-    f.Minute = static_cast<std::uint16_t>(mi);
-    f.Second = static_cast<std::uint16_t>(s);
-    return f;
-}
+CalendarFields Fields(int d, int mo, int y, int h, int mi, int s) { return MakeCalendarFields(d, mo, y, h, mi, s); }
 
 struct JdRow {
     const char* what;

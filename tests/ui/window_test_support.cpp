@@ -17,14 +17,7 @@ void WindowTest::ShowActive()
 
 CalendarFields At(int day, int month, int year, int hour, int minute, int second)
 {
-    CalendarFields f;
-    f.Day = static_cast<std::uint16_t>(day);
-    f.Month = static_cast<std::uint16_t>(month);
-    f.Year = static_cast<std::uint16_t>(year);
-    f.Hour = static_cast<std::uint16_t>(hour);
-    f.Minute = static_cast<std::uint16_t>(minute);
-    f.Second = static_cast<std::uint16_t>(second);
-    return f;
+    return MakeCalendarFields(day, month, year, hour, minute, second);
 }
 
 void SetCurrentDate(const CalendarFields& fields)
