@@ -140,7 +140,8 @@ std::optional<std::string> ParseStep(std::string_view value, std::int64_t& secon
     else if (unit == "h") unitSeconds = 3600;
     else if (unit == "d") unitSeconds = SecondsPerDay;
     else return bad;
-    const std::string_view number = value.substr(0, digits);
+    std::string_view number = value.substr(0, digits);
+    while (number.size() > 1 && number.front() == '0') number.remove_prefix(1);  // leading zeros
     if (number.size() > 10) return "step " + Quoted(original) + " too large";
     std::int64_t n = 0;
     std::from_chars(number.data(), number.data() + number.size(), n);

@@ -96,8 +96,9 @@ std::optional<std::int64_t> ReferenceStep(const std::string& v)
     const std::string unit = body.substr(unitAt);
     const std::int64_t unitSeconds = unit == "s" ? 1 : unit == "min" ? 60 : unit == "h" ? 3600 : unit == "d" ? 86400 : 0;
     if (unitSeconds == 0) return std::nullopt;
-    // At most ten digits as written, leading zeros included.
-    const std::string digits = body.substr(0, unitAt);
+    // At most ten digits once leading zeros are dropped.
+    std::string digits = body.substr(0, unitAt);
+    digits.erase(0, std::min(digits.find_first_not_of('0'), digits.size() - 1));
     if (digits.size() > 10 || (digits.size() == 10 && digits > "1000000000")) return std::nullopt;
     const std::int64_t n = std::stoll(digits);
     if (n == 0) return std::nullopt;

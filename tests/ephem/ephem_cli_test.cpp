@@ -58,7 +58,7 @@ TEST(ParseArguments, AcceptsEveryOptionAndDefaults)
     const struct {
         const char* step;
         std::int64_t seconds;
-    } steps[] = {{"1s", 1}, {"+15min", 900}, {"6h", 21600}, {"-2d", -172800}, {"1000000000s", 1000000000}};
+    } steps[] = {{"1s", 1}, {"+15min", 900}, {"6h", 21600}, {"-2d", -172800}, {"1000000000s", 1000000000}, {"0000000000001s", 1}};
     for (const auto& s : steps) {
         const ParseResult r =
             ParseArguments({"--planet", "jupiter", "--date", "1582-10-10T00:00:00", "--step", s.step, "--count", "2"});
