@@ -3,7 +3,7 @@
 // (311 theory runs) per planet, and Saturn's equatorial drawing alone (170 ring half-ellipses).
 #include <benchmark/benchmark.h>
 
-#include "core/driver.h"
+#include "app/driver.h"
 #include "core/settings.h"
 #include "display/views.h"
 #include "ephemeris/apparent_place.h"

@@ -1,7 +1,6 @@
 // The display steps of RecomputeAndDraw: the panel before and after the theory, and the view.
 #include "display/display.h"
 
-#include "core/driver.h"
 #include "display/panel.h"
 #include "display/views.h"
 
@@ -13,12 +12,13 @@ void FormatAndFillPanel(DisplayPort& port, GlobalSettings& settings, const Satel
     FillPanel(port, settings, record, places, FormatPanelTexts(settings, record));
 }
 
-void DrawCurrentView(DisplayPort& port, GlobalSettings& settings, SatelliteRecord& record, PlanetPlaces& places)
+void DrawCurrentView(DisplayPort& port, GlobalSettings& settings, SatelliteRecord& record, PlanetPlaces& places,
+                     const TheoryRunner& runTheory)
 {
     switch (settings.ViewMode) {
     case 'E': DrawEquatorialView(port, settings, record, places); break;
     case 'P': DrawPolarView(port, settings, record, places); break;
-    case 'G': DrawGraphView(port, settings, record, places, RunTheoryForCurrentInstant); break;
+    case 'G': DrawGraphView(port, settings, record, places, runTheory); break;
     default: break;
     }
 }

@@ -5,6 +5,7 @@
 
 #include "core/settings.h"
 #include "display/display_port.h"
+#include "display/views.h"
 #include "ephemeris/apparent_place.h"
 #include "satellites/satellite_record.h"
 
@@ -17,9 +18,8 @@ void PreparePanel(DisplayPort& port, const GlobalSettings& settings, PlanetId pl
 void FormatAndFillPanel(DisplayPort& port, GlobalSettings& settings, const SatelliteRecord& record,
                         const PlanetPlaces& places);
 // Draws the current view ('E', 'P' or 'G') and its legend. The monthly graph reruns the
-// theory through RunTheoryForCurrentInstant, which works on the program's Settings, Record and
-// Places: in that view pass those.
+// theory through runTheory, which must write into the record and places given here.
 void DrawCurrentView(DisplayPort& port, GlobalSettings& settings, SatelliteRecord& record,
-                     PlanetPlaces& places);
+                     PlanetPlaces& places, const TheoryRunner& runTheory);
 
 }  // namespace vireon

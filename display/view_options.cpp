@@ -1,10 +1,6 @@
 #include "display/view_options.h"
 
-#include "core/driver.h"
 #include "display/view_common.h"
-#include "display/views.h"
-#include "ephemeris/apparent_place.h"
-#include "satellites/satellite_record.h"
 
 namespace vireon {
 namespace {
@@ -30,6 +26,8 @@ const OrientationItems* FindOrientation(char c)
     return nullptr;
 }
 
+}  // namespace
+
 void ShowOrientation(DisplayPort& port, char orientation)
 {
     const OrientationItems* chosen = FindOrientation(orientation);
@@ -40,6 +38,8 @@ void ShowOrientation(DisplayPort& port, char orientation)
         port.SetChecked(o.PopupItem, &o == chosen);
     }
 }
+
+namespace {
 
 void SetPair(DisplayPort& port, const char* first, const char* second, bool checked)
 {
@@ -68,6 +68,8 @@ void EnableAll(DisplayPort& port, std::initializer_list<const char*> names, bool
     for (const char* name : names) port.SetEnabled(name, enabled);
 }
 
+}  // namespace
+
 void SwitchView(DisplayPort& port, GlobalSettings& settings, char mode)
 {
     settings.ViewMode = mode;
@@ -88,6 +90,8 @@ void SwitchView(DisplayPort& port, GlobalSettings& settings, char mode)
     EnableAll(port, {"sbRegle"}, chosen->Ruler);
     EnableAll(port, {"eIncr", "rgIncr", "rgDelai"}, chosen->Increment);
 }
+
+namespace {
 
 void ShowMirrorChecks(DisplayPort& port, const GlobalSettings& settings)
 {
@@ -140,29 +144,6 @@ void ToggleNumbers(DisplayPort& port, GlobalSettings& settings)
     SetPair(port, "miAffichagenumeros1", "miAffichagenumeros2", settings.ShowNumbers);
 }
 
-void SetEquatorialView(DisplayPort& port, GlobalSettings& settings)
-{
-    SwitchView(port, settings, 'E');
-    ShowOrientation(port, settings.Orientation);
-    EraseView(port, settings);
-    RecomputeAndDraw(settings.CurrentPlanet);
-}
-
-void SetPolarView(DisplayPort& port, GlobalSettings& settings)
-{
-    SwitchView(port, settings, 'P');
-    port.SetText("panNS", "Vue polaire nord");
-    EraseView(port, settings);
-    RecomputeAndDraw(settings.CurrentPlanet);
-}
-
-void SetGraphView(DisplayPort& port, GlobalSettings& settings)
-{
-    SwitchView(port, settings, 'G');
-    // Drawn directly, over whatever the view showed: the graph erases its own box.
-    DrawGraphView(port, settings, Record, Places, RunTheoryForCurrentInstant);
-}
-
 void Animate(DisplayPort& port, GlobalSettings& settings, bool run)
 {
     const bool wasRunning = settings.AnimationRunning;
@@ -174,18 +155,6 @@ void Animate(DisplayPort& port, GlobalSettings& settings, bool run)
     port.SetChecked("sbStop", !run);
     // One chain of frames only: a start while running just changes direction and buttons.
     if (run && !wasRunning) port.ScheduleAnimationFrame(0);
-}
-
-void AnimationFrame(DisplayPort& port, GlobalSettings& settings)
-{
-    if (!settings.AnimationRunning) return;
-    if (!StepCurrentInstant(settings, settings.AnimationDirection * settings.IncrementDays)) {
-        // The next date lies outside the supported range: stop there, the date stays.
-        Animate(port, settings, false);
-        return;
-    }
-    RecomputeAndDraw(settings.CurrentPlanet);
-    if (settings.AnimationRunning) port.ScheduleAnimationFrame(settings.AnimationDelayMs);
 }
 
 }  // namespace vireon

@@ -1,5 +1,5 @@
-// View options and the animation: orientation, mirror, traces, numbers, the view switches,
-// erasing the view, and the animation frames. Each keeps the menus, tool buttons and the
+// View options and the animation's state: orientation, mirror, traces, numbers, the view
+// switches' enabling table, erasing the view. Each keeps the menus, tool buttons and the
 // caption bar panNS in step with GlobalSettings through the DisplayPort.
 #pragma once
 
@@ -21,18 +21,18 @@ void FlipMirrorKeepingOrientation(DisplayPort& port, GlobalSettings& settings);
 void ToggleTraces(DisplayPort& port, GlobalSettings& settings);
 void ToggleNumbers(DisplayPort& port, GlobalSettings& settings);
 
-// The view switches, with the whole enabling table; equatorial and polar end with EraseView
-// and RecomputeAndDraw, the graph is drawn directly.
-void SetEquatorialView(DisplayPort& port, GlobalSettings& settings);
-void SetPolarView(DisplayPort& port, GlobalSettings& settings);
-void SetGraphView(DisplayPort& port, GlobalSettings& settings);
+// panNS caption and the eight orientation items' checks for an orientation (nothing for an
+// unknown letter).
+void ShowOrientation(DisplayPort& port, char orientation);
+
+// Sets the view mode with the whole enabling table: the view's menu items and button checked,
+// the orientation, mirror, animation, field, ruler and increment-dialog controls enabled as
+// the view allows; labEO emptied and hidden. Draws nothing (app/view_commands.h does).
+void SwitchView(DisplayPort& port, GlobalSettings& settings, char mode);
 
 // Starts (run = true) or stops the animation: flags, menu checks and buttons. Starting while
-// running only changes direction and buttons. Starting schedules the first frame.
+// running only changes direction and buttons. Starting schedules the first frame
+// (app/view_commands.h draws the frames).
 void Animate(DisplayPort& port, GlobalSettings& settings, bool run);
-// One animation frame: steps the date by AnimationDirection x IncrementDays, recomputes and
-// draws, and schedules the next frame after AnimationDelayMs. At the limits of the supported
-// range the animation stops and the date stays. Does nothing when the animation is stopped.
-void AnimationFrame(DisplayPort& port, GlobalSettings& settings);
 
 }  // namespace vireon

@@ -19,8 +19,9 @@
 
 #include <cmath>
 
+#include "app/driver.h"
+#include "app/view_commands.h"
 #include "core/date_commands.h"
-#include "core/driver.h"
 #include "core/platform.h"
 #include "core/settings.h"
 #include "display/view_options.h"
@@ -30,8 +31,8 @@
 #include "ui/help_dialog.h"
 #include "ui/icons.h"
 #include "ui/increment_dialog.h"
-#include "ui/qt_display_port.h"
 #include "ui/program_texts.h"
+#include "ui/qt_display_port.h"
 #include "ui/view_widgets.h"
 #include "ui/zoom_dialog.h"
 

@@ -14,6 +14,7 @@
 #include <QWidget>
 #include <QtMath>
 
+#include "app/view_commands.h"
 #include "core/settings.h"
 #include "display/view_options.h"
 

@@ -1,6 +1,6 @@
 #include "ui/qt_platform.h"
 
-#include "core/driver.h"
+#include "app/driver.h"
 
 #include <QApplication>
 #include <QDateTime>

@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include "core/driver.h"
+#include "app/driver.h"
 #include "display/colours.h"
 #include "display/display.h"
 #include "display/views.h"

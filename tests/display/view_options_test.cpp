@@ -2,7 +2,8 @@
 // port installed as the window's port (the view switches and the frames end in the driver).
 #include <gtest/gtest.h>
 
-#include "core/driver.h"
+#include "app/driver.h"
+#include "app/view_commands.h"
 #include "display/colours.h"
 #include "display/view_options.h"
 #include "fakes.h"

@@ -21,7 +21,7 @@
 
 #include <gtest/gtest.h>
 
-#include "core/driver.h"
+#include "app/driver.h"
 #include "core/settings.h"
 #include "core/time_base.h"
 #include "display/display_port.h"

@@ -10,7 +10,8 @@
 #include <QToolBar>
 #include <QWheelEvent>
 
-#include "core/driver.h"
+#include "app/driver.h"
+#include "app/view_commands.h"
 #include "display/view_options.h"
 #include "ui/help_dialog.h"
 #include "ui/program_texts.h"

@@ -2,7 +2,7 @@
 
 #include <QTest>
 
-#include "core/driver.h"
+#include "app/driver.h"
 
 namespace vireon::testing {
 

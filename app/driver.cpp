@@ -1,4 +1,4 @@
-#include "core/driver.h"
+#include "app/driver.h"
 
 #include "core/platform.h"
 #include "core/settings.h"
@@ -54,7 +54,7 @@ void DefaultDriverSteps::EnablePoleItems()
     for (const char* item : {"miPoleN1", "miPoleN2", "miPoleS1", "miPoleS2"}) port.SetEnabled(item, true);
 }
 
-void DefaultDriverSteps::DrawView(PlanetId) { DrawCurrentView(CurrentDisplayPort(), Settings, Record, Places); }
+void DefaultDriverSteps::DrawView(PlanetId) { DrawCurrentView(CurrentDisplayPort(), Settings, Record, Places, RunTheoryForCurrentInstant); }
 
 void RecomputeAndDraw(PlanetId planet, DriverSteps& steps)
 {

@@ -1,5 +1,5 @@
 // The recompute driver's order of steps, the automatic zoom and the start-up sequence.
-#include "core/driver.h"
+#include "app/driver.h"
 
 #include <string>
 #include <vector>
