@@ -64,7 +64,7 @@ void RecomputeAndDraw(PlanetId planet, DriverSteps& steps)
     steps.RunTheory(planet);
     if (Settings.AutoZoom) Settings.ZoomFactor = AutoZoomFactor(planet);
     steps.FillPanelAndStatusBar(planet);
-    if (Settings.ViewMode == 'E') steps.EnablePoleItems();
+    if (Settings.ViewMode == ViewMode::Equatorial) steps.EnablePoleItems();
     steps.DrawView(planet);
 }
 

@@ -10,7 +10,7 @@ namespace vireon {
 
 void SetEquatorialView(DisplayPort& port, GlobalSettings& settings)
 {
-    SwitchView(port, settings, 'E');
+    SwitchView(port, settings, ViewMode::Equatorial);
     ShowOrientation(port, settings.Orientation);
     EraseView(port, settings);
     RecomputeAndDraw(settings.CurrentPlanet);
@@ -18,7 +18,7 @@ void SetEquatorialView(DisplayPort& port, GlobalSettings& settings)
 
 void SetPolarView(DisplayPort& port, GlobalSettings& settings)
 {
-    SwitchView(port, settings, 'P');
+    SwitchView(port, settings, ViewMode::Polar);
     port.SetText("panNS", "Vue polaire nord");
     EraseView(port, settings);
     RecomputeAndDraw(settings.CurrentPlanet);
@@ -26,7 +26,7 @@ void SetPolarView(DisplayPort& port, GlobalSettings& settings)
 
 void SetGraphView(DisplayPort& port, GlobalSettings& settings)
 {
-    SwitchView(port, settings, 'G');
+    SwitchView(port, settings, ViewMode::Graph);
     // Drawn directly, over whatever the view showed: the graph erases its own box.
     DrawGraphView(port, settings, Record, Places, RunTheoryForCurrentInstant);
 }

@@ -12,7 +12,7 @@
 namespace vireon {
 namespace {
 
-void StartAt(char viewMode)
+void StartAt(ViewMode viewMode)
 {
     ResetToStartupValues(Settings);
     SetDisplayPort(nullptr);  // the null port: canvases that draw nothing
@@ -22,7 +22,7 @@ void StartAt(char viewMode)
 }
 
 // One animation frame: a new hour each time, so nothing is reused.
-void Frame(benchmark::State& state, char viewMode)
+void Frame(benchmark::State& state, ViewMode viewMode)
 {
     const auto planet = static_cast<PlanetId>(state.range(0));
     StartAt(viewMode);
@@ -34,13 +34,13 @@ void Frame(benchmark::State& state, char viewMode)
     ResetToStartupValues(Settings);
 }
 
-void BM_EquatorialFrame(benchmark::State& state) { Frame(state, 'E'); }
-void BM_PolarFrame(benchmark::State& state) { Frame(state, 'P'); }
+void BM_EquatorialFrame(benchmark::State& state) { Frame(state, ViewMode::Equatorial); }
+void BM_PolarFrame(benchmark::State& state) { Frame(state, ViewMode::Polar); }
 
 void BM_GraphMonth(benchmark::State& state)
 {
     const auto planet = static_cast<PlanetId>(state.range(0));
-    StartAt('G');
+    StartAt(ViewMode::Graph);
     for (auto _ : state) {
         RecomputeAndDraw(planet);
         benchmark::DoNotOptimize(Record.SatOffsetX[1]);

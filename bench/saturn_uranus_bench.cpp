@@ -16,7 +16,7 @@ void BM_ComputeSaturnSatellites(benchmark::State& state)
 {
     TheoryInput in;
     in.JD = 2453065.0L;  // 2004-02-29 12:00
-    in.Orientation = 'A';
+    in.Orientation = Orientation::PlanetSouth;
     PlanetPlaces places;
     SatelliteRecord record;
     for (auto _ : state) {

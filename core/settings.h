@@ -11,8 +11,8 @@ namespace vireon {
 
 struct GlobalSettings {
     PlanetId CurrentPlanet = Jupiter;
-    char ViewMode = 'E';     // 'E' equatorial, 'P' polar, 'G' monthly graph
-    char Orientation = 'N';  // 'N'/'S' celestial north/south up, 'B'/'A' planet's north/south pole up
+    vireon::ViewMode ViewMode = ViewMode::Equatorial;
+    vireon::Orientation Orientation = Orientation::North;
     bool MirrorView = false;  // star-diagonal mirror image
     bool ShowTraces = false;
     bool ShowNumbers = true;
@@ -25,7 +25,7 @@ struct GlobalSettings {
     bool AutoZoom = false;
     double FieldOfView = 15.0;  // diameter of the eyepiece field circle, arcminutes
     bool ShowField = false;     // the field button is down: the equatorial view draws the circle
-    char DistanceUnit = 'P';    // data panel: 'S' arcseconds, 'P' planet radii, 'K' thousands of km
+    vireon::DistanceUnit DistanceUnit = DistanceUnit::PlanetRadii;  // of the data panel
     char RulerState = '0';      // '0' off, '1' waiting for the first point, '2' for the second
     bool ViewCleared = true;    // the view has just been erased and must be drawn whole
     bool DialogAccepted = false;  // set by the date and increment dialogs' OK; never reset

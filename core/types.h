@@ -22,6 +22,33 @@ inline constexpr PlanetId LastPlanet = Pluto;
 
 inline constexpr bool IsPlanetId(int p) { return p >= FirstPlanet && p <= LastPlanet; }
 
+// The view, the orientation of the picture and the unit of the data panel; each value is the
+// letter the program has always used for it.
+enum class ViewMode : char {
+    Equatorial = 'E',  // the sky as seen from the Earth
+    Polar = 'P',       // from above the planet's north pole
+    Graph = 'G',       // the satellites' east-west distances over a month
+};
+enum class Orientation : char {
+    North = 'N',        // celestial north up
+    South = 'S',        // celestial south up
+    PlanetNorth = 'B',  // the planet's north pole up
+    PlanetSouth = 'A',  // the planet's south pole up
+};
+enum class DistanceUnit : char {
+    Arcseconds = 'S',
+    PlanetRadii = 'P',
+    ThousandsOfKm = 'K',
+};
+
+// The letter of a value, for texts and command lines.
+constexpr char Letter(ViewMode v) { return static_cast<char>(v); }
+constexpr char Letter(Orientation o) { return static_cast<char>(o); }
+constexpr char Letter(DistanceUnit u) { return static_cast<char>(u); }
+
+// Whether the orientation turns the picture onto the planet's axes ('B' or 'A').
+constexpr bool IsPlanetary(Orientation o) { return o == Orientation::PlanetNorth || o == Orientation::PlanetSouth; }
+
 // Speed of light in km per day (299792.458 km/s x 86400) and the astronomical unit in km.
 inline constexpr Extended SpeedOfLightKmPerDay = 25902068371.2L;
 inline constexpr Extended AstronomicalUnitKm = 149597870.66L;

@@ -16,10 +16,9 @@ void DrawCurrentView(DisplayPort& port, GlobalSettings& settings, SatelliteRecor
                      const TheoryRunner& runTheory)
 {
     switch (settings.ViewMode) {
-    case 'E': DrawEquatorialView(port, settings, record, places); break;
-    case 'P': DrawPolarView(port, settings, record, places); break;
-    case 'G': DrawGraphView(port, settings, record, places, runTheory); break;
-    default: break;
+    case ViewMode::Equatorial: DrawEquatorialView(port, settings, record, places); break;
+    case ViewMode::Polar: DrawPolarView(port, settings, record, places); break;
+    case ViewMode::Graph: DrawGraphView(port, settings, record, places, runTheory); break;
     }
 }
 

@@ -56,7 +56,7 @@ void DrawAxis(const ViewFrame& f, const SatelliteRecord& record, Extended s)
     c.SetBrush(AxisGrey, BrushStyle::Solid);
     const int length = PixelPlus(PixelRound(record.PlanetApparentDiameter[1] / s / 2), 7);
     if (length == NoPixel) return;
-    if (f.settings.Orientation == 'A' || f.settings.Orientation == 'B') {
+    if (IsPlanetary(f.settings.Orientation)) {
         c.MoveTo(f.cx, f.cy - length);
         c.LineTo(f.cx, f.cy + length);
         return;
@@ -74,10 +74,10 @@ struct RingFrame {
     Extended sa = 0;
 };
 
-RingFrame RingFrameFor(char orientation, Extended polePA)
+RingFrame RingFrameFor(Orientation orientation, Extended polePA)
 {
-    if (orientation == 'A') return {1, 0};
-    if (orientation == 'B') return {-1, 0};
+    if (orientation == Orientation::PlanetSouth) return {1, 0};
+    if (orientation == Orientation::PlanetNorth) return {-1, 0};
     return {std::cos(polePA), std::sin(polePA)};
 }
 
@@ -160,7 +160,7 @@ void DrawOtherPlanet(const ViewFrame& f, GlobalSettings& settings, const Satelli
 // (east, north) pair onto (right, down); the star diagonal mirrors x again.
 void ToScreenSenses(const GlobalSettings& settings, Extended& x, Extended& y)
 {
-    if (settings.Orientation == 'N') {
+    if (settings.Orientation == Orientation::North) {
         x = -x;
         y = -y;
     }

@@ -111,15 +111,15 @@ void DrawDirections(DisplayPort& port, Canvas& c, const GlobalSettings& settings
     c.SetBrushStyle(BrushStyle::Clear);
     c.SetFontColor(DirectionMagenta);
     c.SetPen(DirectionMagenta);
-    const char o = settings.Orientation;
-    const char* top = o == 'N' ? "Nord" : (o == 'S' ? "Sud" : nullptr);
-    const char* bottom = o == 'N' ? "Sud" : (o == 'S' ? "Nord" : nullptr);
+    const Orientation o = settings.Orientation;
+    const char* top = o == Orientation::North ? "Nord" : (o == Orientation::South ? "Sud" : nullptr);
+    const char* bottom = o == Orientation::North ? "Sud" : (o == Orientation::South ? "Nord" : nullptr);
     for (const int x : {cx - 11, cx - 12}) {
         if (top) c.Text(x, 5, top);
         if (bottom) c.Text(x, 585, bottom);
     }
     // The planetary orientations read as their celestial counterparts: north pole up as north.
-    const bool southUp = o == 'S' || o == 'A';
+    const bool southUp = o == Orientation::South || o == Orientation::PlanetSouth;
     port.SetText("labEO", southUp != settings.MirrorView ? "Est" : "Ouest");
     port.SetVisible("labEO", true);
 }
@@ -174,7 +174,7 @@ void DrawGraphView(DisplayPort& port, GlobalSettings& settings, SatelliteRecord&
             Extended d = std::sqrt(x * x + y * y);
             if (x < 0) d = -d;
             Extended g = zg * d;
-            if (settings.Orientation == 'N') g = -g;
+            if (settings.Orientation == Orientation::North) g = -g;
             if (settings.MirrorView) g = -g;
             const RealPoint p{cx + g / s - 1.0L, GridTop + (RowHeight * i - RowHeight) / 10.0L};
             DrawClippedSegment(c, i == 1 ? p : previous[k], p, box);

@@ -35,11 +35,11 @@ struct UnitCaptions {
     const char* Distance;
 };
 
-UnitCaptions CaptionsFor(char unit)
+UnitCaptions CaptionsFor(DistanceUnit unit)
 {
     switch (unit) {
-    case 'S': return {"X(\") :", "Y(\") :", "Distance (\"):"};
-    case 'K': return {"X(mkm) :", "Y(mkm) :", "Dist.(mkm) :"};
+    case DistanceUnit::Arcseconds: return {"X(\") :", "Y(\") :", "Distance (\"):"};
+    case DistanceUnit::ThousandsOfKm: return {"X(mkm) :", "Y(mkm) :", "Dist.(mkm) :"};
     default: return {"X(rayon pla.) :", "Y(rayon pla.) :", "Dist.(rayon) :"};
     }
 }
@@ -48,11 +48,11 @@ UnitCaptions CaptionsFor(char unit)
 // offsets into screen senses: X positive to the right and Y positive up.
 Extended UnitFactor(const GlobalSettings& settings, const SatelliteRecord& record)
 {
-    const Extended sigma = settings.Orientation == 'N' ? 1.0L : -1.0L;
+    const Extended sigma = settings.Orientation == Orientation::North ? 1.0L : -1.0L;
     const Extended toRadii = 2 / record.PlanetApparentDiameter[1];
     switch (settings.DistanceUnit) {
-    case 'S': return -sigma;
-    case 'K': {
+    case DistanceUnit::Arcseconds: return -sigma;
+    case DistanceUnit::ThousandsOfKm: {
         const Extended radiusThousandKm = PlanetInfo(settings.CurrentPlanet).PlanetEquatorialDiameterKm / 2000.0L;
         return -sigma * toRadii * radiusThousandKm;
     }
@@ -85,7 +85,7 @@ PanelTexts FormatPanelTexts(const GlobalSettings& settings, const SatelliteRecor
     PanelTexts texts;
     texts.DateTimeText = FormatDateTimeText(settings.Current);
     const int count = SatelliteCountOf(settings.CurrentPlanet);
-    if (settings.ViewMode == 'E') {
+    if (settings.ViewMode == ViewMode::Equatorial) {
         const Extended f = UnitFactor(settings, record);
         for (int k = 1; k <= count; ++k) {
             texts.X[k] = Str2(record.SatOffsetX[k] * f);
@@ -93,7 +93,7 @@ PanelTexts FormatPanelTexts(const GlobalSettings& settings, const SatelliteRecor
             texts.Diameter[k] = Str2(record.SatApparentDiameter[k]);
             texts.Distance[k] = Str2(record.SatDistance[k] * std::abs(f));
         }
-    } else if (settings.ViewMode == 'P') {
+    } else if (settings.ViewMode == ViewMode::Polar) {
         for (int k = 1; k <= count; ++k) {
             texts.X[k] = Str2(record.SatPolarX[k]);
             texts.Y[k] = Str2(record.SatPolarY[k]);

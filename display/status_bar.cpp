@@ -121,7 +121,7 @@ std::string IncrementStatusText(Extended incrementDays, int unitIndex, const std
 
 StatusBarTexts FormatStatusBar(const StatusBarInputs& in)
 {
-    const bool graph = in.ViewMode == 'G';
+    const bool graph = in.ViewMode == ViewMode::Graph;
     StatusBarTexts texts;
     texts[0] = graph ? "" : PlanetPlaceText(in.PlanetRA, in.PlanetDec, in.PlanetDiameter);
     texts[1] = "Zoom : " + FormatInt(in.ZoomFactor) + "x - Champ : " + FormatFixed(in.FieldOfView, 0, 7) + " minutes";
@@ -136,7 +136,7 @@ StatusBarTexts FormatStatusBar(const StatusBarInputs& in)
 void RefreshStatusBar(DisplayPort& port, GlobalSettings& settings, const SatelliteRecord& record,
                       const PlanetPlaces& places, const std::string& dateTimeText)
 {
-    if (settings.ViewMode == 'G') {
+    if (settings.ViewMode == ViewMode::Graph) {
         settings.IncrementUnitIndex = 1;
         settings.IncrementDays = 30.0L;
     }

@@ -13,7 +13,7 @@
 namespace vireon {
 
 struct StatusBarInputs {
-    char ViewMode = 'E';
+    vireon::ViewMode ViewMode = ViewMode::Equatorial;
     Extended PlanetRA = 0;        // hours, apparent
     Extended PlanetDec = 0;       // degrees, apparent
     Extended PlanetDiameter = 0;  // arcseconds, apparent equatorial diameter

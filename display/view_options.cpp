@@ -6,20 +6,20 @@ namespace vireon {
 namespace {
 
 struct OrientationItems {
-    char Orientation;
+    vireon::Orientation Orientation;
     const char* Caption;  // of panNS
     const char* MainItem;
     const char* PopupItem;
 };
 
 constexpr OrientationItems Orientations[4] = {
-    {'N', "Pôle nord céleste", "miNordenhaut1", "miNordenhaut2"},
-    {'S', "Pôle sud céleste", "miSudenhaut1", "miSudenhaut2"},
-    {'B', "Pôle nord planétaire", "miPoleN1", "miPoleN2"},
-    {'A', "Pôle sud planétaire", "miPoleS1", "miPoleS2"},
+    {Orientation::North, "Pôle nord céleste", "miNordenhaut1", "miNordenhaut2"},
+    {Orientation::South, "Pôle sud céleste", "miSudenhaut1", "miSudenhaut2"},
+    {Orientation::PlanetNorth, "Pôle nord planétaire", "miPoleN1", "miPoleN2"},
+    {Orientation::PlanetSouth, "Pôle sud planétaire", "miPoleS1", "miPoleS2"},
 };
 
-const OrientationItems* FindOrientation(char c)
+const OrientationItems* FindOrientation(Orientation c)
 {
     for (const OrientationItems& o : Orientations)
         if (o.Orientation == c) return &o;
@@ -28,7 +28,7 @@ const OrientationItems* FindOrientation(char c)
 
 }  // namespace
 
-void ShowOrientation(DisplayPort& port, char orientation)
+void ShowOrientation(DisplayPort& port, Orientation orientation)
 {
     const OrientationItems* chosen = FindOrientation(orientation);
     if (!chosen) return;
@@ -50,7 +50,7 @@ void SetPair(DisplayPort& port, const char* first, const char* second, bool chec
 // What each view allows: the orientation and mirror items, the animation, the eyepiece
 // field, the ruler and the increment dialog's controls.
 struct ViewControls {
-    char Mode;
+    ViewMode Mode;
     const char* MainItem;
     const char* PopupItem;
     const char* Button;
@@ -58,9 +58,9 @@ struct ViewControls {
 };
 
 constexpr ViewControls Views[3] = {
-    {'E', "miEquatoriale1", "miEquatoriale2", "sbEqu", true, true, true, true, true, true, true},
-    {'P', "miPolaire1", "miPolaire2", "sbPol", false, false, false, true, false, true, true},
-    {'G', "miGraphique1", "miGraphique2", "sbGraph", true, false, true, false, false, false, false},
+    {ViewMode::Equatorial, "miEquatoriale1", "miEquatoriale2", "sbEqu", true, true, true, true, true, true, true},
+    {ViewMode::Polar, "miPolaire1", "miPolaire2", "sbPol", false, false, false, true, false, true, true},
+    {ViewMode::Graph, "miGraphique1", "miGraphique2", "sbGraph", true, false, true, false, false, false, false},
 };
 
 void EnableAll(DisplayPort& port, std::initializer_list<const char*> names, bool enabled)
@@ -70,7 +70,7 @@ void EnableAll(DisplayPort& port, std::initializer_list<const char*> names, bool
 
 }  // namespace
 
-void SwitchView(DisplayPort& port, GlobalSettings& settings, char mode)
+void SwitchView(DisplayPort& port, GlobalSettings& settings, ViewMode mode)
 {
     settings.ViewMode = mode;
     port.SetText("labEO", "");
@@ -107,7 +107,7 @@ void EraseView(DisplayPort& port, GlobalSettings& settings)
     port.ViewChanged();
 }
 
-void SetOrientation(DisplayPort& port, GlobalSettings& settings, char orientation)
+void SetOrientation(DisplayPort& port, GlobalSettings& settings, Orientation orientation)
 {
     settings.Orientation = orientation;
     ShowOrientation(port, orientation);
@@ -116,7 +116,7 @@ void SetOrientation(DisplayPort& port, GlobalSettings& settings, char orientatio
 
 void ToggleMirror(DisplayPort& port, GlobalSettings& settings)
 {
-    SetOrientation(port, settings, 'N');
+    SetOrientation(port, settings, Orientation::North);
     settings.MirrorView = !settings.MirrorView;
     ShowMirrorChecks(port, settings);
 }

@@ -13,7 +13,7 @@ void EraseView(DisplayPort& port, GlobalSettings& settings);
 
 // Orientation 'N', 'S', 'B' or 'A': panNS caption and the eight orientation items' checks
 // follow; then EraseView. Does not redraw.
-void SetOrientation(DisplayPort& port, GlobalSettings& settings, char orientation);
+void SetOrientation(DisplayPort& port, GlobalSettings& settings, Orientation orientation);
 // SetOrientation('N'), then MirrorView flips (miInversionRC1/2 checked when set).
 void ToggleMirror(DisplayPort& port, GlobalSettings& settings);
 // MirrorView flips alone (the R key): menu checks and status panel 4 follow, orientation kept.
@@ -23,12 +23,12 @@ void ToggleNumbers(DisplayPort& port, GlobalSettings& settings);
 
 // panNS caption and the eight orientation items' checks for an orientation (nothing for an
 // unknown letter).
-void ShowOrientation(DisplayPort& port, char orientation);
+void ShowOrientation(DisplayPort& port, Orientation orientation);
 
 // Sets the view mode with the whole enabling table: the view's menu items and button checked,
 // the orientation, mirror, animation, field, ruler and increment-dialog controls enabled as
 // the view allows; labEO emptied and hidden. Draws nothing (app/view_commands.h does).
-void SwitchView(DisplayPort& port, GlobalSettings& settings, char mode);
+void SwitchView(DisplayPort& port, GlobalSettings& settings, ViewMode mode);
 
 // Starts (run = true) or stops the animation: flags, menu checks and buttons. Starting while
 // running only changes direction and buttons. Starting schedules the first frame

@@ -536,8 +536,8 @@ void RunEphemeris(const EphemRequest& request, std::ostream& out)
         TheoryInput in;
         in.JD = JulianDayFromCalendar(instant);
         in.Year = instant.Year;
-        in.ViewMode = request.ViewMode;
-        in.Orientation = request.Orientation;
+        in.ViewMode = static_cast<ViewMode>(request.ViewMode);
+        in.Orientation = static_cast<Orientation>(request.Orientation);
         RunSatelliteTheory(request.Planet, in, places, record);
         const double jd = static_cast<double>(in.JD);
         for (int k = 1; k <= satellites; ++k) {

@@ -88,7 +88,7 @@ EarthPlace EarthPosition(Extended julianMillennia, const NutationAngles& nutatio
 void MarsApparent(Extended jd, PlanetPlaces& places);
 void JupiterApparent(Extended jd, PlanetPlaces& places);
 // Also the rings and PlanetPolePA; the sign of the ring tilt depends on the orientation ('N' flips it).
-void SaturnApparent(Extended jd, char orientation, PlanetPlaces& places);
+void SaturnApparent(Extended jd, Orientation orientation, PlanetPlaces& places);
 void UranusApparent(Extended jd, PlanetPlaces& places);    // PlanetPolePA = 1.707979206010067
 void NeptuneApparent(Extended jd, PlanetPlaces& places);   // PlanetPolePA = 0.5162683927424666
 void PlutoApparent(Extended jd, PlanetPlaces& places);     // PlanetPolePA = 1.0035643199016846

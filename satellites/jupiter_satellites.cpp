@@ -229,7 +229,7 @@ void StoreSatellite(const TheoryInput& in, const JupiterRun& run, int k, Satelli
     PolarFromOffsetsAndDepth(record, k, in.ViewMode, in.Orientation, sky.OffsetX, sky.OffsetY, run.PolePA,
                              EquatorialDiameterKm());
 
-    if (in.ViewMode == 'E') {
+    if (in.ViewMode == ViewMode::Equatorial) {
         record.SatDistance[k] = std::hypot(record.SatOffsetX[k], JupiterSkyFlattening * record.SatOffsetY[k]);
     } else {
         record.SatDistance[k] =

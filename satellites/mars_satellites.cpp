@@ -184,7 +184,7 @@ void ComputeMarsSatellites(const TheoryInput& in, PlanetPlaces& places, Satellit
         OrientOffsets(in.Orientation, pa, record.SatOffsetX[k], record.SatOffsetY[k]);
         record.SatApparentDiameter[k] = ApparentDiameterArcsec(m.radius, sky.Delta + offsets.D);
 
-        if (in.ViewMode == 'E')
+        if (in.ViewMode == ViewMode::Equatorial)
             record.SatDistance[k] = std::hypot(record.SatOffsetX[k], record.SatOffsetY[k]);
         else  // half the true distance on Mars's angular scale
             record.SatDistance[k] = record.SatRadiusVector[k] / data.PlanetEquatorialDiameterKm / 2 *

@@ -135,7 +135,7 @@ void ComputeNeptuneSatellites(const TheoryInput& in, PlanetPlaces& places, Satel
         record.SatApparentDiameter[k] = ApparentDiameterArcsec(m.radius, sky.Delta + offsets.D);
         record.SatMagnitude[k] = m.magnitude;
 
-        if (in.ViewMode == 'E')
+        if (in.ViewMode == ViewMode::Equatorial)
             record.SatDistance[k] = std::hypot(record.SatOffsetX[k], record.SatOffsetY[k]);
         else
             record.SatDistance[k] = record.SatRadiusVector[k] / data.PlanetEquatorialDiameterKm *

@@ -56,12 +56,12 @@ SkyOffsets ProjectOnSky(const SkyFrame& sky, const Vec3& v)
     return o;
 }
 
-void OrientOffsets(char orientation, Extended p, Extended& x, Extended& y)
+void OrientOffsets(Orientation orientation, Extended p, Extended& x, Extended& y)
 {
-    if (orientation != 'A' && orientation != 'B') return;
+    if (!IsPlanetary(orientation)) return;
     const Extended along = x * std::cos(p) - y * std::sin(p);
     const Extended toward = x * std::sin(p) + y * std::cos(p);
-    const Extended sign = orientation == 'B' ? -1 : 1;
+    const Extended sign = orientation == Orientation::PlanetNorth ? -1 : 1;
     x = sign * along;
     y = sign * toward;
 }
@@ -88,10 +88,10 @@ void PolarFromLongitude(SatelliteRecord& record, int k)
     record.SatPolarY[k] = std::cos(longitude) * record.SatDistance[k];
 }
 
-void PolarFromOffsetsAndDepth(SatelliteRecord& record, int k, char viewMode, char orientation, Extended east,
+void PolarFromOffsetsAndDepth(SatelliteRecord& record, int k, ViewMode viewMode, Orientation orientation, Extended east,
                               Extended north, Extended p, Extended equatorialDiameterKm)
 {
-    if (viewMode == 'P' && orientation == 'S') return;
+    if (viewMode == ViewMode::Polar && orientation == Orientation::South) return;
     record.SatPolarX[k] = -(east * std::cos(p) - north * std::sin(p));
     record.SatPolarY[k] = record.SatDepth[k] / equatorialDiameterKm * record.PlanetApparentDiameter[1];
 }

@@ -67,7 +67,7 @@ SkyOffsets ProjectOnSky(const SkyFrame& sky, const Vec3& v);
 // Turns east/north offsets (arcsec) onto the planet's axes for the planetary orientations:
 // 'A' gives (X', Y') = (E cos p - N sin p, E sin p + N cos p), 'B' gives (-X', -Y');
 // 'N' and 'S' leave (E, N).
-void OrientOffsets(char orientation, Extended polePA, Extended& x, Extended& y);
+void OrientOffsets(Orientation orientation, Extended polePA, Extended& x, Extended& y);
 
 // Apparent diameter in arcsec of a body of the given radius at the given distance (km).
 Extended ApparentDiameterArcsec(Extended radiusKm, Extended distanceKm);
@@ -86,7 +86,7 @@ void PolarFromLongitude(SatelliteRecord& record, int k);
 // SatDepth[k] and PlanetApparentDiameter[1] of this run. The pair is written for every view
 // and orientation except the polar view with south up ('P', 'S'), which keeps the values of
 // the previous run (the polar view shows them so).
-void PolarFromOffsetsAndDepth(SatelliteRecord& record, int k, char viewMode, char orientation, Extended eastArcsec,
+void PolarFromOffsetsAndDepth(SatelliteRecord& record, int k, ViewMode viewMode, Orientation orientation, Extended eastArcsec,
                               Extended northArcsec, Extended polePA, Extended equatorialDiameterKm);
 
 // --- Shadows (Mars, Jupiter, Saturn) ---
@@ -108,6 +108,6 @@ Vec3 ShadowPoint(const ShadowGeometry& geometry, const SkyFrame& sky, const Vec3
 // same divisor Delta + D with the point's own depth, then OrientOffsets with the orientation
 // and pole position angle the satellite's offsets were turned with).
 void StoreShadow(SatelliteRecord& record, int k, const ShadowGeometry& geometry, const SkyFrame& sky,
-                 const Vec3& satellite, char orientation, Extended polePA);
+                 const Vec3& satellite, Orientation orientation, Extended polePA);
 
 }  // namespace vireon

@@ -305,7 +305,7 @@ void ComputeSaturnSatellites(const TheoryInput& in, PlanetPlaces& places, Satell
         PolarFromOffsetsAndDepth(record, k, in.ViewMode, in.Orientation, offsets.OffsetX, offsets.OffsetY, polePA,
                                  equatorialKm);
         OrientOffsets(in.Orientation, polePA, record.SatOffsetX[k], record.SatOffsetY[k]);
-        record.SatDistance[k] = in.ViewMode == 'E'
+        record.SatDistance[k] = in.ViewMode == ViewMode::Equatorial
                                     ? std::hypot(record.SatOffsetX[k], record.SatOffsetY[k])
                                     : record.SatRadiusVector[k] / equatorialKm * record.PlanetApparentDiameter[1];
         StoreShadow(record, k, globe, sky, v, in.Orientation, polePA);

@@ -59,7 +59,7 @@ Vec3 ShadowPoint(const ShadowGeometry& g, const SkyFrame& sky, const Vec3& satel
 }
 
 void StoreShadow(SatelliteRecord& record, int k, const ShadowGeometry& geometry, const SkyFrame& sky,
-                 const Vec3& satellite, char orientation, Extended polePA)
+                 const Vec3& satellite, Orientation orientation, Extended polePA)
 {
     const SkyOffsets shadow = ProjectOnSky(sky, ShadowPoint(geometry, sky, satellite));
     Extended x = shadow.OffsetX;

@@ -11,8 +11,8 @@ namespace vireon {
 struct TheoryInput {
     Extended JD = 0;        // Julian Day rebuilt from the calendar fields (whole seconds)
     int Year = 2000;        // calendar year of the instant (Mars's pole moves once a year)
-    char ViewMode = 'E';
-    char Orientation = 'N';
+    vireon::ViewMode ViewMode = ViewMode::Equatorial;
+    vireon::Orientation Orientation = Orientation::North;
 };
 
 // Each computes its planet's apparent place into places and fills record entries 1..N.

@@ -194,7 +194,7 @@ void ComputeUranusSatellites(const TheoryInput& in, PlanetPlaces& places, Satell
         StoreProjection(record, k, ProjectOnSky(sky, v));
         record.SatApparentDiameter[k] = ApparentDiameterArcsec(SatelliteRadiusKm[k], delta + record.SatDepth[k]);
         record.SatMagnitude[k] = SatelliteMagnitude[k];
-        record.SatDistance[k] = in.ViewMode == 'E'
+        record.SatDistance[k] = in.ViewMode == ViewMode::Equatorial
                                     ? std::hypot(record.SatOffsetX[k], record.SatOffsetY[k])
                                     : record.SatRadiusVector[k] / equatorialKm * record.PlanetApparentDiameter[1];
         PolarFromLongitude(record, k);

@@ -550,16 +550,18 @@ void TForm1::SelectPlanet(int planet, bool eraseFirst)
     RecomputeAndDraw(static_cast<PlanetId>(planet));
 }
 
-void TForm1::SetOrientationAndRedraw(char orientation)
+void TForm1::SetOrientationAndRedraw(Orientation orientation)
 {
     SetOrientation(*port_, Settings, orientation);
     Redraw();
 }
 
-void TForm1::SetDistanceUnit(char unit)
+void TForm1::SetDistanceUnit(DistanceUnit unit)
 {
     Settings.DistanceUnit = unit;
-    const char* item = unit == 'S' ? "miSecarc1" : unit == 'K' ? "miKm1" : "miRayonpla1";
+    const char* item = unit == DistanceUnit::Arcseconds      ? "miSecarc1"
+                       : unit == DistanceUnit::ThousandsOfKm ? "miKm1"
+                                                             : "miRayonpla1";
     actions_.value(item)->setChecked(true);
     // The views turn the record's offsets over in place, so the panel is only right after a
     // fresh computation.
@@ -633,10 +635,10 @@ void TForm1::miPlutonClick() { SelectPlanet(Pluto, true); }
 void TForm1::miEquatoriale1Click() { SetEquatorialView(*port_, Settings); }
 void TForm1::miPolaire1Click() { SetPolarView(*port_, Settings); }
 void TForm1::miGraphique1Click() { SetGraphView(*port_, Settings); }
-void TForm1::miNordenhaut1Click() { SetOrientationAndRedraw('N'); }
-void TForm1::miSudenhaut1Click() { SetOrientationAndRedraw('S'); }
-void TForm1::miPoleN1Click() { SetOrientationAndRedraw('B'); }
-void TForm1::miPoleS1Click() { SetOrientationAndRedraw('A'); }
+void TForm1::miNordenhaut1Click() { SetOrientationAndRedraw(Orientation::North); }
+void TForm1::miSudenhaut1Click() { SetOrientationAndRedraw(Orientation::South); }
+void TForm1::miPoleN1Click() { SetOrientationAndRedraw(Orientation::PlanetNorth); }
+void TForm1::miPoleS1Click() { SetOrientationAndRedraw(Orientation::PlanetSouth); }
 void TForm1::miInversionRC1Click()
 {
     ToggleMirror(*port_, Settings);
@@ -672,9 +674,9 @@ void TForm1::miIncrement2Click() { miIncrementClick(); }
 
 // --- "&Données" ---
 
-void TForm1::miSecarc1Click() { SetDistanceUnit('S'); }
-void TForm1::miRayonpla1Click() { SetDistanceUnit('P'); }
-void TForm1::miKm1Click() { SetDistanceUnit('K'); }
+void TForm1::miSecarc1Click() { SetDistanceUnit(DistanceUnit::Arcseconds); }
+void TForm1::miRayonpla1Click() { SetDistanceUnit(DistanceUnit::PlanetRadii); }
+void TForm1::miKm1Click() { SetDistanceUnit(DistanceUnit::ThousandsOfKm); }
 
 // --- "&Aide" ---
 
@@ -702,14 +704,14 @@ void TForm1::sbIncrClick() { OpenIncrementDialog(757, 387); }
 
 void TForm1::sbIncrMoinsClick()
 {
-    if (Settings.ViewMode != 'G') return StepDate(-1);
+    if (Settings.ViewMode != ViewMode::Graph) return StepDate(-1);
     if (!StepGraphMonth(Settings, -1)) return port_->Beep();
     Redraw();
 }
 
 void TForm1::sbIncrPlusClick()
 {
-    if (Settings.ViewMode != 'G') return StepDate(+1);
+    if (Settings.ViewMode != ViewMode::Graph) return StepDate(+1);
     if (!StepGraphMonth(Settings, +1)) return port_->Beep();
     Redraw();
 }
@@ -837,10 +839,10 @@ bool TForm1::FormKeyDown(int key)
 void TForm1::FormKeyPress(QChar character)
 {
     switch (character.toUpper().unicode()) {
-    case 'N': SetOrientationAndRedraw('N'); break;
-    case 'S': SetOrientationAndRedraw('S'); break;
-    case 'B': SetOrientationAndRedraw('B'); break;
-    case 'A': SetOrientationAndRedraw('A'); break;
+    case 'N': SetOrientationAndRedraw(Orientation::North); break;
+    case 'S': SetOrientationAndRedraw(Orientation::South); break;
+    case 'B': SetOrientationAndRedraw(Orientation::PlanetNorth); break;
+    case 'A': SetOrientationAndRedraw(Orientation::PlanetSouth); break;
     case 'R':
         FlipMirrorKeepingOrientation(*port_, Settings);
         Redraw();
@@ -868,7 +870,7 @@ void TForm1::FormMouseWheelDown()
 
 void TForm1::pbSatelClick()
 {
-    if (Settings.RulerState == '0' && (Settings.ViewMode == 'E' || Settings.ViewMode == 'P')) ToggleAnimation();
+    if (Settings.RulerState == '0' && (Settings.ViewMode == ViewMode::Equatorial || Settings.ViewMode == ViewMode::Polar)) ToggleAnimation();
 }
 
 void TForm1::pbSatelMouseDown(QPoint point)
@@ -905,9 +907,9 @@ void TForm1::pbSatelMouseDown(QPoint point)
 
 void TForm1::panNSDblClick()
 {
-    if (Settings.ViewMode == 'E') {
-        if (Settings.Orientation == 'N') SetOrientation(*port_, Settings, 'S');
-        else if (Settings.Orientation == 'S') SetOrientation(*port_, Settings, 'N');
+    if (Settings.ViewMode == ViewMode::Equatorial) {
+        if (Settings.Orientation == Orientation::North) SetOrientation(*port_, Settings, Orientation::South);
+        else if (Settings.Orientation == Orientation::South) SetOrientation(*port_, Settings, Orientation::North);
     }
     Redraw();
 }

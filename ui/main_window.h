@@ -10,6 +10,8 @@
 #include <array>
 #include <memory>
 
+#include "core/types.h"
+
 class QAction;
 class QActionGroup;
 class QLabel;
@@ -166,8 +168,8 @@ private:
     // Erase the view, then the driver.
     void EraseAndRedraw();
     void SelectPlanet(int planet, bool eraseFirst);
-    void SetOrientationAndRedraw(char orientation);
-    void SetDistanceUnit(char unit);
+    void SetOrientationAndRedraw(Orientation orientation);
+    void SetDistanceUnit(DistanceUnit unit);
     void StepDate(int direction);
     void ToggleAnimation();
     void StartAnimation(int direction);

@@ -48,7 +48,7 @@ TEST_F(DriverTest, StepsRunInTheirOrder)
 
 TEST_F(DriverTest, PoleItemsAreEnabledInTheEquatorialViewOnly)
 {
-    for (char view : {'P', 'G'}) {
+    for (ViewMode view : {ViewMode::Polar, ViewMode::Graph}) {
         Settings.ViewMode = view;
         RecordingSteps steps;
         RecomputeAndDraw(Jupiter, steps);
@@ -86,12 +86,12 @@ TEST_F(DriverTest, AnUnknownPlanetIsIgnored)
 TEST_F(DriverTest, StartUpValues)
 {
     Settings.ZoomFactor = 99;
-    Settings.ViewMode = 'G';
+    Settings.ViewMode = ViewMode::Graph;
     ResetToStartupValues(Settings);
     const GlobalSettings& s = Settings;
     EXPECT_EQ(s.CurrentPlanet, Jupiter);
-    EXPECT_EQ(s.ViewMode, 'E');
-    EXPECT_EQ(s.Orientation, 'N');
+    EXPECT_EQ(s.ViewMode, ViewMode::Equatorial);
+    EXPECT_EQ(s.Orientation, Orientation::North);
     EXPECT_FALSE(s.MirrorView);
     EXPECT_FALSE(s.ShowTraces);
     EXPECT_TRUE(s.ShowNumbers);
@@ -103,7 +103,7 @@ TEST_F(DriverTest, StartUpValues)
     EXPECT_EQ(s.ZoomFactor, 1);
     EXPECT_FALSE(s.AutoZoom);
     EXPECT_EQ(s.FieldOfView, 15.0);
-    EXPECT_EQ(s.DistanceUnit, 'P');
+    EXPECT_EQ(s.DistanceUnit, DistanceUnit::PlanetRadii);
     EXPECT_EQ(s.RulerState, '0');
     EXPECT_TRUE(s.ViewCleared);
     EXPECT_FALSE(s.DialogAccepted);

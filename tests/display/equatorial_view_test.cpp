@@ -102,16 +102,16 @@ TEST(EquatorialView, ErasesFirstThenDrawsAndAsksForOneRepaint)
 TEST(EquatorialView, SatelliteBoxFollowsOrientationAndMirror)
 {
     struct Row {
-        char orientation;
+        Orientation orientation;
         bool mirror;
         int cx, cy;  // expected centre on the screen
     } rows[] = {
-        {'N', false, 366, 296},  // north up: east to the left, north up
-        {'N', true, 386, 296},   // star diagonal: east to the right
-        {'S', false, 386, 306},  // south up: turned by half a turn
-        {'S', true, 366, 306},
-        {'A', false, 386, 306},  // planetary frames are drawn as they stand in the record
-        {'B', false, 386, 306},
+        {Orientation::North, false, 366, 296},  // north up: east to the left, north up
+        {Orientation::North, true, 386, 296},   // star diagonal: east to the right
+        {Orientation::South, false, 386, 306},  // south up: turned by half a turn
+        {Orientation::South, true, 366, 306},
+        {Orientation::PlanetSouth, false, 386, 306},  // planetary frames are drawn as they stand in the record
+        {Orientation::PlanetNorth, false, 386, 306},
     };
     for (const Row& r : rows) {
         Scene scene(Jupiter);
@@ -346,16 +346,16 @@ TEST(EquatorialView, SatellitesUseTheUnlimitedScale)
 TEST(EquatorialView, AxisFollowsThePoleAngleAndTheMirror)
 {
     struct Row {
-        char orientation;
+        Orientation orientation;
         bool mirror;
         int x1, y1, x2, y2;
     } rows[] = {
         // L = nint(45/3/2) + 7 = 15; sin 0.5 x 15 = 7.19 -> 7, cos 0.5 x 15 = 13.16 -> 13
-        {'N', false, 369, 288, 383, 314},
-        {'S', false, 369, 288, 383, 314},
-        {'N', true, 383, 288, 369, 314},
-        {'B', false, 376, 286, 376, 316},
-        {'A', true, 376, 286, 376, 316},
+        {Orientation::North, false, 369, 288, 383, 314},
+        {Orientation::South, false, 369, 288, 383, 314},
+        {Orientation::North, true, 383, 288, 369, 314},
+        {Orientation::PlanetNorth, false, 376, 286, 376, 316},
+        {Orientation::PlanetSouth, true, 376, 286, 376, 316},
     };
     for (const Row& r : rows) {
         Scene scene(Jupiter);
@@ -464,7 +464,7 @@ TEST(EquatorialView, SaturnRingOutlineEndsAndSides)
 {
     for (int ringSide : {-1, 1}) {
         Scene scene(Saturn);
-        scene.settings.Orientation = 'A';
+        scene.settings.Orientation = Orientation::PlanetSouth;
         scene.places.Rings = {60, 30, static_cast<std::int8_t>(ringSide)};
         scene.Draw();
         std::vector<std::vector<Point>> halves;

@@ -26,7 +26,7 @@ struct GraphScene {
     explicit GraphScene(PlanetId planet)
     {
         settings.CurrentPlanet = planet;
-        settings.ViewMode = 'G';
+        settings.ViewMode = ViewMode::Graph;
         settings.Current = MidApril;
         settings.CurrentJD = JulianDayFromCalendar(MidApril);
         settings.CurrentDateTime = DateTimeFromCalendar(MidApril);
@@ -120,17 +120,17 @@ TEST(GraphView, CurvePointsAtTheirComputedPixels)
 {
     struct Row {
         PlanetId planet;
-        char orientation;
+        Orientation orientation;
         bool mirror;
         int x1, x2;  // satellites 1 and 2
     } rows[] = {
         // 30" east, north up: 376 - 10 - 1; 20" west 10" north: d = -22.689", then turned: 376 + 7.56 - 1
-        {Jupiter, 'N', false, 365, 383},
-        {Jupiter, 'N', true, 385, 367},
-        {Jupiter, 'S', false, 385, 367},
-        {Jupiter, 'B', false, 385, 367},
+        {Jupiter, Orientation::North, false, 365, 383},
+        {Jupiter, Orientation::North, true, 385, 367},
+        {Jupiter, Orientation::South, false, 385, 367},
+        {Jupiter, Orientation::PlanetNorth, false, 385, 367},
         // Mars widens the distances 25 times: 376 - 250 - 1; 376 + 189.07 - 1
-        {Mars, 'N', false, 125, 564},
+        {Mars, Orientation::North, false, 125, 564},
     };
     for (const Row& r : rows) {
         GraphScene scene(r.planet);
@@ -174,14 +174,14 @@ TEST(GraphView, CurvesAreClippedToTheGridAndMissingPositionsSkipped)
 TEST(GraphView, DirectionsAndTheWestLabel)
 {
     struct Row {
-        char orientation;
+        Orientation orientation;
         bool mirror;
         const char *top, *bottom, *westLabel;
     } rows[] = {
-        {'N', false, "Nord", "Sud", "Ouest"}, {'S', false, "Sud", "Nord", "Est"},
-        {'N', true, "Nord", "Sud", "Est"},    {'S', true, "Sud", "Nord", "Ouest"},
-        {'B', false, nullptr, nullptr, "Ouest"}, {'A', false, nullptr, nullptr, "Est"},
-        {'A', true, nullptr, nullptr, "Ouest"},
+        {Orientation::North, false, "Nord", "Sud", "Ouest"}, {Orientation::South, false, "Sud", "Nord", "Est"},
+        {Orientation::North, true, "Nord", "Sud", "Est"},    {Orientation::South, true, "Sud", "Nord", "Ouest"},
+        {Orientation::PlanetNorth, false, nullptr, nullptr, "Ouest"}, {Orientation::PlanetSouth, false, nullptr, nullptr, "Est"},
+        {Orientation::PlanetSouth, true, nullptr, nullptr, "Ouest"},
     };
     for (const Row& r : rows) {
         GraphScene scene(Jupiter);
@@ -235,7 +235,7 @@ TEST(GraphView, JupiterThroughTheDriver)
     ResetToStartupValues(Settings);
     RecordingPort port;
     SetDisplayPort(&port);
-    Settings.ViewMode = 'G';
+    Settings.ViewMode = ViewMode::Graph;
     Settings.Current = MidApril;
     Settings.CurrentJD = JulianDayFromCalendar(MidApril);
     Settings.CurrentDateTime = DateTimeFromCalendar(MidApril);

@@ -99,8 +99,8 @@ TEST(Panel, OffsetsInTheThreeUnits)
     };
     for (const Row& r : rows) {
         PanelScene scene(Jupiter);
-        scene.settings.DistanceUnit = r.unit;
-        scene.settings.Orientation = r.orientation;
+        scene.settings.DistanceUnit = static_cast<DistanceUnit>(r.unit);
+        scene.settings.Orientation = static_cast<Orientation>(r.orientation);
         scene.Run();
         EXPECT_EQ(scene.Text("labX1d"), r.x) << r.unit << r.orientation;
         EXPECT_EQ(scene.Text("labY1d"), r.y) << r.unit << r.orientation;
@@ -112,8 +112,9 @@ TEST(Panel, OffsetsInTheThreeUnits)
 
 TEST(Panel, DistanceIsNeverNegative)
 {
-    for (char unit : {'S', 'P', 'K'}) {
-        for (char orientation : {'N', 'S', 'A', 'B'}) {
+    for (DistanceUnit unit : {DistanceUnit::Arcseconds, DistanceUnit::PlanetRadii, DistanceUnit::ThousandsOfKm}) {
+        for (Orientation orientation :
+             {Orientation::North, Orientation::South, Orientation::PlanetSouth, Orientation::PlanetNorth}) {
             PanelScene scene(Saturn);
             scene.settings.DistanceUnit = unit;
             scene.settings.Orientation = orientation;
@@ -127,7 +128,7 @@ TEST(Panel, DistanceIsNeverNegative)
 TEST(Panel, TextsKeepTheirFirstCharacters)
 {
     PanelScene scene(Jupiter);
-    scene.settings.DistanceUnit = 'S';
+    scene.settings.DistanceUnit = DistanceUnit::Arcseconds;
     scene.record.SatApparentDiameter[1] = 123.456L;  // "123.46" -> 5 characters
     scene.record.SatOffsetX[1] = 1234567.5L;         // "-1234567.50" -> 9
     scene.record.SatOffsetY[1] = -0.004L;            // rounds to zero: no minus sign
@@ -166,8 +167,8 @@ TEST(Panel, MagnitudesHaveOneDecimal)
 TEST(Panel, PolarViewShowsThePolarPairUnconverted)
 {
     PanelScene scene(Jupiter);
-    scene.settings.ViewMode = 'P';
-    scene.settings.DistanceUnit = 'K';
+    scene.settings.ViewMode = ViewMode::Polar;
+    scene.settings.DistanceUnit = DistanceUnit::ThousandsOfKm;
     scene.record.SatPolarX[2] = -123.456L;
     scene.record.SatPolarY[2] = 7;
     scene.record.SatDistance[2] = 130;

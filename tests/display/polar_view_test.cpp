@@ -19,7 +19,7 @@ struct PolarScene {
     explicit PolarScene(PlanetId planet, int zoom = 1)
     {
         settings.CurrentPlanet = planet;
-        settings.ViewMode = 'P';
+        settings.ViewMode = ViewMode::Polar;
         settings.ZoomFactor = zoom;
         record.PlanetApparentDiameter = {0, 45, 42};
         for (int k = 1; k <= 8; ++k) {
@@ -156,10 +156,10 @@ TEST(PolarView, SaturnRingsAsCircles)
 // Orientation and mirror do not turn the polar view.
 TEST(PolarView, OrientationAndMirrorDoNotApply)
 {
-    for (char orientation : {'N', 'S', 'A'}) {
+    for (Orientation orientation : {Orientation::North, Orientation::South, Orientation::PlanetSouth}) {
         PolarScene scene(Neptune);
         scene.settings.Orientation = orientation;
-        scene.settings.MirrorView = orientation == 'S';
+        scene.settings.MirrorView = orientation == Orientation::South;
         scene.record.SatPolarX[1] = -30;  // 1.5"/px would be zoom 2; here 3"/px: -10 px
         scene.record.SatPolarY[1] = 0;
         scene.Draw();

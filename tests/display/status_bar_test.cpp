@@ -77,7 +77,7 @@ TEST(StatusBar, IncrementPanel)
 StatusBarInputs Inputs()
 {
     StatusBarInputs in;
-    in.ViewMode = 'E';
+    in.ViewMode = ViewMode::Equatorial;
     in.PlanetRA = Hms(5, 7, 3.2L);
     in.PlanetDec = Hms(5, 7, 9.0L);
     in.PlanetDiameter = 44.12L;
@@ -101,7 +101,7 @@ TEST(StatusBar, FivePanels)
     EXPECT_EQ(t[4], "07/01/1610  16:45:00");
 
     in.MirrorView = true;
-    in.ViewMode = 'P';
+    in.ViewMode = ViewMode::Polar;
     in.FieldOfView = 2.5;  // ties to even: "2"
     t = FormatStatusBar(in);
     EXPECT_EQ(t[3], "Renvoi coudé");
@@ -112,7 +112,7 @@ TEST(StatusBar, FivePanels)
 TEST(StatusBar, GraphShowsOneMonthAndTheFirstOfTheMonth)
 {
     StatusBarInputs in = Inputs();
-    in.ViewMode = 'G';
+    in.ViewMode = ViewMode::Graph;
     in.DateTimeText = "17/04/2023  08:00:00";
     const StatusBarTexts t = FormatStatusBar(in);
     EXPECT_EQ(t[0], "");
@@ -136,7 +136,7 @@ TEST(StatusBar, RefreshWritesThePanelsAndForcesTheMonthInTheGraph)
     EXPECT_EQ(port.status[4], "07/01/1610  16:45:00");
     EXPECT_EQ(settings.IncrementUnitIndex, 4);
 
-    settings.ViewMode = 'G';
+    settings.ViewMode = ViewMode::Graph;
     RefreshStatusBar(port, settings, record, places, "07/01/1610  16:45:00");
     EXPECT_EQ(settings.IncrementUnitIndex, 1);
     EXPECT_EQ(settings.IncrementDays, 30.0L);

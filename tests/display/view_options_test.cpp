@@ -35,14 +35,14 @@ protected:
 TEST_F(ViewOptions, OrientationCaptionsAndChecks)
 {
     struct Row {
-        char orientation;
+        Orientation orientation;
         const char* caption;
         const char* item;  // the checked pair shares this stem
     } rows[] = {
-        {'N', "Pôle nord céleste", "miNordenhaut"},
-        {'S', "Pôle sud céleste", "miSudenhaut"},
-        {'B', "Pôle nord planétaire", "miPoleN"},
-        {'A', "Pôle sud planétaire", "miPoleS"},
+        {Orientation::North, "Pôle nord céleste", "miNordenhaut"},
+        {Orientation::South, "Pôle sud céleste", "miSudenhaut"},
+        {Orientation::PlanetNorth, "Pôle nord planétaire", "miPoleN"},
+        {Orientation::PlanetSouth, "Pôle sud planétaire", "miPoleS"},
     };
     for (const Row& r : rows) {
         port.ClearDrawing();
@@ -59,26 +59,21 @@ TEST_F(ViewOptions, OrientationCaptionsAndChecks)
         EXPECT_TRUE(Erased());
         EXPECT_TRUE(Settings.ViewCleared);
     }
-    // Any other character changes the orientation alone.
-    SetOrientation(port, Settings, 'x');
-    EXPECT_EQ(Settings.Orientation, 'x');
-    EXPECT_EQ(port.texts["panNS"], "Pôle sud planétaire");
-    EXPECT_TRUE(port.checked["miPoleS1"]);
 }
 
 TEST_F(ViewOptions, MirrorFromTheMenuResetsToNorthTheKeyKeepsTheOrientation)
 {
-    Settings.Orientation = 'B';
+    Settings.Orientation = Orientation::PlanetNorth;
     ToggleMirror(port, Settings);
-    EXPECT_EQ(Settings.Orientation, 'N');
+    EXPECT_EQ(Settings.Orientation, Orientation::North);
     EXPECT_TRUE(Settings.MirrorView);
     EXPECT_EQ(port.texts["panNS"], "Pôle nord céleste");
     EXPECT_TRUE(port.checked["miInversionRC1"] && port.checked["miInversionRC2"]);
     EXPECT_TRUE(Erased());
 
-    Settings.Orientation = 'A';
+    Settings.Orientation = Orientation::PlanetSouth;
     FlipMirrorKeepingOrientation(port, Settings);
-    EXPECT_EQ(Settings.Orientation, 'A');
+    EXPECT_EQ(Settings.Orientation, Orientation::PlanetSouth);
     EXPECT_FALSE(Settings.MirrorView);
     EXPECT_FALSE(port.checked["miInversionRC1"] || port.checked["miInversionRC2"]);
     EXPECT_EQ(port.status[3], "");
@@ -154,7 +149,7 @@ TEST_F(ViewOptions, EnablingTableOfTheThreeViews)
 
 TEST_F(ViewOptions, ViewSwitchCaptionsAndTheWestLabel)
 {
-    Settings.Orientation = 'S';
+    Settings.Orientation = Orientation::South;
     SetPolarView(port, Settings);
     EXPECT_EQ(port.texts["panNS"], "Vue polaire nord");
     EXPECT_FALSE(port.visible["labEO"]);

@@ -28,7 +28,7 @@ Extended RingTiltDegrees(const RingGeometry& rings)
 TEST(SaturnRings, MeeusExample45a)
 {
     PlanetPlaces places;
-    SaturnApparent(2448972.5L, 'S', places);
+    SaturnApparent(2448972.5L, Orientation::South, places);
     const Extended B = RingTiltDegrees(places.Rings);
     EXPECT_NEAR(B, 16.442L, 0.01L) << "B want 16.442 got " << B;
     EXPECT_NEAR(places.Rings.RingMajorAxis, 35.87, 0.005) << "major axis";
@@ -43,8 +43,8 @@ TEST(SaturnRings, OrientationNorthFlipsTheTilt)
 {
     for (const Extended jd : {2448972.5L, 2455500.5L, 2460000.5L}) {
         PlanetPlaces south, north;
-        SaturnApparent(jd, 'S', south);
-        SaturnApparent(jd, 'N', north);
+        SaturnApparent(jd, Orientation::South, south);
+        SaturnApparent(jd, Orientation::North, north);
         EXPECT_EQ(north.Rings.RingSide, -south.Rings.RingSide) << "JD " << jd;
         EXPECT_EQ(north.Rings.RingMinorAxis, south.Rings.RingMinorAxis) << "JD " << jd;
         EXPECT_EQ(north.Rings.RingMajorAxis, south.Rings.RingMajorAxis) << "JD " << jd;
@@ -57,8 +57,8 @@ TEST(SaturnRings, OrientationNorthFlipsTheTilt)
 TEST(SaturnRings, EarthCrossesTheRingPlaneIn2009)
 {
     PlanetPlaces before, after;
-    SaturnApparent(2455073.5L, 'S', before);  // 2009-08-30
-    SaturnApparent(2455083.5L, 'S', after);   // 2009-09-09
+    SaturnApparent(2455073.5L, Orientation::South, before);  // 2009-08-30
+    SaturnApparent(2455083.5L, Orientation::South, after);   // 2009-09-09
     EXPECT_EQ(before.Rings.RingSide, -1);
     EXPECT_EQ(after.Rings.RingSide, 1);
     EXPECT_LT(std::fabs(RingTiltDegrees(before.Rings)), 0.35L);

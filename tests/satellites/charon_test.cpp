@@ -17,7 +17,7 @@ struct CharonRun {
     PlanetPlaces places;
 };
 
-CharonRun CharonAt(Extended jd, char view = 'E', char orientation = 'N')
+CharonRun CharonAt(Extended jd, ViewMode view = ViewMode::Equatorial, Orientation orientation = Orientation::North)
 {
     CharonRun run;
     ComputeCharon({jd, CalendarFromJulianDay(jd).Year, view, orientation}, run.places, run.record);
@@ -42,8 +42,8 @@ TEST(Charon, SkyDistanceAndPolarPairInEveryViewAndOrientation)
     for (const double jd : Jds) {
         const CharonRun ref = CharonAt(jd);
         const Extended x = ref.record.SatOffsetX[1], y = ref.record.SatOffsetY[1];
-        for (const char view : {'E', 'P', 'G'}) {
-            for (const char orientation : {'N', 'S', 'A', 'B'}) {
+        for (const ViewMode view : {ViewMode::Equatorial, ViewMode::Polar, ViewMode::Graph}) {
+            for (const Orientation orientation : {Orientation::North, Orientation::South, Orientation::PlanetSouth, Orientation::PlanetNorth}) {
                 SCOPED_TRACE(testing::Message() << "JD " << jd << " " << view << orientation);
                 const SatelliteRecord r = CharonAt(jd, view, orientation).record;
                 // East/north offsets whatever the orientation; the sky distance in every view;

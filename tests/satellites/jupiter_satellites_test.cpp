@@ -21,7 +21,7 @@ namespace {
 constexpr Extended Pi = std::numbers::pi_v<Extended>;
 constexpr Extended ArcsecPerRadian = 648000 / Pi;
 
-SatelliteRecord RunTheory(Extended jd, char view = 'E', char orientation = 'N')
+SatelliteRecord RunTheory(Extended jd, ViewMode view = ViewMode::Equatorial, Orientation orientation = Orientation::North)
 {
     TheoryInput in;
     in.JD = jd;
@@ -103,7 +103,7 @@ TEST(JupiterSatellites, MeeusExample44a)
                  {"Callisto", 7.0720, 1.0291}};
     TheoryInput in;
     in.JD = Jd(1992, 12, 16, 0, 0, 59);
-    in.Orientation = 'B';
+    in.Orientation = Orientation::PlanetNorth;
     PlanetPlaces places;
     SatelliteRecord record;
     ComputeJupiterSatellites(in, places, record);
@@ -181,7 +181,7 @@ TEST(JupiterSatellites, CelestialNorthAndSouthGiveTheSameRecord)
 {
     for (Extended jd : OrientationDates) {
         SCOPED_TRACE(static_cast<double>(jd));
-        ExpectSameRecord(RunTheory(jd, 'E', 'N'), RunTheory(jd, 'E', 'S'));
+        ExpectSameRecord(RunTheory(jd, ViewMode::Equatorial, Orientation::North), RunTheory(jd, ViewMode::Equatorial, Orientation::South));
     }
 }
 
@@ -189,9 +189,9 @@ TEST(JupiterSatellites, PlanetaryNorthAndSouthAreOpposite)
 {
     for (Extended jd : OrientationDates) {
         SCOPED_TRACE(static_cast<double>(jd));
-        const SatelliteRecord a = RunTheory(jd, 'E', 'A');
-        const SatelliteRecord b = RunTheory(jd, 'E', 'B');
-        const SatelliteRecord n = RunTheory(jd, 'E', 'N');
+        const SatelliteRecord a = RunTheory(jd, ViewMode::Equatorial, Orientation::PlanetSouth);
+        const SatelliteRecord b = RunTheory(jd, ViewMode::Equatorial, Orientation::PlanetNorth);
+        const SatelliteRecord n = RunTheory(jd, ViewMode::Equatorial, Orientation::North);
         for (int k = 1; k <= 4; ++k) {
             EXPECT_EQ(a.SatOffsetX[k], -b.SatOffsetX[k]);
             EXPECT_EQ(a.SatOffsetY[k], -b.SatOffsetY[k]);
@@ -218,15 +218,15 @@ TEST(JupiterSatellites, PolarViewWithSouthUpKeepsThePreviousPolarPair)
     const SatelliteRecord first = record;
 
     in.JD += 0.5L;  // half a day later every satellite has moved
-    in.ViewMode = 'P';
-    in.Orientation = 'S';
+    in.ViewMode = ViewMode::Polar;
+    in.Orientation = Orientation::South;
     ComputeJupiterSatellites(in, places, record);
     for (int k = 1; k <= 4; ++k) {
         EXPECT_NE(record.SatOffsetX[k], first.SatOffsetX[k]) << k;
         EXPECT_EQ(record.SatPolarX[k], first.SatPolarX[k]) << k;
         EXPECT_EQ(record.SatPolarY[k], first.SatPolarY[k]) << k;
     }
-    for (char view : {'E', 'G'}) {
+    for (ViewMode view : {ViewMode::Equatorial, ViewMode::Graph}) {
         in.ViewMode = view;
         ComputeJupiterSatellites(in, places, record);
         for (int k = 1; k <= 4; ++k) EXPECT_NE(record.SatPolarX[k], first.SatPolarX[k]) << view << k;
@@ -238,8 +238,8 @@ TEST(JupiterSatellites, DepthFarSideAndDistances)
     const Extended f = JupiterSkyFlattening;
     for (Extended jd : OrientationDates) {
         SCOPED_TRACE(static_cast<double>(jd));
-        const SatelliteRecord e = RunTheory(jd, 'E', 'N');
-        const SatelliteRecord p = RunTheory(jd, 'P', 'N');
+        const SatelliteRecord e = RunTheory(jd, ViewMode::Equatorial, Orientation::North);
+        const SatelliteRecord p = RunTheory(jd, ViewMode::Polar, Orientation::North);
         const Extended radiusArcsec = e.PlanetApparentDiameter[1] / 2;
         for (int k = 1; k <= 4; ++k) {
             EXPECT_EQ(e.SatFarSide[k], e.SatDepth[k] < 0 ? 'E' : 'P') << k;
@@ -402,7 +402,7 @@ TEST(JupiterSatellites, ShadowOnTheDiscLiesOnTheNearHemisphere)
     // Offsets turned onto the planet's axes to test against the disc's ellipse.
     Extended x = r.SatShadowX[1];
     Extended y = r.SatShadowY[1];
-    OrientOffsets('A', r.PlanetPolePA, x, y);
+    OrientOffsets(Orientation::PlanetSouth, r.PlanetPolePA, x, y);
     EXPECT_LT((x / radius) * (x / radius) + (y / polarRadius) * (y / polarRadius), 1);
 }
 
@@ -431,8 +431,8 @@ TEST(JupiterSatellites, WritesOnlyItsFourSlots)
 TEST(JupiterSatellites, FiniteAtTheEndsOfTheSupportedRange)
 {
     for (Extended jd : {1721423.5L, static_cast<Extended>(LastSupportedJD())}) {
-        for (char orientation : {'N', 'A'}) {
-            const SatelliteRecord r = RunTheory(jd, 'E', orientation);
+        for (Orientation orientation : {Orientation::North, Orientation::PlanetSouth}) {
+            const SatelliteRecord r = RunTheory(jd, ViewMode::Equatorial, orientation);
             for (int k = 1; k <= 4; ++k) {
                 for (Extended v : {r.SatOffsetX[k], r.SatOffsetY[k], r.SatDistance[k], r.SatApparentDiameter[k],
                                    r.SatPolarX[k], r.SatPolarY[k], r.SatShadowX[k], r.SatShadowY[k]}) {

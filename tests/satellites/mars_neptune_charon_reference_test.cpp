@@ -82,8 +82,8 @@ TEST(OuterSatelliteReferences, OffsetsAgreeWithIndependentEphemerides)
         TheoryInput in;
         in.JD = JulianDayFromCalendar(fields);
         in.Year = fields.Year;
-        in.ViewMode = 'E';
-        in.Orientation = 'N';
+        in.ViewMode = ViewMode::Equatorial;
+        in.Orientation = Orientation::North;
         const PlanetId planet = row.planet == "mars" ? Mars : row.planet == "neptune" ? Neptune : Pluto;
         RunSatelliteTheory(planet, in, places, record);
 
@@ -118,7 +118,7 @@ TEST(OuterSatelliteReferences, FiniteAtTheEndsOfTheSupportedRange)
     PlanetPlaces places;
     for (const PlanetId planet : {Mars, Neptune, Pluto}) {
         for (const auto& [jd, year] : {std::pair{1721423.5L, 1}, std::pair{5373484.49998L, 9999}}) {
-            RunSatelliteTheory(planet, {jd, year, 'E', 'N'}, places, record);
+            RunSatelliteTheory(planet, {jd, year, ViewMode::Equatorial, Orientation::North}, places, record);
             for (int k = 1; k <= (planet == Pluto ? 1 : 2); ++k) {
                 EXPECT_TRUE(std::isfinite(record.SatOffsetX[k]) && std::isfinite(record.SatOffsetY[k]) &&
                             std::isfinite(record.SatPolarX[k]) && std::isfinite(record.SatPolarY[k]) &&

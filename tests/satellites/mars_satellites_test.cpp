@@ -23,7 +23,7 @@ struct Date {
     int day = 1, month = 1, year = 2000, hour = 0, minute = 0, second = 0;
 };
 
-MarsRun MarsAt(const Date& d, char view = 'E', char orientation = 'N')
+MarsRun MarsAt(const Date& d, ViewMode view = ViewMode::Equatorial, Orientation orientation = Orientation::North)
 {
     MarsRun run;
     const TheoryInput in{JulianDayFromCalendar(d.day, d.month, d.year, d.second, d.minute, d.hour), d.year, view,
@@ -63,7 +63,7 @@ TEST(MarsSatellites, MagnitudesAreLeftAsTheyWere)
     SatelliteRecord record;
     PlanetPlaces places;
     record.SatMagnitude = {0, 11.25L, -2.5L, 7, 7, 7, 7, 7, 7};
-    ComputeMarsSatellites({JulianDayFromCalendar(9, 11, 1992, 0, 0, 0), 1992, 'E', 'N'}, places, record);
+    ComputeMarsSatellites({JulianDayFromCalendar(9, 11, 1992, 0, 0, 0), 1992, ViewMode::Equatorial, Orientation::North}, places, record);
     EXPECT_EQ(record.SatMagnitude[1], 11.25L);
     EXPECT_EQ(record.SatMagnitude[2], -2.5L);
 }
@@ -72,10 +72,10 @@ TEST(MarsSatellites, PlanetaryOrientationsTurnOffsetsAndShadowsTogether)
 {
     constexpr Extended tight = 1e-9L;  // arcsec: rounding only
     for (const Date& d : Dates) {
-        const SatelliteRecord n = MarsAt(d, 'E', 'N').record;
-        const SatelliteRecord s = MarsAt(d, 'E', 'S').record;
-        const SatelliteRecord a = MarsAt(d, 'E', 'A').record;
-        const SatelliteRecord b = MarsAt(d, 'E', 'B').record;
+        const SatelliteRecord n = MarsAt(d, ViewMode::Equatorial, Orientation::North).record;
+        const SatelliteRecord s = MarsAt(d, ViewMode::Equatorial, Orientation::South).record;
+        const SatelliteRecord a = MarsAt(d, ViewMode::Equatorial, Orientation::PlanetSouth).record;
+        const SatelliteRecord b = MarsAt(d, ViewMode::Equatorial, Orientation::PlanetNorth).record;
         const Extended c = std::cos(n.PlanetPolePA), sn = std::sin(n.PlanetPolePA);
         for (int k = 1; k <= 2; ++k) {
             SCOPED_TRACE(testing::Message() << d.day << "/" << d.month << "/" << d.year << " satellite " << k);
@@ -97,8 +97,8 @@ TEST(MarsSatellites, PlanetaryOrientationsTurnOffsetsAndShadowsTogether)
 TEST(MarsSatellites, DistanceOnThePlanetScaleIsHalvedOutsideTheEquatorialView)
 {
     for (const Date& d : Dates) {
-        for (const char view : {'P', 'G'}) {
-            const MarsRun e = MarsAt(d, 'E');
+        for (const ViewMode view : {ViewMode::Polar, ViewMode::Graph}) {
+            const MarsRun e = MarsAt(d, ViewMode::Equatorial);
             const MarsRun p = MarsAt(d, view);
             for (int k = 1; k <= 2; ++k) {
                 // Half the true angular distance r / Delta, to the arctangent's 1e-9.

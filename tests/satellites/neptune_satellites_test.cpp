@@ -17,7 +17,7 @@ struct NeptuneRun {
     PlanetPlaces places;
 };
 
-NeptuneRun NeptuneAt(Extended jd, char view = 'E', char orientation = 'N')
+NeptuneRun NeptuneAt(Extended jd, ViewMode view = ViewMode::Equatorial, Orientation orientation = Orientation::North)
 {
     NeptuneRun run;
     ComputeNeptuneSatellites({jd, CalendarFromJulianDay(jd).Year, view, orientation}, run.places, run.record);
@@ -32,9 +32,9 @@ TEST(NeptuneSatellites, PlanetaryOrientationsGiveTheCelestialRecord)
     const Field fields[] = {&SatelliteRecord::SatOffsetX, &SatelliteRecord::SatOffsetY, &SatelliteRecord::SatDistance,
                             &SatelliteRecord::SatPolarX,  &SatelliteRecord::SatPolarY,  &SatelliteRecord::SatApparentDiameter};
     for (const double jd : Jds) {
-        const SatelliteRecord north = NeptuneAt(jd, 'E', 'N').record;
-        for (const char orientation : {'S', 'A', 'B'}) {
-            const SatelliteRecord other = NeptuneAt(jd, 'E', orientation).record;
+        const SatelliteRecord north = NeptuneAt(jd, ViewMode::Equatorial, Orientation::North).record;
+        for (const Orientation orientation : {Orientation::South, Orientation::PlanetSouth, Orientation::PlanetNorth}) {
+            const SatelliteRecord other = NeptuneAt(jd, ViewMode::Equatorial, orientation).record;
             for (const Field f : fields) {
                 EXPECT_EQ(other.*f, north.*f) << "JD " << jd << " orientation " << orientation;
             }
@@ -68,11 +68,11 @@ TEST(NeptuneSatellites, NereidNearPericentre)
 TEST(NeptuneSatellites, DistancesPolarPairAndNoPhaseAngle)
 {
     for (const double jd : Jds) {
-        const SatelliteRecord e = NeptuneAt(jd, 'E').record;
+        const SatelliteRecord e = NeptuneAt(jd, ViewMode::Equatorial).record;
         NeptuneRun p;
         p.record.PhaseAngleSigned = 0.5L;
         p.record.SatShadowX = {0, 1.5L, 2.5L, 0, 0, 0, 0, 0, 0};
-        ComputeNeptuneSatellites({jd, CalendarFromJulianDay(jd).Year, 'P', 'N'}, p.places, p.record);
+        ComputeNeptuneSatellites({jd, CalendarFromJulianDay(jd).Year, ViewMode::Polar, Orientation::North}, p.places, p.record);
         EXPECT_EQ(p.record.PhaseAngleSigned, 0);
         EXPECT_EQ(p.record.SatShadowX[2], 2.5L) << "no shadows: the slot keeps what was there";
         for (int k = 1; k <= 2; ++k) {

@@ -92,10 +92,10 @@ TEST(OrientOffsets, CelestialLeavesPlanetaryTurnsOntoThePole)
     const Extended poleE = std::sin(pa);
     const Extended poleN = std::cos(pa);
     struct Row {
-        char orientation;
+        Orientation orientation;
         Extended wantX, wantY;
     };
-    const Row rows[] = {{'N', poleE, poleN}, {'S', poleE, poleN}, {'A', 0, 1}, {'B', 0, -1}};
+    const Row rows[] = {{Orientation::North, poleE, poleN}, {Orientation::South, poleE, poleN}, {Orientation::PlanetSouth, 0, 1}, {Orientation::PlanetNorth, 0, -1}};
     for (const Row& row : rows) {
         Extended x = poleE;
         Extended y = poleN;
@@ -106,7 +106,7 @@ TEST(OrientOffsets, CelestialLeavesPlanetaryTurnsOntoThePole)
     // A point on the projected equator, a quarter turn back from the pole, goes to -X' for 'A'.
     Extended x = -std::cos(pa);
     Extended y = std::sin(pa);
-    OrientOffsets('A', pa, x, y);
+    OrientOffsets(Orientation::PlanetSouth, pa, x, y);
     EXPECT_NEAR(static_cast<double>(x), -1.0, 1e-18);
     EXPECT_NEAR(static_cast<double>(y), 0.0, 1e-18);
 }
@@ -135,16 +135,16 @@ TEST(PolarFromOffsetsAndDepth, EveryViewAndOrientationButPolarSouth)
     const Extended north = -4;
     const Extended pa = -0.4L;
     const Extended wantX = -(east * std::cos(pa) - north * std::sin(pa));
-    for (char view : {'E', 'P', 'G'}) {
-        for (char orientation : {'N', 'S', 'A', 'B'}) {
+    for (ViewMode view : {ViewMode::Equatorial, ViewMode::Polar, ViewMode::Graph}) {
+        for (Orientation orientation : {Orientation::North, Orientation::South, Orientation::PlanetSouth, Orientation::PlanetNorth}) {
             SatelliteRecord record;
             record.SatPolarX[1] = 111;
             record.SatPolarY[1] = 222;
             record.SatDepth[1] = -71398;  // one radius behind
             record.PlanetApparentDiameter[1] = 40;
             PolarFromOffsetsAndDepth(record, 1, view, orientation, east, north, pa, 142796);
-            SCOPED_TRACE((std::string{view, orientation}));
-            if (view == 'P' && orientation == 'S') {
+            SCOPED_TRACE((std::string{Letter(view), Letter(orientation)}));
+            if (view == ViewMode::Polar && orientation == Orientation::South) {
                 EXPECT_EQ(record.SatPolarX[1], 111);
                 EXPECT_EQ(record.SatPolarY[1], 222);
             } else {

@@ -21,8 +21,8 @@ constexpr Extended Deg = Pi / 180;
 constexpr Extended Arcsec = Pi / 648000;
 constexpr Extended B1950JD = 2433282.423L;
 
-TheoryInput At(int day, int month, int year, int hour, int minute, int second, char view = 'E',
-               char orientation = 'N')
+TheoryInput At(int day, int month, int year, int hour, int minute, int second, ViewMode view = ViewMode::Equatorial,
+               Orientation orientation = Orientation::North)
 {
     TheoryInput in;
     in.JD = JulianDayFromCalendar(day, month, year, second, minute, hour);
@@ -210,7 +210,7 @@ TEST_P(SaturnExample46a, AgreesWithMeeus)
     SatelliteRecord record;
     // 'A' (planetary south up) holds the offsets on Saturn's axes: (X', Y') with X' toward
     // celestial east along the equator, so Meeus's X (west) is -X'.
-    ComputeSaturnSatellites(At(18, 9, 1999, 0, 1, 4, 'E', 'A'), places, record);
+    ComputeSaturnSatellites(At(18, 9, 1999, 0, 1, 4, ViewMode::Equatorial, Orientation::PlanetSouth), places, record);
     const Extended kmPerRadian = places.Planet[Saturn].Distance + record.SatDepth[c.k];
     const Extended X = -record.SatOffsetX[c.k] * Arcsec * kmPerRadian / 60437;
     const Extended Y = record.SatOffsetY[c.k] * Arcsec * kmPerRadian / 60437;
@@ -269,12 +269,12 @@ TEST(SaturnRecord, SameDateGivesIdenticalRecords)
 
 TEST(SaturnRecord, NorthAndSouthGiveIdenticalRecords)
 {
-    for (const char view : {'E', 'P', 'G'}) {
-        const SatelliteRecord north = RunSaturn(At(29, 2, 2004, 12, 0, 0, view, 'N'));
+    for (const ViewMode view : {ViewMode::Equatorial, ViewMode::Polar, ViewMode::Graph}) {
+        const SatelliteRecord north = RunSaturn(At(29, 2, 2004, 12, 0, 0, view, Orientation::North));
         PlanetPlaces places;
         SatelliteRecord south = north;  // ('P', 'S') keeps the previous polar pair: start from 'N''s
-        ComputeSaturnSatellites(At(29, 2, 2004, 12, 0, 0, view, 'S'), places, south);
-        ExpectSameSatelliteValues(north, south, std::string("view ") + view);
+        ComputeSaturnSatellites(At(29, 2, 2004, 12, 0, 0, view, Orientation::South), places, south);
+        ExpectSameSatelliteValues(north, south, std::string("view ") + Letter(view));
     }
 }
 
@@ -282,9 +282,9 @@ TEST(SaturnRecord, NorthAndSouthGiveIdenticalRecords)
 // turned by the position angle of the pole; the polar pair does not depend on the orientation.
 TEST(SaturnRecord, PlanetaryOrientationsTurnTheOffsetsOntoSaturnsAxes)
 {
-    const SatelliteRecord north = RunSaturn(At(15, 6, 1987, 3, 0, 0, 'E', 'N'));
-    const SatelliteRecord a = RunSaturn(At(15, 6, 1987, 3, 0, 0, 'E', 'A'));
-    const SatelliteRecord b = RunSaturn(At(15, 6, 1987, 3, 0, 0, 'E', 'B'));
+    const SatelliteRecord north = RunSaturn(At(15, 6, 1987, 3, 0, 0, ViewMode::Equatorial, Orientation::North));
+    const SatelliteRecord a = RunSaturn(At(15, 6, 1987, 3, 0, 0, ViewMode::Equatorial, Orientation::PlanetSouth));
+    const SatelliteRecord b = RunSaturn(At(15, 6, 1987, 3, 0, 0, ViewMode::Equatorial, Orientation::PlanetNorth));
     const Extended p = north.PlanetPolePA;
     for (int k = 1; k <= 8; ++k) {
         const Extended E = north.SatOffsetX[k], N = north.SatOffsetY[k];
@@ -311,10 +311,10 @@ TEST(SaturnRecord, PolarViewWithSouthUpKeepsThePreviousPolarPair)
 {
     PlanetPlaces places;
     SatelliteRecord record;
-    ComputeSaturnSatellites(At(15, 6, 1987, 3, 0, 0, 'E', 'N'), places, record);
+    ComputeSaturnSatellites(At(15, 6, 1987, 3, 0, 0, ViewMode::Equatorial, Orientation::North), places, record);
     const SatelliteRecord before = record;
-    ComputeSaturnSatellites(At(10, 9, 2031, 21, 30, 0, 'P', 'S'), places, record);
-    const SatelliteRecord fresh = RunSaturn(At(10, 9, 2031, 21, 30, 0, 'P', 'N'));
+    ComputeSaturnSatellites(At(10, 9, 2031, 21, 30, 0, ViewMode::Polar, Orientation::South), places, record);
+    const SatelliteRecord fresh = RunSaturn(At(10, 9, 2031, 21, 30, 0, ViewMode::Polar, Orientation::North));
     for (int k = 1; k <= 8; ++k) {
         EXPECT_EQ(record.SatPolarX[k], before.SatPolarX[k]) << "satellite " << k;
         EXPECT_EQ(record.SatPolarY[k], before.SatPolarY[k]) << "satellite " << k;
@@ -324,9 +324,9 @@ TEST(SaturnRecord, PolarViewWithSouthUpKeepsThePreviousPolarPair)
         EXPECT_NE(record.SatPolarX[k], fresh.SatPolarX[k]) << "satellite " << k;
     }
     // Every other combination writes the pair.
-    for (const char view : {'E', 'P', 'G'}) {
-        for (const char orientation : {'N', 'S', 'A', 'B'}) {
-            if (view == 'P' && orientation == 'S') continue;
+    for (const ViewMode view : {ViewMode::Equatorial, ViewMode::Polar, ViewMode::Graph}) {
+        for (const Orientation orientation : {Orientation::North, Orientation::South, Orientation::PlanetSouth, Orientation::PlanetNorth}) {
+            if (view == ViewMode::Polar && orientation == Orientation::South) continue;
             SatelliteRecord r = before;
             ComputeSaturnSatellites(At(10, 9, 2031, 21, 30, 0, view, orientation), places, r);
             for (int k = 1; k <= 8; ++k) {
@@ -341,9 +341,9 @@ TEST(SaturnRecord, PolarViewWithSouthUpKeepsThePreviousPolarPair)
 // the scale of the disc. Sizes, magnitudes, the far-side flag, and Tethys's circle.
 TEST(SaturnRecord, DistancesSizesAndFlags)
 {
-    const SatelliteRecord e = RunSaturn(At(29, 2, 2004, 12, 0, 0, 'E'));
-    const SatelliteRecord p = RunSaturn(At(29, 2, 2004, 12, 0, 0, 'P'));
-    const SatelliteRecord g = RunSaturn(At(29, 2, 2004, 12, 0, 0, 'G'));
+    const SatelliteRecord e = RunSaturn(At(29, 2, 2004, 12, 0, 0, ViewMode::Equatorial));
+    const SatelliteRecord p = RunSaturn(At(29, 2, 2004, 12, 0, 0, ViewMode::Polar));
+    const SatelliteRecord g = RunSaturn(At(29, 2, 2004, 12, 0, 0, ViewMode::Graph));
     const Extended magnitudes[9] = {0, 12.5L, 11.5L, 10.0L, 10.0L, 9.0L, 8.0L, 14.0L, 10.5L};
     for (int k = 1; k <= 8; ++k) {
         EXPECT_NEAR(e.SatDistance[k], std::hypot(e.SatOffsetX[k], e.SatOffsetY[k]), 1e-12L) << "satellite " << k;

@@ -141,10 +141,10 @@ TEST(StoreShadow, OrientationsTurnTheShadowAsTheSatellite)
     const Extended pa = 0.4L;
 
     SatelliteRecord n, s, a, b;
-    StoreShadow(n, 2, g, sky, satellite, 'N', pa);
-    StoreShadow(s, 2, g, sky, satellite, 'S', pa);
-    StoreShadow(a, 2, g, sky, satellite, 'A', pa);
-    StoreShadow(b, 2, g, sky, satellite, 'B', pa);
+    StoreShadow(n, 2, g, sky, satellite, Orientation::North, pa);
+    StoreShadow(s, 2, g, sky, satellite, Orientation::South, pa);
+    StoreShadow(a, 2, g, sky, satellite, Orientation::PlanetSouth, pa);
+    StoreShadow(b, 2, g, sky, satellite, Orientation::PlanetNorth, pa);
 
     const SkyOffsets direct = ProjectOnSky(sky, ShadowPoint(g, sky, satellite));
     EXPECT_EQ(n.SatShadowX[2], direct.OffsetX);

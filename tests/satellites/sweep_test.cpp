@@ -37,8 +37,9 @@ namespace {
 
 constexpr Extended Pi = std::numbers::pi_v<Extended>;
 constexpr int InstantsPerPlanet = 2000;
-constexpr std::array<char, 3> Views{'E', 'P', 'G'};
-constexpr std::array<char, 4> Orientations{'N', 'S', 'A', 'B'};
+constexpr std::array<ViewMode, 3> Views{ViewMode::Equatorial, ViewMode::Polar, ViewMode::Graph};
+constexpr std::array<Orientation, 4> Orientations{Orientation::North, Orientation::South, Orientation::PlanetSouth,
+                                                  Orientation::PlanetNorth};
 
 // The widest sky offset any satellite reaches: Japet and Néréïde stay within about 10' of
 // their planet and Deimos within 2' of Mars at its closest; one degree leaves a wide margin
@@ -376,23 +377,25 @@ TEST_P(Sweep, TheoryInEveryViewAndOrientationGivesFiniteWellFormedRecords)
         // orientations at every instant ('N' and 'S' must give the same record), the polar and
         // graph views in one orientation each, taken in turn, so that each combination of those
         // views meets 500 instants of the sweep. That keeps the sweep within a minute.
-        const char turn = Orientations[instant % 4];
-        const char nextTurn = Orientations[(instant + 1) % 4];
+        const Orientation turn = Orientations[instant % 4];
+        const Orientation nextTurn = Orientations[(instant + 1) % 4];
         ++instant;
         const struct {
-            char view;
-            std::vector<char> orientations;
-        } combinations[] = {{'E', {'N', 'S', 'A', 'B'}}, {'P', {turn}}, {'G', {nextTurn}}};
+            ViewMode view;
+            std::vector<Orientation> orientations;
+        } combinations[] = {{ViewMode::Equatorial, {Orientation::North, Orientation::South, Orientation::PlanetSouth, Orientation::PlanetNorth}},
+                            {ViewMode::Polar, {turn}},
+                            {ViewMode::Graph, {nextTurn}}};
         for (const auto& [view, orientations] : combinations) {
             SatelliteRecord north;
             bool haveNorth = false;
-            for (const char orientation : orientations) {
+            for (const Orientation orientation : orientations) {
                 const TheoryInput in{jd, fields.Year, view, orientation};
                 RunSatelliteTheory(p, in, places, record);
                 ++runs;
-                const std::string where = when + " view " + view + " orientation " + orientation;
+                const std::string where = when + " view " + Letter(view) + " orientation " + Letter(orientation);
                 ExpectWellFormedRun(p, places, record, where);
-                if (view == 'E' && orientation == 'N') {
+                if (view == ViewMode::Equatorial && orientation == Orientation::North) {
                     for (int k = 1; k <= n; ++k) {
                         const Extended want = std::hypot(record.SatOffsetX[k], f * record.SatOffsetY[k]);
                         // Pluto keeps the sky distance in every view; the sum of squares loses a few ulps.
@@ -401,11 +404,11 @@ TEST_P(Sweep, TheoryInEveryViewAndOrientationGivesFiniteWellFormedRecords)
                             << where << " satellite " << k;
                     }
                 }
-                if (orientation == 'N') {
+                if (orientation == Orientation::North) {
                     north = record;
                     haveNorth = true;
                 }
-                if (orientation == 'S' && haveNorth) {
+                if (orientation == Orientation::South && haveNorth) {
                     EXPECT_TRUE(SameRecord(north, record, n)) << where << ": differs from 'N'";
                 }
                 if (HasFailure()) return;
@@ -417,11 +420,11 @@ TEST_P(Sweep, TheoryInEveryViewAndOrientationGivesFiniteWellFormedRecords)
         status.PlanetDec = places.PlanetDec;
         status.PlanetDiameter = record.PlanetApparentDiameter[1];
         status.DateTimeText = FormatDateTimeText(fields);
-        for (const char view : Views) {
+        for (const ViewMode view : Views) {
             status.ViewMode = view;
             const StatusBarTexts texts = FormatStatusBar(status);
             for (const std::string& text : texts) EXPECT_FALSE(ContainsNonFiniteText(text)) << when << ": " << text;
-            if (view == 'G') {
+            if (view == ViewMode::Graph) {
                 EXPECT_EQ(texts[0], "") << when;
             } else {
                 ExpectWellFormedPlaceText(texts[0], when);
@@ -445,7 +448,7 @@ TEST_P(Sweep, DriverDrawsEquatorialAndPolarViewsWithoutGarbage)
     const std::vector<CalendarFields> instants = SweepInstants(1000 + p);
     for (size_t i = 0; i < instants.size(); ++i) {
         const CalendarFields& fields = instants[i];
-        for (const char view : {'E', 'P'}) {
+        for (const ViewMode view : {ViewMode::Equatorial, ViewMode::Polar}) {
             ResetToStartupValues(Settings);
             Settings.Current = fields;
             Settings.ViewMode = view;
@@ -460,13 +463,13 @@ TEST_P(Sweep, DriverDrawsEquatorialAndPolarViewsWithoutGarbage)
             const int e = zoomExponent(rng);
             Settings.ZoomFactor = e == 12 ? 4000 : 1 << e;
             Settings.FieldOfView = field(rng);
-            Settings.DistanceUnit = "SPK"[unit(rng)];
+            Settings.DistanceUnit = static_cast<DistanceUnit>("SPK"[unit(rng)]);
             Settings.ViewCleared = coin(rng);
 
             RecomputeAndDraw(p);
 
-            const std::string where = std::string(PlanetName(p)) + " " + Describe(fields) + " view " + view +
-                                      " orientation " + Settings.Orientation + " zoom " +
+            const std::string where = std::string(PlanetName(p)) + " " + Describe(fields) + " view " + Letter(view) +
+                                      " orientation " + Letter(Settings.Orientation) + " zoom " +
                                       std::to_string(Settings.ZoomFactor);
             EXPECT_EQ(Settings.CurrentPlanet, p) << where;
             EXPECT_EQ(Settings.Current, fields) << where;
@@ -488,26 +491,26 @@ TEST_P(Sweep, MonthlyGraphAtTheEdgesOfTheRangeRestoresTheInstant)
     const PlanetId p = GetParam();
     const struct {
         CalendarFields fields;
-        char orientation;
+        Orientation orientation;
         int zoom;
     } months[] = {
-        {{1, 1, 1, 0, 0, 0, 0}, 'N', 1},
-        {{31, 12, 9999, 23, 59, 59, 0}, 'S', 4000},
-        {{14, 10, 1582, 12, 0, 0, 0}, 'A', 1},
-        {{29, 2, 1500, 23, 59, 59, 0}, 'B', 16},
+        {{1, 1, 1, 0, 0, 0, 0}, Orientation::North, 1},
+        {{31, 12, 9999, 23, 59, 59, 0}, Orientation::South, 4000},
+        {{14, 10, 1582, 12, 0, 0, 0}, Orientation::PlanetSouth, 1},
+        {{29, 2, 1500, 23, 59, 59, 0}, Orientation::PlanetNorth, 16},
     };
     for (const auto& [fields, orientation, zoom] : months) {
         ResetToStartupValues(Settings);
         Settings.Current = fields;
         Settings.CurrentJD = JulianDayFromCalendar(fields);
         Settings.CurrentDateTime = DateTimeFromCalendar(fields);
-        Settings.ViewMode = 'G';
+        Settings.ViewMode = ViewMode::Graph;
         Settings.Orientation = orientation;
         Settings.ZoomFactor = zoom;
 
         RecomputeAndDraw(p);
 
-        const std::string where = std::string(PlanetName(p)) + " graph " + Describe(fields) + " " + orientation;
+        const std::string where = std::string(PlanetName(p)) + " graph " + Describe(fields) + " " + Letter(orientation);
         EXPECT_EQ(Settings.Current, fields) << where;
         EXPECT_EQ(Settings.CurrentJD, static_cast<Extended>(JulianDayFromCalendar(fields))) << where;
         EXPECT_EQ(Settings.CurrentDateTime, DateTimeFromCalendar(fields)) << where;

@@ -22,7 +22,7 @@ namespace {
 constexpr Extended Pi = std::numbers::pi_v<Extended>;
 constexpr Extended Deg = Pi / 180;
 
-TheoryInput At(Extended jd, char view = 'E', char orientation = 'N')
+TheoryInput At(Extended jd, ViewMode view = ViewMode::Equatorial, Orientation orientation = Orientation::North)
 {
     TheoryInput in;
     in.JD = jd;
@@ -161,14 +161,14 @@ TEST(UranusRecord, OrientationChangesNothing)
     const SatelliteRecord base = [] {
         PlanetPlaces places;
         SatelliteRecord r;
-        ComputeUranusSatellites(At(2453065.0L, 'E', 'N'), places, r);
+        ComputeUranusSatellites(At(2453065.0L, ViewMode::Equatorial, Orientation::North), places, r);
         return r;
     }();
-    for (const char view : {'E', 'P', 'G'}) {
+    for (const ViewMode view : {ViewMode::Equatorial, ViewMode::Polar, ViewMode::Graph}) {
         PlanetPlaces places;
         SatelliteRecord reference;
-        ComputeUranusSatellites(At(2453065.0L, view, 'N'), places, reference);
-        for (const char orientation : {'S', 'A', 'B'}) {
+        ComputeUranusSatellites(At(2453065.0L, view, Orientation::North), places, reference);
+        for (const Orientation orientation : {Orientation::South, Orientation::PlanetSouth, Orientation::PlanetNorth}) {
             SatelliteRecord r;
             ComputeUranusSatellites(At(2453065.0L, view, orientation), places, r);
             for (int k = 1; k <= 5; ++k) {
@@ -209,7 +209,7 @@ TEST(UranusRecord, SameDateGivesIdenticalRecords)
 // circles of the fixed semi-major axes (e below 0.005).
 TEST(UranusRecord, TimePolarPairAndOrbits)
 {
-    for (const char view : {'E', 'P'}) {
+    for (const ViewMode view : {ViewMode::Equatorial, ViewMode::Polar}) {
         PlanetPlaces places;
         SatelliteRecord r;
         ComputeUranusSatellites(At(2463120.3958333L, view), places, r);
@@ -223,7 +223,7 @@ TEST(UranusRecord, TimePolarPairAndOrbits)
             EXPECT_LT(l, 2 * Pi);
             EXPECT_NEAR(r.SatPolarX[k], std::sin(l) * r.SatDistance[k], 1e-12L) << "satellite " << k;
             EXPECT_NEAR(r.SatPolarY[k], std::cos(l) * r.SatDistance[k], 1e-12L) << "satellite " << k;
-            if (view == 'E') {
+            if (view == ViewMode::Equatorial) {
                 EXPECT_NEAR(r.SatDistance[k], std::hypot(r.SatOffsetX[k], r.SatOffsetY[k]), 1e-12L);
             } else {
                 EXPECT_NEAR(r.SatDistance[k], r.SatRadiusVector[k] / 51118 * r.PlanetApparentDiameter[1], 1e-12L);

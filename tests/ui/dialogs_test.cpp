@@ -422,7 +422,7 @@ TEST_F(WindowTest, GraphStepOn15February2001GoesTo1March)
     Button("sbIncrPlus")->click();
     EXPECT_EQ(Settings.Current, At(1, 3, 2001, 0, 0, 0));
     EXPECT_EQ(counting->Recomputations(), 1);
-    Settings.ViewMode = 'E';
+    Settings.ViewMode = ViewMode::Equatorial;
 }
 
 // --- Zoom dialog ---

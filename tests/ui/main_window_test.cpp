@@ -350,42 +350,42 @@ INSTANTIATE_TEST_SUITE_P(
         CommandCase{"page up", nullptr, Key(Qt::Key_PageUp), [](TForm1&) { EXPECT_EQ(Settings.CurrentPlanet, Mars); }, 1},
         CommandCase{"south up", nullptr, Trigger("miSudenhaut1"),
                     [](TForm1& t) {
-                        EXPECT_EQ(Settings.Orientation, 'S');
+                        EXPECT_EQ(Settings.Orientation, Orientation::South);
                         EXPECT_EQ(LabelText(t, "panNS"), "Pôle sud céleste");
                         EXPECT_TRUE(t.findChild<QAction*>("miSudenhaut2")->isChecked());
                     },
                     1},
         CommandCase{"planet's north pole up from the pop-up menu", nullptr, Trigger("miPoleN2"),
                     [](TForm1& t) {
-                        EXPECT_EQ(Settings.Orientation, 'B');
+                        EXPECT_EQ(Settings.Orientation, Orientation::PlanetNorth);
                         EXPECT_EQ(LabelText(t, "panNS"), "Pôle nord planétaire");
                     },
                     1},
         CommandCase{"planet's south pole up", nullptr, Trigger("miPoleS1"),
-                    [](TForm1&) { EXPECT_EQ(Settings.Orientation, 'A'); }, 1},
-        CommandCase{"mirror from the menu resets the orientation", [] { Settings.Orientation = 'S'; },
+                    [](TForm1&) { EXPECT_EQ(Settings.Orientation, Orientation::PlanetSouth); }, 1},
+        CommandCase{"mirror from the menu resets the orientation", [] { Settings.Orientation = Orientation::South; },
                     Trigger("miInversionRC1"),
                     [](TForm1& t) {
                         EXPECT_TRUE(Settings.MirrorView);
-                        EXPECT_EQ(Settings.Orientation, 'N');
+                        EXPECT_EQ(Settings.Orientation, Orientation::North);
                         ExpectChecked(t, "miInversionRC2", true);
                     },
                     1},
-        CommandCase{"R flips the mirror and keeps the orientation", [] { Settings.Orientation = 'S'; }, Letter('r'),
+        CommandCase{"R flips the mirror and keeps the orientation", [] { Settings.Orientation = Orientation::South; }, Letter('r'),
                     [](TForm1& t) {
                         EXPECT_TRUE(Settings.MirrorView);
-                        EXPECT_EQ(Settings.Orientation, 'S');
+                        EXPECT_EQ(Settings.Orientation, Orientation::South);
                         ExpectChecked(t, "miInversionRC1", true);
                         EXPECT_EQ(LabelText(t, "StatusPanel3"), "Renvoi coudé");
                     },
                     1},
         CommandCase{"letter b", nullptr, Letter('b'), [](TForm1& t) {
-                        EXPECT_EQ(Settings.Orientation, 'B');
+                        EXPECT_EQ(Settings.Orientation, Orientation::PlanetNorth);
                         ExpectChecked(t, "miPoleN1", true);
                     }, 1},
-        CommandCase{"letter A", nullptr, Letter('A'), [](TForm1&) { EXPECT_EQ(Settings.Orientation, 'A'); }, 1},
-        CommandCase{"letter s then n", [] { Settings.Orientation = 'S'; }, Letter('n'),
-                    [](TForm1&) { EXPECT_EQ(Settings.Orientation, 'N'); }, 1},
+        CommandCase{"letter A", nullptr, Letter('A'), [](TForm1&) { EXPECT_EQ(Settings.Orientation, Orientation::PlanetSouth); }, 1},
+        CommandCase{"letter s then n", [] { Settings.Orientation = Orientation::South; }, Letter('n'),
+                    [](TForm1&) { EXPECT_EQ(Settings.Orientation, Orientation::North); }, 1},
         CommandCase{"numbers from the menu flip the button too", nullptr, Trigger("miAffichagenumeros1"),
                     [](TForm1& t) {
                         EXPECT_FALSE(Settings.ShowNumbers);
@@ -411,37 +411,37 @@ INSTANTIATE_TEST_SUITE_P(
         CommandCase{"field button", nullptr, Click("sbAffChamp"), [](TForm1&) { EXPECT_TRUE(Settings.ShowField); }, 1},
         CommandCase{"arcseconds", nullptr, Trigger("miSecarc1"),
                     [](TForm1& t) {
-                        EXPECT_EQ(Settings.DistanceUnit, 'S');
+                        EXPECT_EQ(Settings.DistanceUnit, DistanceUnit::Arcseconds);
                         ExpectChecked(t, "miRayonpla1", false);
                         ExpectChecked(t, "miSecarc1", true);
                     },
                     1},
         CommandCase{"thousands of km", nullptr, Trigger("miKm1"),
                     [](TForm1& t) {
-                        EXPECT_EQ(Settings.DistanceUnit, 'K');
+                        EXPECT_EQ(Settings.DistanceUnit, DistanceUnit::ThousandsOfKm);
                         EXPECT_EQ(LabelText(t, "labX1"), "X(mkm) :");
                     },
                     1},
-        CommandCase{"planet radii", [] { Settings.DistanceUnit = 'S'; }, Trigger("miRayonpla1"),
-                    [](TForm1&) { EXPECT_EQ(Settings.DistanceUnit, 'P'); }, 1},
+        CommandCase{"planet radii", [] { Settings.DistanceUnit = DistanceUnit::Arcseconds; }, Trigger("miRayonpla1"),
+                    [](TForm1&) { EXPECT_EQ(Settings.DistanceUnit, DistanceUnit::PlanetRadii); }, 1},
         CommandCase{"polar view", nullptr, Trigger("miPolaire1"),
                     [](TForm1& t) {
-                        EXPECT_EQ(Settings.ViewMode, 'P');
+                        EXPECT_EQ(Settings.ViewMode, ViewMode::Polar);
                         EXPECT_TRUE(Down(t, "sbPol"));
                         EXPECT_FALSE(t.findChild<QAction*>("miPoleN1")->isEnabled());
                     },
                     1},
         CommandCase{"graph view is drawn without the driver", nullptr, Click("sbGraph"),
                     [](TForm1& t) {
-                        EXPECT_EQ(Settings.ViewMode, 'G');
+                        EXPECT_EQ(Settings.ViewMode, ViewMode::Graph);
                         ExpectChecked(t, "miGraphique1", true);
                         EXPECT_FALSE(t.findChild<QToolButton*>("sbAnimA")->isEnabled());
                     },
                     0},
         CommandCase{"back to the equatorial view enables the pole items",
-                    [] { Settings.ViewMode = 'P'; }, Trigger("miEquatoriale2"),
+                    [] { Settings.ViewMode = ViewMode::Polar; }, Trigger("miEquatoriale2"),
                     [](TForm1& t) {
-                        EXPECT_EQ(Settings.ViewMode, 'E');
+                        EXPECT_EQ(Settings.ViewMode, ViewMode::Equatorial);
                         EXPECT_TRUE(t.findChild<QAction*>("miPoleS2")->isEnabled());
                     },
                     1},
@@ -451,7 +451,7 @@ INSTANTIATE_TEST_SUITE_P(
                     [](TForm1&) { EXPECT_EQ(Settings.Current, At(7, 1, 1610, 15, 45)); }, 1},
         CommandCase{"left arrow in the graph view makes the plain step",
                     [] {
-                        Settings.ViewMode = 'G';
+                        Settings.ViewMode = ViewMode::Graph;
                         Settings.IncrementDays = 2;
                     },
                     Key(Qt::Key_Left), [](TForm1&) { EXPECT_EQ(Settings.Current, At(5, 1, 1610, 16, 45)); }, 1},
@@ -506,13 +506,13 @@ INSTANTIATE_TEST_SUITE_P(
         CommandCase{"double click on the caption turns north to south",
                     nullptr, [](TForm1& t) { QTest::mouseDClick(t.findChild<QWidget*>("panNS"), Qt::LeftButton); },
                     [](TForm1& t) {
-                        EXPECT_EQ(Settings.Orientation, 'S');
+                        EXPECT_EQ(Settings.Orientation, Orientation::South);
                         EXPECT_EQ(LabelText(t, "panNS"), "Pôle sud céleste");
                     },
                     1},
-        CommandCase{"double click leaves the planet's poles alone", [] { Settings.Orientation = 'B'; },
+        CommandCase{"double click leaves the planet's poles alone", [] { Settings.Orientation = Orientation::PlanetNorth; },
                     [](TForm1& t) { t.panNSDblClick(); },
-                    [](TForm1&) { EXPECT_EQ(Settings.Orientation, 'B'); }, 1},
+                    [](TForm1&) { EXPECT_EQ(Settings.Orientation, Orientation::PlanetNorth); }, 1},
         CommandCase{"right button on the date button reads the clock", nullptr,
                     [](TForm1& t) { QTest::mouseClick(t.findChild<QToolButton*>("sbJour"), Qt::RightButton); },
                     [](TForm1&) {
@@ -615,9 +615,9 @@ TEST_F(WindowTest, LettersThroughTheWindow)
 {
     ShowActive();
     QTest::keyClick(window->windowHandle(), Qt::Key_S);
-    EXPECT_EQ(Settings.Orientation, 'S');
+    EXPECT_EQ(Settings.Orientation, Orientation::South);
     QTest::keyClick(window->windowHandle(), Qt::Key_N, Qt::ShiftModifier);
-    EXPECT_EQ(Settings.Orientation, 'N');
+    EXPECT_EQ(Settings.Orientation, Orientation::North);
     EXPECT_TRUE(window->isVisible());
 }
 
@@ -677,7 +677,7 @@ TEST_F(WindowTest, ClickOnTheViewStartsAndStopsTheAnimation)
     EXPECT_TRUE(Settings.AnimationRunning);
     QTest::mouseClick(view, Qt::LeftButton, Qt::NoModifier, QPoint(50, 50));
     EXPECT_FALSE(Settings.AnimationRunning);
-    Settings.ViewMode = 'G';
+    Settings.ViewMode = ViewMode::Graph;
     QTest::mouseClick(view, Qt::LeftButton, Qt::NoModifier, QPoint(50, 50));
     EXPECT_FALSE(Settings.AnimationRunning) << "no animation in the graph view";
 }

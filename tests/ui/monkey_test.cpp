@@ -360,10 +360,11 @@ void ExpectInvariants(const std::string& where)
     // 100000 units of a leap year at most.
     ASSERT_TRUE(std::isfinite(Settings.IncrementDays) && std::abs(Settings.IncrementDays) <= 100000.0L * 366)
         << where << ": increment " << static_cast<double>(Settings.IncrementDays) << " days";
-    ASSERT_TRUE(std::string("EPG").find(Settings.ViewMode) != std::string::npos) << where << ": view " << Settings.ViewMode;
-    ASSERT_TRUE(std::string("NSAB").find(Settings.Orientation) != std::string::npos)
-        << where << ": orientation " << Settings.Orientation;
-    ASSERT_TRUE(std::string("SPK").find(Settings.DistanceUnit) != std::string::npos) << where;
+    ASSERT_TRUE(std::string("EPG").find(Letter(Settings.ViewMode)) != std::string::npos)
+        << where << ": view " << Letter(Settings.ViewMode);
+    ASSERT_TRUE(std::string("NSAB").find(Letter(Settings.Orientation)) != std::string::npos)
+        << where << ": orientation " << Letter(Settings.Orientation);
+    ASSERT_TRUE(std::string("SPK").find(Letter(Settings.DistanceUnit)) != std::string::npos) << where;
     ASSERT_TRUE(std::string("012").find(Settings.RulerState) != std::string::npos) << where;
     ASSERT_TRUE(Settings.AnimationDirection == 1 || Settings.AnimationDirection == -1) << where;
     ASSERT_TRUE(std::isfinite(Settings.FieldOfView) && Settings.FieldOfView > 0 && Settings.FieldOfView <= 6000)
@@ -434,7 +435,7 @@ private:
     std::string Act()
     {
         // The monthly graph recomputes a whole month: leave it soon, as most users do.
-        if (Settings.ViewMode == 'G' && Chance(rng_, 0.6)) return ClickButton(Chance(rng_, 0.5) ? "sbEqu" : "sbPol");
+        if (Settings.ViewMode == ViewMode::Graph && Chance(rng_, 0.6)) return ClickButton(Chance(rng_, 0.5) ? "sbEqu" : "sbPol");
         const int r = Uniform(rng_, 0, 999);
         if (r < 130) return Key(Pick(rng_, std::vector<int>{Qt::Key_Left, Qt::Key_Right}));
         if (r < 190) return Key(Pick(rng_, std::vector<int>{Qt::Key_Up, Qt::Key_Down}));
