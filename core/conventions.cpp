@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <ostream>
 
 namespace vireon {
 
@@ -41,5 +42,9 @@ std::string FormatInt(long long v)
     auto r = std::to_chars(buffer, buffer + sizeof buffer, v);
     return std::string(buffer, r.ptr);
 }
+
+std::ostream& operator<<(std::ostream& out, ViewMode v) { return out << Letter(v); }
+std::ostream& operator<<(std::ostream& out, Orientation o) { return out << Letter(o); }
+std::ostream& operator<<(std::ostream& out, DistanceUnit u) { return out << Letter(u); }
 
 }  // namespace vireon

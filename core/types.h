@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <iosfwd>
 
 namespace vireon {
 
@@ -45,6 +46,11 @@ enum class DistanceUnit : char {
 constexpr char Letter(ViewMode v) { return static_cast<char>(v); }
 constexpr char Letter(Orientation o) { return static_cast<char>(o); }
 constexpr char Letter(DistanceUnit u) { return static_cast<char>(u); }
+
+// Writes the letter (diagnostics and test messages).
+std::ostream& operator<<(std::ostream& out, ViewMode v);
+std::ostream& operator<<(std::ostream& out, Orientation o);
+std::ostream& operator<<(std::ostream& out, DistanceUnit u);
 
 // Whether the orientation turns the picture onto the planet's axes ('B' or 'A').
 constexpr bool IsPlanetary(Orientation o) { return o == Orientation::PlanetNorth || o == Orientation::PlanetSouth; }

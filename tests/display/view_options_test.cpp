@@ -122,20 +122,22 @@ TEST_F(ViewOptions, EnablingTableOfTheThreeViews)
     };
     struct View {
         void (*set)(DisplayPort&, GlobalSettings&);
-        char mode;
+        ViewMode mode;
         const char* checkedStem;
         const char* button;
     } views[] = {
-        {SetPolarView, 'P', "miPolaire", "sbPol"},
-        {SetGraphView, 'G', "miGraphique", "sbGraph"},
-        {SetEquatorialView, 'E', "miEquatoriale", "sbEqu"},
+        {SetPolarView, ViewMode::Polar, "miPolaire", "sbPol"},
+        {SetGraphView, ViewMode::Graph, "miGraphique", "sbGraph"},
+        {SetEquatorialView, ViewMode::Equatorial, "miEquatoriale", "sbEqu"},
     };
     for (const View& v : views) {
         port.enabled.clear();
         v.set(port, Settings);
         EXPECT_EQ(Settings.ViewMode, v.mode);
         for (const Row& r : rows) {
-            const bool want = v.mode == 'E' ? r.equatorial : v.mode == 'P' ? r.polar : r.graph;
+            const bool want = v.mode == ViewMode::Equatorial ? r.equatorial
+                              : v.mode == ViewMode::Polar    ? r.polar
+                                                             : r.graph;
             ASSERT_TRUE(port.enabled.count(r.control)) << r.control;
             EXPECT_EQ(port.enabled[r.control], want) << v.mode << " " << r.control;
         }
