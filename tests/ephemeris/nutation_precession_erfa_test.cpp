@@ -9,6 +9,7 @@
 
 #include <cmath>
 #include <numbers>
+#include <string>
 
 #include <gtest/gtest.h>
 
@@ -48,6 +49,12 @@ struct Instant {
     Extended centuries;
 };
 
+std::string Named(const Date& d)
+{
+    return std::to_string(d.year) + "-" + std::to_string(d.month) + "-" + std::to_string(d.day) + " + " +
+           std::to_string(d.fraction) + " d";
+}
+
 Instant InstantOf(const Date& d)
 {
     double mjd0 = 0, mjd = 0;
@@ -66,11 +73,11 @@ TEST(NutationAgainstErfa, DiffersOnlyByTheDroppedTerms)
         const Extended psiDifference = got.Longitude * Arcsec - dpsi;
         const Extended epsDifference = got.Obliquity * Arcsec - deps;
         EXPECT_LE(std::abs(psiDifference), DroppedNutationTerms)
-            << d.year << "-" << d.month << "-" << d.day << ": delta psi want " << dpsi / Arcsec << "\", got "
-            << got.Longitude << "\", difference " << psiDifference / Arcsec << "\"";
+            << Named(d) << ": delta psi want " << dpsi / Arcsec << "\", got " << got.Longitude << "\", difference "
+            << psiDifference / Arcsec << "\"";
         EXPECT_LE(std::abs(epsDifference), DroppedNutationTerms)
-            << d.year << "-" << d.month << "-" << d.day << ": delta epsilon want " << deps / Arcsec << "\", got "
-            << got.Obliquity << "\", difference " << epsDifference / Arcsec << "\"";
+            << Named(d) << ": delta epsilon want " << deps / Arcsec << "\", got " << got.Obliquity
+            << "\", difference " << epsDifference / Arcsec << "\"";
     }
 }
 
@@ -81,8 +88,8 @@ TEST(ObliquityAgainstErfa, MeanAndTrue)
         const Extended wantMean = eraObl80(J2000, at.daysFromJ2000);
         const Extended gotMean = TrueObliquity(at.t, NutationAngles{});
         EXPECT_NEAR(gotMean, wantMean, ObliquityRounding)
-            << d.year << "-" << d.month << "-" << d.day << ": mean obliquity want " << wantMean / Arcsec << "\", got "
-            << gotMean / Arcsec << "\", difference " << (gotMean - wantMean) / Arcsec << "\"";
+            << Named(d) << ": mean obliquity want " << wantMean / Arcsec << "\", got " << gotMean / Arcsec
+            << "\", difference " << (gotMean - wantMean) / Arcsec << "\"";
 
         // The true obliquity carries the nutation in obliquity, and with it the dropped terms.
         double dpsi = 0, deps = 0;
@@ -90,8 +97,8 @@ TEST(ObliquityAgainstErfa, MeanAndTrue)
         const Extended wantTrue = wantMean + deps;
         const Extended gotTrue = TrueObliquity(at.t, Nutation(at.t));
         EXPECT_NEAR(gotTrue, wantTrue, DroppedNutationTerms + ObliquityRounding)
-            << d.year << "-" << d.month << "-" << d.day << ": true obliquity want " << wantTrue / Arcsec
-            << "\", got " << gotTrue / Arcsec << "\", difference " << (gotTrue - wantTrue) / Arcsec << "\"";
+            << Named(d) << ": true obliquity want " << wantTrue / Arcsec << "\", got " << gotTrue / Arcsec
+            << "\", difference " << (gotTrue - wantTrue) / Arcsec << "\"";
     }
 }
 
@@ -123,16 +130,14 @@ TEST(PrecessionAgainstErfa, SameRotationAsIau1976AndTheNutationMatrix)
         for (int i = 0; i < 3; ++i) {
             for (int j = 0; j < 3; ++j) {
                 EXPECT_NEAR(mean.M[i][j], precession[i][j], precessionTolerance)
-                    << d.year << "-" << d.month << "-" << d.day << " precession [" << i << "][" << j << "]: want "
-                    << precession[i][j] << ", got " << mean.M[i][j] << ", difference "
-                    << (mean.M[i][j] - precession[i][j]) / Arcsec << "\"";
+                    << Named(d) << " precession [" << i << "][" << j << "]: want " << precession[i][j] << ", got "
+                    << mean.M[i][j] << ", difference " << (mean.M[i][j] - precession[i][j]) / Arcsec << "\"";
                 Extended nutationGot = 0;
                 for (int k = 0; k < 3; ++k) nutationGot += full.M[i][k] * mean.M[j][k];
                 // Rounding only: ERFA's 64-bit elements (2e-16 rad, 4e-11").
                 EXPECT_NEAR(nutationGot, nutationWant[i][j], 1e-9L * Arcsec)
-                    << d.year << "-" << d.month << "-" << d.day << " nutation [" << i << "][" << j << "]: want "
-                    << nutationWant[i][j] << ", got " << nutationGot << ", difference "
-                    << (nutationGot - nutationWant[i][j]) / Arcsec << "\"";
+                    << Named(d) << " nutation [" << i << "][" << j << "]: want " << nutationWant[i][j] << ", got "
+                    << nutationGot << ", difference " << (nutationGot - nutationWant[i][j]) / Arcsec << "\"";
             }
         }
     }
