@@ -1,11 +1,15 @@
 #include "ephem/ephem_cli.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <functional>
 #include <ostream>
 #include <string_view>
+
+#include <CLI/CLI.hpp>
 
 #include "ephemeris/planet_data.h"
 #include "satellites/theories.h"
@@ -17,18 +21,21 @@ constexpr std::int64_t SecondsPerDay = 86400;
 
 constexpr std::array<std::string_view, 6> PlanetNames = {"mars", "jupiter", "saturn", "uranus", "neptune", "pluto"};
 
-// An argument echoed in a message: printable ASCII only and short, so the message stays one line.
-std::string Quoted(std::string_view text)
+// Text shown in a message: printable ASCII only, other bytes as '?', cut after limit characters,
+// so the message stays one line whatever was typed.
+std::string Printable(std::string_view text, std::size_t limit)
 {
-    constexpr std::size_t Limit = 40;
     std::string shown;
-    for (std::size_t i = 0; i < text.size() && i < Limit; ++i) {
+    for (std::size_t i = 0; i < text.size() && i < limit; ++i) {
         const unsigned char c = static_cast<unsigned char>(text[i]);
         shown += c >= 0x20 && c < 0x7f ? static_cast<char>(c) : '?';
     }
-    if (text.size() > Limit) shown += "...";
-    return "'" + shown + "'";
+    if (text.size() > limit) shown += "...";
+    return shown;
 }
+
+// An argument echoed in one of our messages.
+std::string Quoted(std::string_view text) { return "'" + Printable(text, 40) + "'"; }
 
 std::string Lower(std::string_view text)
 {
@@ -185,22 +192,54 @@ std::optional<std::string> ParseFormat(std::string_view value, OutputFormat& for
     return std::nullopt;
 }
 
-enum Option { OptPlanet, OptDate, OptStep, OptCount, OptView, OptOrientation, OptFormat, OptionCount };
-constexpr std::array<std::string_view, OptionCount> OptionNames = {"--planet", "--date", "--step", "--count",
-                                                                   "--view", "--orientation", "--format"};
+// An option whose value one of the readers above checks and stores; a refused value ends the
+// parse with the reader's message.
+using ValueReader = std::function<std::optional<std::string>(std::string_view)>;
 
-std::optional<std::string> ApplyOption(Option option, std::string_view value, EphemRequest& r)
+CLI::Option* AddValueOption(CLI::App& app, const std::string& name, const std::string& valueName, ValueReader read)
 {
-    switch (option) {
-    case OptPlanet: return ParsePlanet(value, r.Planet);
-    case OptDate: return ParseDate(value, r.Start);
-    case OptStep: return ParseStep(value, r.StepSeconds);
-    case OptCount: return ParseCount(value, r.Count);
-    case OptView: return ParseLetter(value, "EP", "view", r.ViewMode);
-    case OptOrientation: return ParseLetter(value, "NSAB", "orientation", r.Orientation);
-    case OptFormat: return ParseFormat(value, r.Format);
-    default: return "internal: unknown option";
+    CLI::Option* option = app.add_option_function<std::string>(name, [read](const std::string& value) {
+        if (auto error = read(value)) throw CLI::ValidationError(*error);
+    });
+    option->type_name(valueName);
+    return option;
+}
+
+// The options of a table of instants. Each may be given once, as "--name VALUE" or
+// "--name=VALUE"; the value names are those of the help text.
+void AddRequestOptions(CLI::App& app, EphemRequest& r)
+{
+    AddValueOption(app, "--planet", "NAME", [&r](std::string_view v) { return ParsePlanet(v, r.Planet); })->required();
+    AddValueOption(app, "--date", "DATE", [&r](std::string_view v) { return ParseDate(v, r.Start); })->required();
+    AddValueOption(app, "--step", "N{s,min,h,d}", [&r](std::string_view v) { return ParseStep(v, r.StepSeconds); });
+    AddValueOption(app, "--count", "N", [&r](std::string_view v) { return ParseCount(v, r.Count); });
+    AddValueOption(app, "--view", "E|P",
+                   [&r](std::string_view v) { return ParseLetter(v, "EP", "view", r.ViewMode); });
+    AddValueOption(app, "--orientation", "N|S|A|B",
+                   [&r](std::string_view v) { return ParseLetter(v, "NSAB", "orientation", r.Orientation); });
+    AddValueOption(app, "--format", "csv|json", [&r](std::string_view v) { return ParseFormat(v, r.Format); });
+}
+
+// The checks that involve several options.
+std::optional<std::string> CheckSeries(const EphemRequest& request)
+{
+    if (request.Count > 1 && request.StepSeconds == 0) return "--count above 1 needs --step";
+    // Every stepped instant must stay in range: the instants move one way, so the last one decides.
+    const std::int64_t last = SecondsOf(request.Start) + (request.Count - 1) * request.StepSeconds;
+    if (last < FirstSupportedSecond() || last > LastSupportedSecond()) {
+        return "instant " + std::to_string(request.Count) +
+               " of the series is out of the supported range (0001-01-01T00:00:00 to 9999-12-31T23:59:59)";
     }
+    return std::nullopt;
+}
+
+// The arguments no option took: unknown options, values without an option, anything after "--".
+std::string UnexpectedArguments(const std::vector<std::string>& arguments)
+{
+    std::string message = arguments.size() > 1 ? "unexpected arguments" : "unexpected argument";
+    for (std::size_t i = 0; i < arguments.size() && i < 3; ++i) message += " " + Quoted(arguments[i]);
+    if (arguments.size() > 3) message += " ...";
+    return message + " (see --help)";
 }
 
 ParseResult Failure(std::string message)
@@ -335,56 +374,34 @@ std::optional<double> Value(Extended v) { return static_cast<double>(v); }
 
 ParseResult ParseArguments(const std::vector<std::string>& args)
 {
-    for (const std::string& a : args) {
-        if (a == "--help" || a == "-h") {
-            ParseResult help;
-            help.Help = true;
-            return help;
-        }
+    // Help wins wherever it stands, even where another option expects its value: a user who
+    // types "--planet -h" wants the help, not an error about the planet.
+    if (std::find_if(args.begin(), args.end(), [](const std::string& a) { return a == "--help" || a == "-h"; }) !=
+        args.end()) {
+        ParseResult help;
+        help.Help = true;
+        return help;
     }
     EphemRequest request;
-    std::array<bool, OptionCount> seen{};
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        std::string_view arg = args[i];
-        std::string_view value;
-        bool inlineValue = false;
-        if (arg.substr(0, 2) == "--") {
-            const std::size_t equals = arg.find('=');
-            if (equals != std::string_view::npos) {
-                value = arg.substr(equals + 1);
-                arg = arg.substr(0, equals);
-                inlineValue = true;
-            }
-        }
-        int option = -1;
-        for (int o = 0; o < OptionCount; ++o) {
-            if (OptionNames[o] == arg) option = o;
-        }
-        if (option < 0) {
-            if (arg.substr(0, 1) == "-") return Failure("unknown option " + Quoted(arg) + " (see --help)");
-            return Failure("unexpected argument " + Quoted(arg) + " (see --help)");
-        }
-        const std::string name(OptionNames[option]);
-        if (!inlineValue) {
-            if (i + 1 >= args.size() || std::string_view(args[i + 1]).substr(0, 2) == "--") {
-                return Failure(name + " needs a value");
-            }
-            value = args[++i];
-        }
-        if (seen[option]) return Failure(name + " given twice");
-        seen[option] = true;
-        if (auto error = ApplyOption(static_cast<Option>(option), value, request)) return Failure(*error);
+    CLI::App app("vireon-ephem");
+    app.set_help_flag();  // answered above, with our own text
+    app.allow_extras();   // reported below, in the order typed and quoted
+    AddRequestOptions(app, request);
+    try {
+        std::vector<std::string> reversed(args.rbegin(), args.rend());  // CLI11 takes them last first
+        app.parse(reversed);
+    } catch (const CLI::ValidationError& e) {
+        return Failure(e.what());  // one of our readers' messages
+    } catch (const CLI::RequiredError& e) {
+        // A misspelt option is the likelier cause of a missing one: name it first.
+        if (!app.remaining().empty()) return Failure(UnexpectedArguments(app.remaining()));
+        return Failure(Printable(e.what(), 200) + " (see --help)");
+    } catch (const CLI::Error& e) {
+        // CLI11's own words: an option without its value, or given twice.
+        return Failure(Printable(e.what(), 200) + " (see --help)");
     }
-    if (!seen[OptPlanet]) return Failure("missing --planet (see --help)");
-    if (!seen[OptDate]) return Failure("missing --date (see --help)");
-    if (request.Count > 1 && request.StepSeconds == 0) return Failure("--count above 1 needs --step");
-
-    // Every stepped instant must stay in range: the instants move one way, so the last one decides.
-    const std::int64_t last = SecondsOf(request.Start) + (request.Count - 1) * request.StepSeconds;
-    if (last < FirstSupportedSecond() || last > LastSupportedSecond()) {
-        return Failure("instant " + std::to_string(request.Count) +
-                       " of the series is out of the supported range (0001-01-01T00:00:00 to 9999-12-31T23:59:59)");
-    }
+    if (!app.remaining().empty()) return Failure(UnexpectedArguments(app.remaining()));
+    if (auto error = CheckSeries(request)) return Failure(*error);
     ParseResult result;
     result.Request = request;
     return result;

@@ -97,6 +97,18 @@ void PlutoApparent(Extended jd, PlanetPlaces& places);     // PlanetPolePA = 1.0
 // equator and equinox of jd: precession (IAU 1976), nutation and annual aberration.
 void ApparentFromJ2000(Extended jd, Extended& alpha, Extended& delta);
 
+// A frame rotation, row-major: v' = M v.
+struct RotationMatrix {
+    Extended M[3][3] = {};
+};
+
+// From the mean equator and equinox of J2000.0 to the true equator and equinox of the date,
+// T in Julian millennia: the IAU 1976 precession by the ecliptic angles pi_A, Pi_A, p_A (Lieske
+// et al. 1977) with the nutation (arcseconds) in longitude and obliquity. Zero nutation gives
+// the precession alone, to the mean equator and equinox of the date. ApparentFromJ2000 turns
+// its places with it.
+RotationMatrix J2000ToEquatorOfDate(Extended julianMillennia, const NutationAngles& nutation);
+
 // --- Stages of the apparent-place pipeline (exposed for the theories and for tests) ---
 
 // A position in the true equatorial frame of the date, km.

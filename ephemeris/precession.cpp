@@ -49,17 +49,19 @@ void MultiplyLeft(const Matrix& a, Matrix& m)
         for (int j = 0; j < 3; ++j) m[i][j] = product[i][j];
 }
 
+// Obliquity of the date, radians: the mean obliquity of the IAU 1976 system (Lieske et al.
+// 1977) plus the nutation in obliquity (arcseconds).
+Extended ObliquityOfDate(Extended t, const NutationAngles& nutation)
+{
+    return ObliquityJ2000 + (-468.15L * t - 0.059L * t * t + 1.813L * t * t * t) * RadiansPerArcsec +
+           nutation.Obliquity * RadiansPerArcsec;
+}
+
 }  // namespace
 
-void ApparentFromJ2000(Extended jd, Extended& alpha, Extended& delta)
+RotationMatrix J2000ToEquatorOfDate(Extended t, const NutationAngles& nutation)
 {
-    const Extended t = JulianMillenniaOf(jd);
-    const NutationAngles nutation = Nutation(t);
-    const Extended trueObliquity = TrueObliquity(t, nutation);
-    const EarthPlace earth = EarthPosition(t, nutation, trueObliquity);
-
-    const Extended eps = ObliquityJ2000 + (-468.15L * t - 0.059L * t * t + 1.813L * t * t * t) * RadiansPerArcsec +
-                         nutation.Obliquity * RadiansPerArcsec;
+    const Extended eps = ObliquityOfDate(t, nutation);
     const Extended piA = (470.029L * t - 3.302L * t * t + 0.06L * t * t * t) * RadiansPerArcsec;
     const Extended bigPiA = (629554.982L - 8698.089L * t + 3.536L * t * t) * RadiansPerArcsec;
     const Extended P = (50290.966L * t + 111.113L * t * t - 0.006L * t * t * t) * RadiansPerArcsec + bigPiA +
@@ -67,7 +69,9 @@ void ApparentFromJ2000(Extended jd, Extended& alpha, Extended& delta)
 
     // R1(-eps) R3(-P) R1(pi_A) R3(Pi_A) R1(eps0): J2000 equator -> J2000 ecliptic -> ecliptic of
     // the date (with the nutation in longitude) -> true equator of the date.
-    Matrix m, r;
+    RotationMatrix rotation;
+    Matrix& m = rotation.M;
+    Matrix r;
     RotationX(ObliquityJ2000, m);
     RotationZ(bigPiA, r);
     MultiplyLeft(r, m);
@@ -77,6 +81,18 @@ void ApparentFromJ2000(Extended jd, Extended& alpha, Extended& delta)
     MultiplyLeft(r, m);
     RotationX(-eps, r);
     MultiplyLeft(r, m);
+    return rotation;
+}
+
+void ApparentFromJ2000(Extended jd, Extended& alpha, Extended& delta)
+{
+    const Extended t = JulianMillenniaOf(jd);
+    const NutationAngles nutation = Nutation(t);
+    const Extended trueObliquity = TrueObliquity(t, nutation);
+    const EarthPlace earth = EarthPosition(t, nutation, trueObliquity);
+    const Extended eps = ObliquityOfDate(t, nutation);
+    const RotationMatrix rotation = J2000ToEquatorOfDate(t, nutation);
+    const Matrix& m = rotation.M;
 
     const Extended x0 = std::cos(alpha) * std::cos(delta), y0 = std::sin(alpha) * std::cos(delta), z0 = std::sin(delta);
     const Extended u = m[0][0] * x0 + m[0][1] * y0 + m[0][2] * z0;

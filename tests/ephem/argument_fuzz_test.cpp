@@ -154,6 +154,12 @@ Reference ReferenceParse(const std::vector<std::string>& args)
         if (dashed && equals != std::string::npos) {
             value = name.substr(equals + 1);
             name = name.substr(0, equals);
+            // CLI11 reads "--option=" with nothing after the sign like "--option": the next
+            // argument is the value.
+            if (value.empty()) {
+                if (i + 1 >= args.size()) return out;
+                value = args[++i];
+            }
         } else {
             if (i + 1 >= args.size() || args[i + 1].rfind("--", 0) == 0) return out;
             value = args[++i];
