@@ -168,13 +168,16 @@ std::optional<std::string> ParseCount(std::string_view value, int& count)
     return std::nullopt;
 }
 
-std::optional<std::string> ParseLetter(std::string_view value, std::string_view allowed, const char* what, char& letter)
+// One of the allowed letters, either case, stored as the enum whose values are the letters.
+template <class LetterEnum>
+std::optional<std::string> ParseLetter(std::string_view value, std::string_view allowed, const char* what,
+                                       LetterEnum& letter)
 {
     if (value.size() == 1) {
         const char c = value[0];
         const char upper = c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
         if (allowed.find(upper) != std::string_view::npos) {
-            letter = upper;
+            letter = static_cast<LetterEnum>(upper);
             return std::nullopt;
         }
     }
@@ -519,7 +522,7 @@ EphemRow MakeRow(const EphemRequest& request, const CalendarFields& instant, dou
         row.SatShadowX = Value(record.SatShadowX[k]);
         row.SatShadowY = Value(record.SatShadowY[k]);
     }
-    if (!(polarFromOffsets && request.ViewMode == 'P' && request.Orientation == 'S')) {
+    if (!(polarFromOffsets && request.ViewMode == ViewMode::Polar && request.Orientation == Orientation::South)) {
         row.SatPolarX = Value(record.SatPolarX[k]);
         row.SatPolarY = Value(record.SatPolarY[k]);
     }
@@ -553,8 +556,8 @@ void RunEphemeris(const EphemRequest& request, std::ostream& out)
         TheoryInput in;
         in.JD = JulianDayFromCalendar(instant);
         in.Year = instant.Year;
-        in.ViewMode = static_cast<ViewMode>(request.ViewMode);
-        in.Orientation = static_cast<Orientation>(request.Orientation);
+        in.ViewMode = request.ViewMode;
+        in.Orientation = request.Orientation;
         RunSatelliteTheory(request.Planet, in, places, record);
         const double jd = static_cast<double>(in.JD);
         for (int k = 1; k <= satellites; ++k) {

@@ -26,8 +26,8 @@ struct EphemRequest {
     CalendarFields Start;           // whole seconds, the program's calendar
     std::int64_t StepSeconds = 0;   // between instants; 0 when one instant is asked
     int Count = 1;                  // 1..MaxCount
-    char ViewMode = 'E';            // 'E' or 'P'
-    char Orientation = 'N';         // 'N', 'S', 'A' or 'B'
+    vireon::ViewMode ViewMode = ViewMode::Equatorial;  // equatorial or polar
+    vireon::Orientation Orientation = Orientation::North;
     OutputFormat Format = OutputFormat::Csv;
 };
 

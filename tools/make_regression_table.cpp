@@ -66,8 +66,8 @@ int main()
                 EphemRequest request;
                 request.Planet = p;
                 request.Start = instants[i];
-                request.ViewMode = view;
-                request.Orientation = orientation;
+                request.ViewMode = static_cast<ViewMode>(view);
+                request.Orientation = static_cast<Orientation>(orientation);
                 std::ostringstream rows;
                 RunEphemeris(request, rows);
                 const std::string text = rows.str();

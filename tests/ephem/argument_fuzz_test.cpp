@@ -198,13 +198,13 @@ Reference ReferenceParse(const std::vector<std::string>& args)
         case 4: {
             const auto view = ReferenceLetter(value, "EP");
             if (!view) return out;
-            r.ViewMode = *view;
+            r.ViewMode = static_cast<ViewMode>(*view);
             break;
         }
         case 5: {
             const auto orientation = ReferenceLetter(value, "NSAB");
             if (!orientation) return out;
-            r.Orientation = *orientation;
+            r.Orientation = static_cast<Orientation>(*orientation);
             break;
         }
         default: {
@@ -429,8 +429,8 @@ TEST(EphemArgumentsFuzz, HelpARequestWithinLimitsOrAOneLineError)
             ASSERT_TRUE(IsPlanetId(r.Planet) && HasSatelliteTheory(r.Planet)) << where;
             ASSERT_TRUE(r.Count >= 1 && r.Count <= MaxCount) << where << ": count " << r.Count;
             ASSERT_TRUE(r.Count == 1 || r.StepSeconds != 0) << where;
-            ASSERT_TRUE(std::string("EP").find(r.ViewMode) != std::string::npos) << where;
-            ASSERT_TRUE(std::string("NSAB").find(r.Orientation) != std::string::npos) << where;
+            ASSERT_TRUE(std::string("EP").find(Letter(r.ViewMode)) != std::string::npos) << where;
+            ASSERT_TRUE(std::string("NSAB").find(Letter(r.Orientation)) != std::string::npos) << where;
             for (const int n : {0, r.Count - 1}) {
                 const CalendarFields f = InstantOf(r, n);
                 ASSERT_TRUE(IsValidCalendarDate(f.Day, f.Month, f.Year) && f.Hour < 24 && f.Minute < 60 && f.Second < 60)

@@ -40,8 +40,8 @@ TEST(ParseArguments, AcceptsEveryOptionAndDefaults)
     EXPECT_EQ(plain.Request->Start, (CalendarFields{7, 1, 1610, 16, 45, 0, 0}));
     EXPECT_EQ(plain.Request->Count, 1);
     EXPECT_EQ(plain.Request->StepSeconds, 0);
-    EXPECT_EQ(plain.Request->ViewMode, 'E');
-    EXPECT_EQ(plain.Request->Orientation, 'N');
+    EXPECT_EQ(plain.Request->ViewMode, ViewMode::Equatorial);
+    EXPECT_EQ(plain.Request->Orientation, Orientation::North);
     EXPECT_EQ(plain.Request->Format, OutputFormat::Csv);
 
     const ParseResult full = ParseArguments({"--format=json", "--orientation", "b", "--view", "P", "--count", "100000",
@@ -49,8 +49,8 @@ TEST(ParseArguments, AcceptsEveryOptionAndDefaults)
     ASSERT_TRUE(full.Request) << full.Error;
     EXPECT_EQ(full.Request->StepSeconds, -5400);
     EXPECT_EQ(full.Request->Count, 100000);
-    EXPECT_EQ(full.Request->ViewMode, 'P');
-    EXPECT_EQ(full.Request->Orientation, 'B');
+    EXPECT_EQ(full.Request->ViewMode, ViewMode::Polar);
+    EXPECT_EQ(full.Request->Orientation, Orientation::PlanetNorth);
     EXPECT_EQ(full.Request->Format, OutputFormat::Json);
 
     // Steps in every unit, and a day the Gregorian reform skipped, which the program's calendar
@@ -272,8 +272,8 @@ TEST(RunEphemeris, JsonLinesAndNullsOfValuesNotComputed)
     request.Start = {7, 1, 1610, 16, 45, 0, 0};
     request.StepSeconds = 3600;
     request.Count = 2;
-    request.ViewMode = 'P';
-    request.Orientation = 'S';
+    request.ViewMode = ViewMode::Polar;
+    request.Orientation = Orientation::South;
     request.Format = OutputFormat::Json;
     std::ostringstream out;
     RunEphemeris(request, out);
