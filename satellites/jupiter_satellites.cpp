@@ -94,12 +94,13 @@ Extended ReduceDegrees(Extended degrees)
     return r;
 }
 
-// The great inequality in Jupiter's mean anomaly (degrees).
+// The great inequality in Jupiter's mean anomaly (degrees). Its arguments stay below 1000 rad
+// over years 1..9999; their 64-bit sines are off by under 1.2e-13 rad in phase, 4e-14 deg in G.
 Extended GreatInequalityDegrees(Extended t)
 {
-    const Extended a = (163.679L + 0.0010512L * t) * RadiansPerDegree;
-    const Extended b = (34.486L - 0.0161731L * t) * RadiansPerDegree;
-    return (33033 * std::sin(a) + 3439 * std::sin(b)) / 100000;
+    const double a = static_cast<double>((163.679L + 0.0010512L * t) * RadiansPerDegree);
+    const double b = static_cast<double>((34.486L - 0.0161731L * t) * RadiansPerDegree);
+    return (33033 * Extended{std::sin(a)} + 3439 * Extended{std::sin(b)}) / 100000;
 }
 
 // exp(i x the argument of the term): the product of the powers of its factors.
@@ -303,7 +304,10 @@ Vec3 GalileanPlanetFramePosition(int k, const GalileanInstant& instant)
     // The series keep the mean elements; only the longitude itself moves to the equinox of date.
     const Extended longitude = instant.Args[ArgL1 + (k - 1)] + sums.Longitude + instant.PrecessionSinceB1950;
     const Extended r = a * (1 + sums.Radius);
-    return {r * std::cos(longitude), r * std::sin(longitude), a * sums.Latitude};
+    // A 64-bit cosine and sine of the longitude (under 9 rad): 1e-15 rad of rounding is 2e-9 km
+    // at Callisto, 1e-12" seen from the Earth.
+    const Phasor u = PhasorOf(longitude);
+    return {r * Extended{u.Cos}, r * Extended{u.Sin}, a * sums.Latitude};
 }
 
 void ComputeJupiterSatellites(const TheoryInput& in, PlanetPlaces& places, SatelliteRecord& record)
