@@ -281,7 +281,7 @@ GalileanInstant GalileanInstantAt(Extended jd, Extended t)
     GalileanInstant instant;
     instant.Args = GalileanMeanElements(t);
     for (int j = 0; j < GalileanArgumentCount; ++j) {
-        instant.Powers[j] = PowersOf<GalileanMaxMultiplier>(instant.Args[j], GalileanLargestMultiplier[j]);
+        instant.Powers[j].Fill(instant.Args[j], GalileanLargestMultiplier[j]);
     }
     instant.PrecessionSinceB1950 = PrecessionSinceB1950(jd);
     return instant;

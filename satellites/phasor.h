@@ -20,7 +20,7 @@ namespace vireon {
 
 // exp(i x) = cos x + i sin x, 64-bit.
 struct Phasor {
-    double Cos = 1, Sin = 0;
+    double Cos, Sin;
 };
 
 inline Phasor operator*(const Phasor& a, const Phasor& b)
@@ -36,28 +36,27 @@ inline Phasor PhasorOf(Extended angle)
     return {std::cos(x), std::sin(x)};
 }
 
-// exp(i m a) for the integer multipliers m = -MaxMultiplier .. MaxMultiplier of one angle a.
+// exp(i m a) for the integer multipliers m = -MaxMultiplier .. MaxMultiplier of one angle a,
+// filled in place up to the largest multiplier the series use for a (zero beyond it).
 template <int MaxMultiplier>
 struct PhasorPowers {
     std::array<Phasor, 2 * MaxMultiplier + 1> Power{};
 
     const Phasor& operator[](int m) const { return Power[m + MaxMultiplier]; }
-};
 
-// The powers of exp(i a) up to the largest multiplier the series use for a (the others stay
-// exp(0)): products of the first power, the negative ones its conjugates.
-template <int MaxMultiplier>
-PhasorPowers<MaxMultiplier> PowersOf(Extended reducedAngle, int largestMultiplier)
-{
-    PhasorPowers<MaxMultiplier> p;
-    const Phasor first = PhasorOf(reducedAngle);
-    Phasor power = first;
-    for (int m = 1; m <= largestMultiplier; ++m) {
-        p.Power[MaxMultiplier + m] = power;
-        p.Power[MaxMultiplier - m] = {power.Cos, -power.Sin};
-        power = power * first;
+    // The powers of exp(i a) for |m| <= largestMultiplier: products of the first power, the
+    // negative ones its conjugates.
+    void Fill(Extended reducedAngle, int largestMultiplier)
+    {
+        const Phasor first = PhasorOf(reducedAngle);
+        Phasor power = first;
+        Power[MaxMultiplier] = {1, 0};
+        for (int m = 1; m <= largestMultiplier; ++m) {
+            Power[MaxMultiplier + m] = power;
+            Power[MaxMultiplier - m] = {power.Cos, -power.Sin};
+            power = power * first;
+        }
     }
-    return p;
-}
+};
 
 }  // namespace vireon
