@@ -29,7 +29,7 @@ inline Phasor operator*(const Phasor& a, const Phasor& b)
 }
 
 // exp(i x) for an angle of a few turns at most (radians): rounding it to 64 bits moves it by
-// less than 1e-15 rad below 8 rad.
+// at most 4.5e-16 rad below 8 rad, 9e-16 rad below 16 rad.
 inline Phasor PhasorOf(Extended angle)
 {
     const double x = static_cast<double>(angle);

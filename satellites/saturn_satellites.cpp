@@ -74,10 +74,10 @@ InnerArguments MakeInnerArguments(Extended jd, Extended tau)
 }
 
 // 64-bit sine and cosine of an angle of the theory (radians). Every angle they meet stays
-// under 40 rad over years 1..9999, so rounding it to 64 bits moves it by under 4e-15 rad: at
-// most 2e-16 rad in an element through its largest periodic term (43.57 deg in Mimas's mean
-// longitude), 1e-9 km at Iapetus's distance. The fixed A0 and B0 of Saturn's equator keep
-// extended sines and cosines, which the compiler works out once.
+// under 40 rad over years 1..9999, so rounding it to 64 bits moves it by under 4e-15 rad. An
+// element moves by at most 5e-16 rad (through the 43.57 deg term in W0 of Mimas's mean
+// longitude), a position by under 2e-9 km (Iapetus's orbit turned by its node). The fixed A0
+// and B0 of Saturn's equator keep extended sines and cosines, which the compiler works out once.
 Extended Sin(Extended radians) { return std::sin(static_cast<double>(radians)); }
 Extended Cos(Extended radians) { return std::cos(static_cast<double>(radians)); }
 
