@@ -12,6 +12,7 @@
 #include <cmath>
 #include <numbers>
 
+#include "satellites/phasor.h"
 #include "satellites/planet_frame.h"
 #include "satellites/theories.h"
 
@@ -40,13 +41,16 @@ Extended ArgumentOfLatitude(Extended jd, Extended lightTimeDays)
     return u * DegToRad;
 }
 
-// Plutocentric position (km) on the mean equator and equinox of B1950.
+// Plutocentric position (km) on the mean equator and equinox of B1950. A 64-bit cosine and sine
+// of u (under 2 pi): 1e-15 rad of rounding is 2e-11 km.
 Vec3 PositionOnB1950Equator(Extended u)
 {
     const Extended Om = NodeDeg * DegToRad, i = InclinationDeg * DegToRad;
-    return {OrbitRadiusKm * (std::cos(u) * std::cos(Om) - std::sin(u) * std::sin(Om) * std::cos(i)),
-            OrbitRadiusKm * (std::cos(u) * std::sin(Om) + std::sin(u) * std::cos(Om) * std::cos(i)),
-            OrbitRadiusKm * std::sin(u) * std::sin(i)};
+    const Phasor p = PhasorOf(u);
+    const Extended cosU = p.Cos, sinU = p.Sin;
+    return {OrbitRadiusKm * (cosU * std::cos(Om) - sinU * std::sin(Om) * std::cos(i)),
+            OrbitRadiusKm * (cosU * std::sin(Om) + sinU * std::cos(Om) * std::cos(i)),
+            OrbitRadiusKm * sinU * std::sin(i)};
 }
 
 // Angle of the offset (radians) by a single-argument arctangent of y / x, in [-pi/2, pi/2]:

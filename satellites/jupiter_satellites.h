@@ -8,6 +8,7 @@
 #include <span>
 
 #include "core/types.h"
+#include "satellites/phasor.h"
 #include "satellites/vector3.h"
 
 namespace vireon {
@@ -26,11 +27,21 @@ enum GalileanArgument : int {
     GalileanArgumentCount
 };
 
+// One factor of a term's argument: Multiplier x the fundamental argument Argument.
+struct GalileanFactor {
+    std::int8_t Argument;    // a GalileanArgument
+    std::int8_t Multiplier;  // non-zero, at most GalileanMaxMultiplier in absolute value
+};
+inline constexpr int GalileanMaxFactors = 6;
+inline constexpr int GalileanMaxMultiplier = 7;
+
 // One periodic term: coefficient (units of 1e-7: radian for longitude and latitude, relative
-// for the radius) times sin (longitude, latitude) or cos (radius) of sum(Multiplier[j] x arg j).
+// for the radius) times sin (longitude, latitude) or cos (radius) of sum(Multiplier x argument)
+// over the first FactorCount factors (at least one), in the order of GalileanArgument.
 struct GalileanTerm {
     std::int32_t Coefficient;
-    std::array<std::int8_t, GalileanArgumentCount> Multiplier;
+    std::int8_t FactorCount;
+    GalileanFactor Factors[GalileanMaxFactors];
 };
 
 // Lieske's E5 series (Lieske 1998, A&AS 129, 205), satellites 1..4 = Io, Europe, Ganymede,
@@ -54,6 +65,8 @@ struct GalileanSatelliteSeries {
 };
 // Indexed 1..4 (slot 0 empty).
 extern const GalileanSatelliteSeries GalileanSeries[5];
+// The largest multiplier of each fundamental argument over all the series.
+extern const std::array<std::int8_t, GalileanArgumentCount> GalileanLargestMultiplier;
 
 // Values of the fundamental arguments (radians), indexed by GalileanArgument.
 using GalileanArguments = std::array<Extended, GalileanArgumentCount>;
@@ -63,19 +76,30 @@ using GalileanArguments = std::array<Extended, GalileanArgumentCount>;
 // radians; the fixed angles (perihelion, phases) in radians.
 GalileanArguments GalileanMeanElements(Extended t);
 
-// The three sums of one satellite (k = 1..4) at the given mean elements, in the units of the
-// series divided by 1e7: longitude and latitude in radians, radius relative (r = a (1 + rho)).
+// One instant of the theory: the mean elements at t, exp(i m a) for each of them and each
+// multiplier m of the series, and the general precession in longitude from B1950.0 to the
+// date (radians, Lieske et al. 1977). jd is the Julian Day of the instant, t the theory time
+// (as for GalileanMeanElements).
+struct GalileanInstant {
+    GalileanArguments Args{};
+    std::array<PhasorPowers<GalileanMaxMultiplier>, GalileanArgumentCount> Powers{};
+    Extended PrecessionSinceB1950 = 0;
+};
+GalileanInstant GalileanInstantAt(Extended jd, Extended t);
+
+// The three sums of one satellite (k = 1..4) at one instant, in the units of the series
+// divided by 1e7: longitude and latitude in radians, radius relative (r = a (1 + rho)). The
+// sums run in extended precision over terms evaluated in 64 bits (satellites/phasor.h).
 struct GalileanSums {
     Extended Longitude = 0, Latitude = 0, Radius = 0;
 };
-GalileanSums GalileanSeriesSums(int k, const GalileanArguments& args);
+GalileanSums GalileanSeriesSums(int k, const GalileanInstant& instant);
 
 // The satellite in Jupiter's equatorial frame (km): x toward the equinox of the date projected
-// on Jupiter's equator, z toward Jupiter's north pole. jd is the Julian Day of the instant,
-// t the theory time (as for GalileanMeanElements). The longitude is carried from the mean
+// on Jupiter's equator, z toward Jupiter's north pole. The longitude is carried from the mean
 // equinox of B1950.0, to which the theory refers it, to the equinox of the date by the general
 // precession in longitude since B1950.0.
-Vec3 GalileanPlanetFramePosition(int k, Extended jd, Extended t);
+Vec3 GalileanPlanetFramePosition(int k, const GalileanInstant& instant);
 
 // Semi-major axes (km), radii (km) and visual magnitudes of the satellites 1..4.
 inline constexpr Extended GalileanSemiMajorAxisKm[5] = {0, 421768.31L, 671076.9L, 1070425.42L, 1882754.42L};

@@ -8,8 +8,9 @@ namespace vireon {
 // Eccentric anomaly E of E = M + e sin E (radians), by the fixed-point iteration
 // E <- E + (e sin E + M - E) from E = M, stopped when the last correction is at most
 // 0.001 arcsec (4.84813681109536e-9 rad) or after KeplerStepLimit steps, whichever comes first.
-// A non-finite M or e returns M; a |M| beyond 1000 rad is first reduced into [0, 2pi), so the
-// sine keeps its precision and the iteration is the same as for the reduced anomaly.
+// The iterates are 64-bit. A non-finite M or e returns M; a |M| beyond 1000 rad is first
+// reduced into [0, 2pi), so the sine keeps its precision and the iteration is the same as for
+// the reduced anomaly.
 Extended SolveKepler(Extended meanAnomaly, Extended eccentricity);
 
 inline constexpr int KeplerStepLimit = 200;

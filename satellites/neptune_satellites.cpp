@@ -20,6 +20,7 @@
 
 #include "ephemeris/planet_data.h"
 #include "satellites/kepler.h"
+#include "satellites/phasor.h"
 #include "satellites/planet_frame.h"
 #include "satellites/theories.h"
 
@@ -89,19 +90,26 @@ Vec3 PositionOnReferencePlane(const NeptuneMoon& m, Extended t)
     const Extended i = m.inclination * DegToRad;
 
     const OrbitPlanePoint p = KeplerOrbitPoint(M, m.e, m.a);
-    const Extended x1 = p.x * std::cos(s) - p.y * std::sin(s);
-    const Extended y1 = p.x * std::sin(s) + p.y * std::cos(s);
-    return {x1 * std::cos(Om) - y1 * std::cos(i) * std::sin(Om),
-            x1 * std::sin(Om) + y1 * std::cos(i) * std::cos(Om),
-            y1 * std::sin(i)};
+    // 64-bit cosines and sines of the three angles (each under 2 pi): 1e-15 rad of rounding is
+    // 6e-9 km at Nereid.
+    const Phasor sp = PhasorOf(s);
+    const Phasor node = PhasorOf(Om);
+    const Phasor incl = PhasorOf(i);
+    const Extended cosOm = node.Cos, sinOm = node.Sin, cosI = incl.Cos;
+    const Extended x1 = p.x * sp.Cos - p.y * sp.Sin;
+    const Extended y1 = p.x * sp.Sin + p.y * sp.Cos;
+    return {x1 * cosOm - y1 * cosI * sinOm, x1 * sinOm + y1 * cosI * cosOm, y1 * incl.Sin};
 }
 
 // The reference plane's axes on the B1950 equator: e1 toward its ascending node, e2 = p x e1.
+// 64-bit cosines and sines of the pole's angles, as for the orbit.
 Vec3 OnB1950Equator(const NeptuneMoon& m, const Vec3& q)
 {
-    const Extended alpha = m.poleRA * DegToRad, delta = m.poleDec * DegToRad;
-    const Vec3 p{std::cos(alpha) * std::cos(delta), std::sin(alpha) * std::cos(delta), std::sin(delta)};
-    const Vec3 e1{-std::sin(alpha), std::cos(alpha), 0};
+    const Phasor alpha = PhasorOf(m.poleRA * DegToRad);
+    const Phasor delta = PhasorOf(m.poleDec * DegToRad);
+    const Extended cosDelta = delta.Cos;
+    const Vec3 p{alpha.Cos * cosDelta, alpha.Sin * cosDelta, Extended{delta.Sin}};
+    const Vec3 e1{-alpha.Sin, Extended{alpha.Cos}, 0};
     const Vec3 e2 = Cross(p, e1);
     return q.x * e1 + q.y * e2 + q.z * p;
 }

@@ -14,6 +14,9 @@
 // is not evaluated), and the position comes from Kepler's equation for the elements instead of
 // the theory's own elliptic-to-rectangular conversion.
 //
+// Evaluation: each term from the powers of exp(i x) of its fundamental arguments in 64 bits
+// (satellites/phasor.h), the terms summed in extended precision in the order of the tables.
+//
 // Output: record entries 1..5 in arcseconds east/north whatever the orientation, the polar-view
 // pair from the planetocentric longitude in the Uranian equator, no shadows and no phase angle.
 #include "satellites/uranus_satellites.h"
@@ -28,7 +31,6 @@
 #include "ephemeris/planet_data.h"
 #include "satellites/planet_frame.h"
 #include "satellites/theories.h"
-#include "satellites/uranus_satellites_tables.h"
 
 namespace vireon {
 namespace {
@@ -71,13 +73,15 @@ Extended ReduceAngle(Extended x)
 
 Extended DegreesPerYearToRadiansPerDay(Extended rate) { return rate * RadiansPerDegree / 365.25L; }
 
-Extended ArgumentOf(const Gust86Term& term, const Gust86Arguments& a)
+// exp(i x the argument of the term): the product of the powers of its factors.
+Phasor TermPhasor(const Gust86Term& term, const Gust86Arguments& a)
 {
-    Extended x = 0;
-    for (int j = 0; j < 5; ++j) x += term.L[j] * a.l[j];
-    for (int j = 0; j < 5; ++j) x += term.E[j] * a.E[j];
-    for (int j = 0; j < 5; ++j) x += term.N[j] * a.N[j];
-    return x;
+    const Gust86Factor* factor = term.Factors;
+    Phasor p = a.Powers[factor->Argument][factor->Multiplier];
+    for (const Gust86Factor* end = factor + term.FactorCount; ++factor != end;) {
+        p = p * a.Powers[factor->Argument][factor->Multiplier];
+    }
+    return p;
 }
 
 // Sums of amplitude x cos(argument) and amplitude x sin(argument), units of 1e-6.
@@ -88,9 +92,9 @@ ComplexSum SumSeries(std::span<const Gust86Term> terms, const Gust86Arguments& a
 {
     ComplexSum s;
     for (const Gust86Term& term : terms) {
-        const Extended x = ArgumentOf(term, a);
-        s.Re += term.Amplitude * std::cos(x);
-        s.Im += term.Amplitude * std::sin(x);
+        const Phasor p = TermPhasor(term, a);
+        s.Re += term.Amplitude * Extended{p.Cos};
+        s.Im += term.Amplitude * Extended{p.Sin};
     }
     return s;
 }
@@ -114,6 +118,11 @@ Gust86Arguments Gust86FundamentalArguments(Extended t)
         a.E[j] = ReduceAngle(PericentrePhase[j] + DegreesPerYearToRadiansPerDay(PericentreRate[j]) * t);
         a.N[j] = ReduceAngle(NodePhase[j] + DegreesPerYearToRadiansPerDay(NodeRate[j]) * t);
     }
+    for (int j = 0; j < 5; ++j) {
+        a.Powers[Gust86l1 + j].Fill(a.l[j], Gust86LargestMultiplier[Gust86l1 + j]);
+        a.Powers[Gust86E1 + j].Fill(a.E[j], Gust86LargestMultiplier[Gust86E1 + j]);
+        a.Powers[Gust86N1 + j].Fill(a.N[j], Gust86LargestMultiplier[Gust86N1 + j]);
+    }
     return a;
 }
 
@@ -124,7 +133,7 @@ SatelliteElements Gust86Elements(int k, const Gust86Arguments& a)
     SatelliteElements el;
 
     Extended lambdaTerms = 0;
-    for (const Gust86Term& term : series.Lambda) lambdaTerms += term.Amplitude * std::sin(ArgumentOf(term, a));
+    for (const Gust86Term& term : series.Lambda) lambdaTerms += term.Amplitude * Extended{TermPhasor(term, a).Sin};
     el.MeanLongitude = a.l[k - 1] + lambdaTerms * 1e-6L;
 
     const ComplexSum z = SumSeries(series.Z, a);  // k + i h
@@ -144,9 +153,13 @@ SatelliteElements Gust86Elements(int k, const Gust86Arguments& a)
 Vec3 UranianPosition(const SatelliteElements& el)
 {
     const OrbitPlanePoint p = SolveKeplerOrbit(el);
-    const Extended z1 = p.y * std::cos(el.Inclination);
-    const Extended Z = p.y * std::sin(el.Inclination);
-    return {p.x * std::cos(el.Node) - z1 * std::sin(el.Node), p.x * std::sin(el.Node) + z1 * std::cos(el.Node), Z};
+    // 64-bit cosines and sines of i and Omega: 1e-16 of the orbit's radius, under 1e-10 km.
+    const Phasor i = PhasorOf(el.Inclination);
+    const Phasor node = PhasorOf(el.Node);
+    const Extended cosNode = node.Cos, sinNode = node.Sin;
+    const Extended z1 = p.y * Extended{i.Cos};
+    const Extended Z = p.y * Extended{i.Sin};
+    return {p.x * cosNode - z1 * sinNode, p.x * sinNode + z1 * cosNode, Z};
 }
 
 Gust86Axes Gust86AxesOfDate(Extended jd)

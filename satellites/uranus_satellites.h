@@ -6,6 +6,8 @@
 
 #include "core/types.h"
 #include "satellites/kepler.h"
+#include "satellites/phasor.h"
+#include "satellites/uranus_satellites_tables.h"
 #include "satellites/vector3.h"
 
 namespace vireon {
@@ -14,17 +16,21 @@ namespace vireon {
 inline constexpr Extended UranusSatelliteSemiMajorAxisKm[6] = {0, 129872, 190945, 265998, 436298, 583519};
 
 // The fundamental arguments of GUST86 at t days from JD 2444239.5, radians in [0, 2pi):
-// mean longitudes l1..l5, pericentre arguments E1..E5, node arguments N1..N5 (index j - 1).
+// mean longitudes l1..l5, pericentre arguments E1..E5, node arguments N1..N5 (index j - 1),
+// and exp(i m x) of each of them, in the order of Gust86Argument, for the multipliers m of the
+// series (64-bit, satellites/phasor.h).
 struct Gust86Arguments {
     std::array<Extended, 5> l{};
     std::array<Extended, 5> E{};
     std::array<Extended, 5> N{};
+    std::array<PhasorPowers<Gust86MaxMultiplier>, Gust86ArgumentCount> Powers{};
 };
 Gust86Arguments Gust86FundamentalArguments(Extended t);
 
 // Elements of satellite k (1..5) in the Uranian equatorial frame of GUST86: mean longitude
 // with its periodic terms, eccentricity and pericentre from z, inclination and node from zeta,
-// the fixed semi-major axis, and M = lambda - varpi.
+// the fixed semi-major axis, and M = lambda - varpi. The series are summed in extended
+// precision over terms evaluated in 64 bits from the powers in the arguments.
 SatelliteElements Gust86Elements(int k, const Gust86Arguments& arguments);
 
 // Satellite position (km) in the Uranian equatorial frame from its elements (Kepler's equation).

@@ -3,19 +3,36 @@
 // tools/generate_gust86_tables.cpp into satellites/uranus_satellites_tables.cpp.
 #pragma once
 
+#include <array>
 #include <cstdint>
 
 #include "core/types.h"
 
 namespace vireon {
 
-// One periodic term: amplitude (1e-6 rad) times the sine or cosine of an integer combination of
-// the mean longitudes l1..l5, the pericentre arguments E1..E5 and the node arguments N1..N5.
+// The fundamental arguments: mean longitudes l1..l5, pericentre arguments E1..E5, node
+// arguments N1..N5.
+enum Gust86Argument : int {
+    Gust86l1, Gust86l2, Gust86l3, Gust86l4, Gust86l5,
+    Gust86E1, Gust86E2, Gust86E3, Gust86E4, Gust86E5,
+    Gust86N1, Gust86N2, Gust86N3, Gust86N4, Gust86N5,
+    Gust86ArgumentCount
+};
+
+// One factor of a term's argument: Multiplier x the fundamental argument Argument.
+struct Gust86Factor {
+    std::int8_t Argument;    // a Gust86Argument
+    std::int8_t Multiplier;  // non-zero, at most Gust86MaxMultiplier in absolute value
+};
+inline constexpr int Gust86MaxFactors = 3;
+inline constexpr int Gust86MaxMultiplier = 12;
+
+// One periodic term: amplitude (1e-6 rad) times the sine or cosine of sum(Multiplier x argument)
+// over its first FactorCount factors (at least one), in the order of Gust86Argument.
 struct Gust86Term {
     Extended Amplitude;
-    std::int8_t L[5];
-    std::int8_t E[5];
-    std::int8_t N[5];
+    std::int8_t FactorCount;
+    Gust86Factor Factors[Gust86MaxFactors];
 };
 
 // Term counts of the published series, pinned here: the generated definitions must match them.
@@ -35,5 +52,8 @@ extern const Gust86Term TitaniaZetaTerms[5];
 extern const Gust86Term OberonLambdaTerms[14];
 extern const Gust86Term OberonZTerms[17];
 extern const Gust86Term OberonZetaTerms[5];
+
+// The largest multiplier of each fundamental argument over all the series.
+extern const std::array<std::int8_t, Gust86ArgumentCount> Gust86LargestMultiplier;
 
 }  // namespace vireon

@@ -1,16 +1,20 @@
 // Writes satellites/jupiter_satellites_tables.cpp from data/galilean_series.csv: the periodic
 // terms of Lieske's E5 theory of the Galilean satellites (Lieske 1998, A&AS 129, 205) as
-// constexpr arrays of {coefficient, multipliers of the fundamental arguments}, in the order of
-// the data, one array per satellite and series.
+// constexpr arrays of {coefficient, number of factors, factors}, in the order of the data, one
+// array per satellite and series. The factors are the non-zero multipliers of the fundamental
+// arguments, {argument, multiplier}, in the order of the arguments; the largest multiplier of
+// each argument over all the series follows the tables.
 //
 // Usage: generate_galilean_tables DATA.csv [OUTPUT.cpp]   (standard output without OUTPUT)
 //
 // The argument of each term is a linear combination such as "5*Gp-2*G+phi2"; the names are
 // those of the data file (l1..l4, pi1..pi4, om1..om4, phi, psi, PIj, G, Gp, phi1..phi4).
+#include <algorithm>
 #include <array>
 #include <cctype>
 #include <charconv>
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <iostream>
 #include <optional>
@@ -22,11 +26,20 @@
 namespace galilean_generator {
 
 constexpr int ArgumentCount = 21;
+// The room of a generated term (GalileanMaxFactors, GalileanMaxMultiplier).
+constexpr int MaxFactors = 6;
+constexpr int MaxMultiplier = 7;
 
-// In the order of the multipliers of the generated terms (GalileanArgument).
+// In the order of the fundamental arguments (GalileanArgument): the names of the data and
+// those of the enumeration.
 constexpr std::array<std::string_view, ArgumentCount> ArgumentNames = {
     "l1", "l2", "l3", "l4", "pi1", "pi2", "pi3", "pi4", "om1", "om2", "om3",
     "om4", "phi", "psi", "PIj", "G", "Gp", "phi1", "phi2", "phi3", "phi4",
+};
+constexpr std::array<std::string_view, ArgumentCount> EnumNames = {
+    "ArgL1",     "ArgL2",     "ArgL3",     "ArgL4",        "ArgPi1", "ArgPi2", "ArgPi3",
+    "ArgPi4",    "ArgOmega1", "ArgOmega2", "ArgOmega3",    "ArgOmega4", "ArgPhiLambda", "ArgPsi",
+    "ArgPiJ",    "ArgG",      "ArgGp",     "ArgPhi1",      "ArgPhi2", "ArgPhi3", "ArgPhi4",
 };
 
 constexpr std::array<std::string_view, 5> SatelliteNames = {"", "Io", "Europe", "Ganymede", "Callisto"};
@@ -122,6 +135,13 @@ std::string ReadTerms(std::istream& in, TermTable& terms)
         if (r.ec != std::errc() || r.ptr != f[2].data() + f[2].size()) return where + "bad coefficient";
         const auto m = ParseArgument(f[3]);
         if (!m) return where + "bad argument";
+        int factors = 0;
+        for (const int multiplier : *m) {
+            if (multiplier != 0) ++factors;
+            if (multiplier < -MaxMultiplier || multiplier > MaxMultiplier) return where + "multiplier beyond 7";
+        }
+        if (factors == 0) return where + "argument without an angle";
+        if (factors > MaxFactors) return where + "more than 6 angles in the argument";
         term.Multiplier = *m;
         term.Argument = std::string(f[3]);
         term.Line = lineNumber;
@@ -142,8 +162,9 @@ std::string WriteTables(const TermTable& terms)
            "//\n"
            "// Periodic terms of Lieske's E5 theory of the Galilean satellites (Lieske 1998, A&AS 129,\n"
            "// 205): coefficient in units of 1e-7 (radian for longitude and latitude, relative for the\n"
-           "// radius), then the multipliers of l1..l4, pi1..pi4, om1..om4, phi, psi, PIj, G, Gp,\n"
-           "// phi1..phi4. Each row ends with the argument as written in the data and its line there.\n"
+           "// radius), the number of factors, then each non-zero multiplier of l1..l4, pi1..pi4,\n"
+           "// om1..om4, phi, psi, PIj, G, Gp, phi1..phi4 with its argument. Each row ends with the\n"
+           "// argument as written in the data and its line there.\n"
            "#include \"satellites/jupiter_satellites.h\"\n"
            "\n"
            "namespace vireon {\n";
@@ -152,13 +173,34 @@ std::string WriteTables(const TermTable& terms)
             const std::vector<Term>& list = terms[satellite][group];
             out << "\nconstexpr GalileanTerm " << ArrayName(satellite, group) << '[' << list.size() << "] = {\n";
             for (const Term& t : list) {
-                out << "    {" << t.Coefficient << ", {";
-                for (int j = 0; j < ArgumentCount; ++j) out << (j ? ", " : "") << t.Multiplier[j];
+                int factors = 0;
+                for (const int multiplier : t.Multiplier) factors += multiplier != 0;
+                out << "    {" << t.Coefficient << ", " << factors << ", {";
+                const char* separator = "";
+                for (int j = 0; j < ArgumentCount; ++j) {
+                    if (t.Multiplier[j] == 0) continue;
+                    out << separator << '{' << EnumNames[j] << ", " << t.Multiplier[j] << '}';
+                    separator = ", ";
+                }
                 out << "}},  // " << t.Argument << " (line " << t.Line << ")\n";
             }
             out << "};\n";
         }
     }
+    std::array<int, ArgumentCount> largest{};
+    for (const auto& satellite : terms) {
+        for (const auto& group : satellite) {
+            for (const Term& t : group) {
+                for (int j = 0; j < ArgumentCount; ++j) largest[j] = std::max(largest[j], std::abs(t.Multiplier[j]));
+            }
+        }
+    }
+    out << "\n// The largest multiplier of each fundamental argument in the series above.\n"
+           "constexpr std::array<std::int8_t, GalileanArgumentCount> GalileanLargestMultiplier = {\n    ";
+    for (int j = 0; j < ArgumentCount; ++j) out << (j ? ", " : "") << largest[j];
+    out << ",\n};\n"
+        << "static_assert(GalileanMaxFactors == " << MaxFactors << " && GalileanMaxMultiplier == " << MaxMultiplier
+        << ", \"the room the generator leaves each term\");\n";
     out << "\nconstexpr GalileanSatelliteSeries GalileanSeries[5] = {\n    {},\n";
     for (int satellite = 1; satellite <= 4; ++satellite) {
         out << "    {" << ArrayName(satellite, 0) << ", " << ArrayName(satellite, 1) << ", "

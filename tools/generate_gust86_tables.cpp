@@ -1,12 +1,18 @@
 // Writes satellites/uranus_satellites_tables.cpp from data/gust86_series.csv: the periodic
 // series of GUST86 (Laskar & Jacobson 1987, A&A 188, 212) for the five major Uranian
-// satellites, as compact tables of {amplitude, integer multipliers of l1..l5, E1..E5, N1..N5}.
+// satellites, as compact tables of {amplitude, number of factors, factors}, the factors being
+// the non-zero integer multipliers of l1..l5, E1..E5, N1..N5 as {argument, multiplier}; the
+// largest multiplier of each argument over all the series follows the tables.
 //
 // Usage: generate_gust86_tables <gust86_series.csv> [<output.cpp>]   (standard output without
 // the second argument). Prints the term counts it wrote on standard error. Exit status 1 on any
-// malformed row; the amplitudes are copied digit for digit, with the L suffix of extended literals.
+// malformed row, or on a term that does not fit the room of a term (at least one and at most
+// three angles, multipliers up to 12); the amplitudes are copied digit for digit, with the L
+// suffix of extended literals.
+#include <algorithm>
 #include <array>
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <iostream>
 #include <sstream>
@@ -17,6 +23,15 @@ namespace {
 
 constexpr int SatelliteCount = 5;
 constexpr int SeriesCount = 3;
+constexpr int ArgumentCount = 15;
+// The room of a generated term (Gust86MaxFactors, Gust86MaxMultiplier).
+constexpr int MaxFactors = 3;
+constexpr int MaxMultiplier = 12;
+// In the order of Gust86Argument.
+const std::array<const char*, ArgumentCount> ArgumentNames = {
+    "Gust86l1", "Gust86l2", "Gust86l3", "Gust86l4", "Gust86l5", "Gust86E1", "Gust86E2", "Gust86E3",
+    "Gust86E4", "Gust86E5", "Gust86N1", "Gust86N2", "Gust86N3", "Gust86N4", "Gust86N5",
+};
 const std::array<const char*, SatelliteCount> SatelliteNames = {"Miranda", "Ariel", "Umbriel", "Titania", "Oberon"};
 const std::array<const char*, SeriesCount> SeriesKeys = {"lambda", "z", "zeta"};
 const std::array<const char*, SeriesCount> SeriesNames = {"Lambda", "Z", "Zeta"};
@@ -28,7 +43,7 @@ const std::array<const char*, SeriesCount> SeriesMeaning = {
 
 struct Term {
     std::string Amplitude;             // as written in the data
-    std::array<int, 15> Multipliers{};  // l1..l5, E1..E5, N1..N5
+    std::array<int, ArgumentCount> Multipliers{};  // l1..l5, E1..E5, N1..N5
     std::string Argument;
 };
 
@@ -39,7 +54,7 @@ bool Fail(const std::string& message)
 }
 
 // "l1-3*l2+2*l3", "E3", "l3-2*l4+E5": a sum of optionally signed, optionally multiplied names.
-bool ParseArgument(const std::string& text, std::array<int, 15>& m)
+bool ParseArgument(const std::string& text, std::array<int, ArgumentCount>& m)
 {
     std::size_t i = 0;
     if (text.empty()) return false;
@@ -108,15 +123,31 @@ bool ReadData(const char* path, std::vector<Term> (&series)[SatelliteCount][Seri
         term.Argument = argument;
         if (!ParseArgument(argument, term.Multipliers))
             return Fail("row " + std::to_string(row) + ": bad argument " + argument);
+        int factors = 0;
+        for (const int m : term.Multipliers) {
+            if (m != 0) ++factors;
+            if (m < -MaxMultiplier || m > MaxMultiplier)
+                return Fail("row " + std::to_string(row) + ": multiplier beyond 12 in " + argument);
+        }
+        if (factors == 0 || factors > MaxFactors)
+            return Fail("row " + std::to_string(row) + ": one to three angles expected in " + argument);
         series[satellite[0] - '1'][s].push_back(term);
     }
     return true;
 }
 
-void WriteMultipliers(std::ostream& out, const std::array<int, 15>& m, int first)
+// {count, {{argument, multiplier}, ...}} of the non-zero multipliers, in the order of the arguments.
+void WriteFactors(std::ostream& out, const std::array<int, ArgumentCount>& m)
 {
-    out << '{';
-    for (int j = 0; j < 5; ++j) out << (j ? ", " : "") << m[first + j];
+    int count = 0;
+    for (const int multiplier : m) count += multiplier != 0;
+    out << count << ", {";
+    const char* separator = "";
+    for (int j = 0; j < ArgumentCount; ++j) {
+        if (m[j] == 0) continue;
+        out << separator << '{' << ArgumentNames[j] << ", " << m[j] << '}';
+        separator = ", ";
+    }
     out << '}';
 }
 
@@ -126,8 +157,8 @@ void WriteTables(std::ostream& out, const std::vector<Term> (&series)[SatelliteC
            "//\n"
            "// GUST86 periodic series of the five major Uranian satellites (Laskar & Jacobson 1987,\n"
            "// A&A 188, 212), in the order of the published routines. Amplitudes in 1e-6 rad; each term\n"
-           "// gives the integer multipliers of l1..l5, E1..E5, N1..N5 and, in its comment, its rank in\n"
-           "// the series and its argument.\n"
+           "// gives the number of its factors, each non-zero integer multiplier of l1..l5, E1..E5, N1..N5\n"
+           "// with its argument and, in its comment, its rank in the series and its argument.\n"
            "#include \"satellites/uranus_satellites_tables.h\"\n"
            "\n"
            "#include <iterator>\n"
@@ -142,17 +173,24 @@ void WriteTables(std::ostream& out, const std::vector<Term> (&series)[SatelliteC
             int rank = 0;
             for (const Term& t : terms) {
                 out << "    {" << t.Amplitude << "L, ";
-                WriteMultipliers(out, t.Multipliers, 0);
-                out << ", ";
-                WriteMultipliers(out, t.Multipliers, 5);
-                out << ", ";
-                WriteMultipliers(out, t.Multipliers, 10);
+                WriteFactors(out, t.Multipliers);
                 out << "},  // " << ++rank << ": " << t.Argument << '\n';
             }
             out << "};\n";
             out << "static_assert(std::size(" << name << ") == " << terms.size() << ");\n";
         }
     }
+    std::array<int, ArgumentCount> largest{};
+    for (const auto& satellite : series)
+        for (const auto& terms : satellite)
+            for (const Term& t : terms)
+                for (int j = 0; j < ArgumentCount; ++j) largest[j] = std::max(largest[j], std::abs(t.Multipliers[j]));
+    out << "\n// The largest multiplier of each fundamental argument in the series above.\n"
+           "const std::array<std::int8_t, Gust86ArgumentCount> Gust86LargestMultiplier = {\n    ";
+    for (int j = 0; j < ArgumentCount; ++j) out << (j ? ", " : "") << largest[j];
+    out << ",\n};\n"
+        << "static_assert(Gust86MaxFactors == " << MaxFactors << " && Gust86MaxMultiplier == " << MaxMultiplier
+        << ", \"the room the generator leaves each term\");\n";
     out << "\n}  // namespace vireon\n";
 }
 
