@@ -34,6 +34,13 @@ inline Extended ReduceDegrees(Extended degrees)
     return r < 0 ? r + 360 : r;
 }
 
+// Radians reduced into [0, 2pi) (fmod by the extended 2pi).
+inline Extended ReduceRadians(Extended radians)
+{
+    const Extended r = std::fmod(radians, TwoPi);
+    return r < 0 ? r + TwoPi : r;
+}
+
 // Angle of the point (x, y), in (-pi/2, 3pi/2): arctan(y / x), plus pi when x < 0; +-pi/2 by the
 // sign of y when x = 0, and 0 at the origin.
 inline Extended QuadrantAngle(Extended x, Extended y)

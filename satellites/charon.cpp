@@ -29,10 +29,8 @@ constexpr Extended InclinationDeg = 98.3L;    // on the B1950 equator
 // Argument of latitude (radians) at the instant the light now arriving left Charon.
 Extended ArgumentOfLatitude(Extended jd, Extended lightTimeDays)
 {
-    Extended u = LatitudeArgumentAtEpochDeg + 360 * (jd - EpochJD - lightTimeDays) / PeriodDays;
-    u -= std::trunc(u / 360) * 360;
-    if (u < 0) u += 360;
-    return u * RadiansPerDegree;
+    return ReduceDegrees(LatitudeArgumentAtEpochDeg + 360 * (jd - EpochJD - lightTimeDays) / PeriodDays) *
+           RadiansPerDegree;
 }
 
 // Plutocentric position (km) on the mean equator and equinox of B1950. A 64-bit cosine and sine
@@ -55,20 +53,9 @@ void ComputePlutoSystem(const TheoryInstant& in, PlanetPlaces& places, Satellite
 {
     PlutoApparent(in.JD, places);
     const PlanetPlace& pluto = places.Planet[Pluto];
-    const PlanetDescriptor& planet = Planet(Pluto);
 
-    system.Planet = Pluto;
-    system.Geocentric = {pluto.X, pluto.Y, pluto.Z};
-    system.Heliocentric = {};
-    system.Pole = {};
+    system = BeginSystem(Pluto, places);
     system.PolePA = places.PlanetPolePA;
-    // One radius for both diameters: Pluto is drawn as a sphere of 1162 km.
-    system.EquatorialRadiusKm = planet.DiscEquatorialRadiusKm;
-    system.PolarRadiusKm = planet.DiscPolarRadiusKm;
-    system.PhaseAngleSigned = 0;
-    system.TheoryTime = 0;
-
-    system.Count = planet.SatelliteCount;
     const Vec3 b1950 = PositionOnB1950Equator(ArgumentOfLatitude(in.JD, pluto.Distance / SpeedOfLightKmPerDay));
     system.PlanetFrame[1] = b1950;
     system.Position[1] = PrecessFromB1950(in.JD, b1950);

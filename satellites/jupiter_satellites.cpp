@@ -89,15 +89,9 @@ Extended GreatInequalityDegrees(Extended t)
     return (33033 * Extended{std::sin(a)} + 3439 * Extended{std::sin(b)}) / 100000;
 }
 
-// exp(i x the argument of the term): the product of the powers of its factors.
 Phasor TermPhasor(const GalileanTerm& term, const GalileanInstant& instant)
 {
-    const GalileanFactor* factor = term.Factors;
-    Phasor p = instant.Powers[factor->Argument][factor->Multiplier];
-    for (const GalileanFactor* end = factor + term.FactorCount; ++factor != end;) {
-        p = p * instant.Powers[factor->Argument][factor->Multiplier];
-    }
-    return p;
+    return TermPhasor(term.Factors, term.FactorCount, instant.Powers);
 }
 
 Extended SumSines(std::span<const GalileanTerm> terms, const GalileanInstant& instant)
@@ -225,9 +219,7 @@ void ComputeJupiterSystem(const TheoryInstant& in, PlanetPlaces& places, Satelli
 {
     const JupiterRun run = PrepareRun(in, places);
     const PlanetPlace& jupiter = places.Planet[Jupiter];
-    const PlanetDescriptor& planet = Planet(Jupiter);
-    system.Planet = Jupiter;
-    system.Geocentric = {jupiter.X, jupiter.Y, jupiter.Z};
+    system = BeginSystem(Jupiter, places);
     // Jupiter's heliocentric vector at the instant, true equator of the date. The shadow seen now
     // was cast one light time earlier; Jupiter's own motion over that time turns the sunlight
     // by at most 4e-5 rad, which moves a shadow by under 0.03".
@@ -235,14 +227,10 @@ void ComputeJupiterSystem(const TheoryInstant& in, PlanetPlaces& places, Satelli
     system.Pole = run.Pole;
     system.PolePA = run.PolePA;
     places.PlanetPolePA = run.PolePA;
-    system.EquatorialRadiusKm = planet.DiscEquatorialRadiusKm;
-    system.PolarRadiusKm = planet.DiscPolarRadiusKm;
     system.PhaseAngleSigned = SignedPhaseAngle(jupiter, places.Earth);
-    system.TheoryTime = 0;
 
     const PoleFrame frame = MakePoleFrame(run.Pole);
     const GalileanInstant instant = GalileanInstantAt(in.JD, run.Time);
-    system.Count = planet.SatelliteCount;
     for (int k = 1; k <= system.Count; ++k) {
         const Vec3 local = GalileanPlanetFramePosition(k, instant);
         system.PlanetFrame[k] = local;

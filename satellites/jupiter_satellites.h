@@ -8,8 +8,8 @@
 #include <span>
 
 #include "core/types.h"
-#include "satellites/phasor.h"
 #include "core/vector3.h"
+#include "satellites/phasor.h"
 
 namespace vireon {
 
@@ -27,11 +27,6 @@ enum GalileanArgument : int {
     GalileanArgumentCount
 };
 
-// One factor of a term's argument: Multiplier x the fundamental argument Argument.
-struct GalileanFactor {
-    std::int8_t Argument;    // a GalileanArgument
-    std::int8_t Multiplier;  // non-zero, at most GalileanMaxMultiplier in absolute value
-};
 inline constexpr int GalileanMaxFactors = 6;
 inline constexpr int GalileanMaxMultiplier = 7;
 
@@ -41,7 +36,7 @@ inline constexpr int GalileanMaxMultiplier = 7;
 struct GalileanTerm {
     std::int32_t Coefficient;
     std::int8_t FactorCount;
-    GalileanFactor Factors[GalileanMaxFactors];
+    SeriesFactor Factors[GalileanMaxFactors];  // Argument: a GalileanArgument
 };
 
 // Lieske's E5 series (Lieske 1998, A&AS 129, 205), satellites 1..4 = Io, Europe, Ganymede,

@@ -62,14 +62,6 @@ constexpr MarsMoonElements Moons[] = {
 };
 static_assert(std::size(Moons) == 2);
 
-// Degrees reduced into [0, 360) by truncation, then turned into radians.
-Extended ReducedRadians(Extended degrees)
-{
-    Extended r = degrees - std::trunc(degrees / 360) * 360;
-    if (r < 0) r += 360;
-    return r * RadiansPerDegree;
-}
-
 // Pole of Mars, mean equator of date, from the integer calendar year (the almanac's pole of
 // 1905 and its yearly motion): right ascension and declination in radians.
 struct MarsPole {
@@ -102,11 +94,11 @@ Extended PolePositionAngle(const MarsPole& pole, Extended raHours, Extended decD
 // turned by N.
 Vec3 PositionOn1950Equator(const MarsMoonElements& m, Extended t)
 {
-    const Extended L = ReducedRadians(m.L0 + m.L1 * t + m.L2 * t * t);
-    const Extended varpi = ReducedRadians(m.w0 + m.w1 * t);
-    const Extended Om = ReducedRadians(m.Om0 + m.Om1 * t);
-    const Extended N = ReducedRadians(m.N0 + m.N1 * t);
-    const Extended J = ReducedRadians(m.J0 + m.J1 * t);
+    const Extended L = ReduceDegrees(m.L0 + m.L1 * t + m.L2 * t * t) * RadiansPerDegree;
+    const Extended varpi = ReduceDegrees(m.w0 + m.w1 * t) * RadiansPerDegree;
+    const Extended Om = ReduceDegrees(m.Om0 + m.Om1 * t) * RadiansPerDegree;
+    const Extended N = ReduceDegrees(m.N0 + m.N1 * t) * RadiansPerDegree;
+    const Extended J = ReduceDegrees(m.J0 + m.J1 * t) * RadiansPerDegree;
     const Extended gamma = m.gamma * RadiansPerDegree;
 
     const OrbitPlanePoint p = KeplerOrbitPoint(L - varpi, m.e, m.a);
@@ -148,25 +140,19 @@ void ComputeMarsSystem(const TheoryInstant& in, PlanetPlaces& places, SatelliteS
 {
     MarsApparent(in.JD, places);
     const PlanetPlace& mars = places.Planet[Mars];
-    const PlanetDescriptor& planet = Planet(Mars);
 
     // Days from the element epoch, at the instant the light now arriving left Mars.
     const Extended t = in.JD - ElementEpochJD - mars.Distance / SpeedOfLightKmPerDay;
 
     const MarsPole pole = PoleOfYear(in.Year);
-    system.Planet = Mars;
-    system.Geocentric = {mars.X, mars.Y, mars.Z};
+    system = BeginSystem(Mars, places);
     // Mars's heliocentric vector as the geocentric one is built (nutation, true obliquity).
     system.Heliocentric = HeliocentricVectorOfDate(mars.Helio, places.Nutation, places.TrueObliquity);
     system.Pole = UnitVector(pole.alpha0, pole.delta0);
     system.PolePA = PolePositionAngle(pole, mars.RA, mars.Dec);
     places.PlanetPolePA = system.PolePA;
-    system.EquatorialRadiusKm = planet.DiscEquatorialRadiusKm;
-    system.PolarRadiusKm = planet.DiscPolarRadiusKm;
     system.PhaseAngleSigned = SignedPhaseAngle(mars, places.Earth);
-    system.TheoryTime = 0;
 
-    system.Count = planet.SatelliteCount;
     for (int k = 1; k <= system.Count; ++k) {
         // The planet frame of the polar view is the equator of the date itself.
         system.Position[k] = PrecessFrom1950(in.JD, PositionOn1950Equator(Moons[k - 1], t));

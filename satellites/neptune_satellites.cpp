@@ -66,22 +66,14 @@ constexpr NeptuneMoon Moons[] = {
 };
 static_assert(std::size(Moons) == 2);
 
-// Degrees reduced into [0, 360) by truncation, then turned into radians.
-Extended ReducedRadians(Extended degrees)
-{
-    Extended r = degrees - std::trunc(degrees / 360) * 360;
-    if (r < 0) r += 360;
-    return r * RadiansPerDegree;
-}
-
 // Position (km) on the reference plane: x toward the plane's ascending node on the B1950
 // equator, z along the plane's pole.
 Vec3 PositionOnReferencePlane(const NeptuneMoon& m, Extended t)
 {
     const OrbitAngles deg = m.angles(t);
-    const Extended M = ReducedRadians(deg.meanAnomaly);
-    const Extended s = ReducedRadians(deg.nodeToPericentre);
-    const Extended Om = ReducedRadians(deg.node);
+    const Extended M = ReduceDegrees(deg.meanAnomaly) * RadiansPerDegree;
+    const Extended s = ReduceDegrees(deg.nodeToPericentre) * RadiansPerDegree;
+    const Extended Om = ReduceDegrees(deg.node) * RadiansPerDegree;
     const Extended i = m.inclination * RadiansPerDegree;
 
     const OrbitPlanePoint p = KeplerOrbitPoint(M, m.e, m.a);
@@ -115,20 +107,10 @@ void ComputeNeptuneSystem(const TheoryInstant& in, PlanetPlaces& places, Satelli
 {
     NeptuneApparent(in.JD, places);
     const PlanetPlace& neptune = places.Planet[Neptune];
-    const PlanetDescriptor& planet = Planet(Neptune);
     const Extended lightTime = neptune.Distance / SpeedOfLightKmPerDay;
 
-    system.Planet = Neptune;
-    system.Geocentric = {neptune.X, neptune.Y, neptune.Z};
-    system.Heliocentric = {};
-    system.Pole = {};
+    system = BeginSystem(Neptune, places);
     system.PolePA = places.PlanetPolePA;
-    system.EquatorialRadiusKm = planet.DiscEquatorialRadiusKm;
-    system.PolarRadiusKm = planet.DiscPolarRadiusKm;
-    system.PhaseAngleSigned = 0;
-    system.TheoryTime = 0;
-
-    system.Count = planet.SatelliteCount;
     for (int k = 1; k <= system.Count; ++k) {
         const NeptuneMoon& m = Moons[k - 1];
         // The planet frame of the polar view is each satellite's own reference plane.

@@ -264,22 +264,16 @@ void ComputeSaturnSystem(const TheoryInstant& in, PlanetPlaces& places, Satellit
     const PlanetPlace& saturn = places.Planet[Saturn];
     const Extended tau = saturn.Distance / SpeedOfLightKmPerDay;
     const Extended eps = places.TrueObliquity;
-    const PlanetDescriptor& planet = Planet(Saturn);
 
-    system.Planet = Saturn;
-    system.Geocentric = {saturn.X, saturn.Y, saturn.Z};
+    system = BeginSystem(Saturn, places);
     system.Heliocentric = HeliocentricVectorOfDate(saturn.Helio, places.Nutation, eps);
     // Saturn's globe about the pole of its equator (the satellites' reference plane), carried
     // to the true equator of date as the satellites are. The pole drawn is the rings'.
     system.Pole = EclipticToEquator(toDate * PlanePole(SaturnEquatorB1950), eps);
     system.PolePA = places.PlanetPolePA;
-    system.EquatorialRadiusKm = planet.DiscEquatorialRadiusKm;
-    system.PolarRadiusKm = planet.DiscPolarRadiusKm;
     system.PhaseAngleSigned = SignedPhaseAngle(saturn, places.Earth);
     system.Rings = places.Rings;
-    system.TheoryTime = 0;
 
-    system.Count = planet.SatelliteCount;
     for (int k = 1; k <= system.Count; ++k) {
         const SatelliteElements el = SaturnSatelliteElements(k, jd, tau);
         // The planet frame of the polar view is the ecliptic of the date.

@@ -47,6 +47,11 @@ struct SatelliteSystem {
     std::array<Vec3, 9> PlanetFrame{};
 };
 
+// A system for planet p as its theory starts it from the planet's apparent place (places, after
+// the apparent-place pipeline ran): the planet, its geocentric vector, the disc radii and the
+// satellite count of its descriptor; everything else zero.
+SatelliteSystem BeginSystem(PlanetId p, const PlanetPlaces& places);
+
 // The six theories (one file each in satellites/).
 void ComputeMarsSystem(const TheoryInstant& instant, PlanetPlaces& places, SatelliteSystem& system);
 void ComputeJupiterSystem(const TheoryInstant& instant, PlanetPlaces& places, SatelliteSystem& system);

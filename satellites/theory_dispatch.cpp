@@ -5,6 +5,19 @@
 
 namespace vireon {
 
+SatelliteSystem BeginSystem(PlanetId p, const PlanetPlaces& places)
+{
+    const PlanetDescriptor& planet = Planet(p);
+    const PlanetPlace& place = places.Planet[p];
+    SatelliteSystem system;
+    system.Planet = p;
+    system.Geocentric = {place.X, place.Y, place.Z};
+    system.EquatorialRadiusKm = planet.DiscEquatorialRadiusKm;
+    system.PolarRadiusKm = planet.DiscPolarRadiusKm;
+    system.Count = planet.SatelliteCount;
+    return system;
+}
+
 void ComputeSatelliteSystem(PlanetId p, const TheoryInstant& instant, PlanetPlaces& places, SatelliteSystem& system)
 {
     Planet(p).Theory(instant, places, system);

@@ -55,25 +55,11 @@ constexpr Extended PericentreRate[5] = {20.082L, 6.217L, 2.865L, 2.078L, 0.386L}
 constexpr Extended NodePhase[5] = {5.702313L, 0.395757L, 0.589326L, 1.746237L, 4.206896L};
 constexpr Extended NodeRate[5] = {-20.309L, -6.288L, -2.836L, -1.843L, -0.259L};
 
-// x - 2pi trunc(x / 2pi), plus 2pi when negative.
-Extended ReduceAngle(Extended x)
-{
-    Extended r = x - TwoPi * std::trunc(x / TwoPi);
-    if (r < 0) r += TwoPi;
-    return r;
-}
-
 Extended DegreesPerYearToRadiansPerDay(Extended rate) { return rate * RadiansPerDegree / 365.25L; }
 
-// exp(i x the argument of the term): the product of the powers of its factors.
 Phasor TermPhasor(const Gust86Term& term, const Gust86Arguments& a)
 {
-    const Gust86Factor* factor = term.Factors;
-    Phasor p = a.Powers[factor->Argument][factor->Multiplier];
-    for (const Gust86Factor* end = factor + term.FactorCount; ++factor != end;) {
-        p = p * a.Powers[factor->Argument][factor->Multiplier];
-    }
-    return p;
+    return TermPhasor(term.Factors, term.FactorCount, a.Powers);
 }
 
 // Sums of amplitude x cos(argument) and amplitude x sin(argument), units of 1e-6.
@@ -99,9 +85,9 @@ Gust86Arguments Gust86FundamentalArguments(Extended t)
 {
     Gust86Arguments a;
     for (int j = 0; j < 5; ++j) {
-        a.l[j] = ReduceAngle(LongitudePhase[j] + LongitudeRate[j] * t);
-        a.E[j] = ReduceAngle(PericentrePhase[j] + DegreesPerYearToRadiansPerDay(PericentreRate[j]) * t);
-        a.N[j] = ReduceAngle(NodePhase[j] + DegreesPerYearToRadiansPerDay(NodeRate[j]) * t);
+        a.l[j] = ReduceRadians(LongitudePhase[j] + LongitudeRate[j] * t);
+        a.E[j] = ReduceRadians(PericentrePhase[j] + DegreesPerYearToRadiansPerDay(PericentreRate[j]) * t);
+        a.N[j] = ReduceRadians(NodePhase[j] + DegreesPerYearToRadiansPerDay(NodeRate[j]) * t);
     }
     for (int j = 0; j < 5; ++j) {
         a.Powers[Gust86l1 + j].Fill(a.l[j], Gust86LargestMultiplier[Gust86l1 + j]);
@@ -168,20 +154,13 @@ void ComputeUranusSystem(const TheoryInstant& in, PlanetPlaces& places, Satellit
 
     UranusApparent(jd, places);
     const PlanetPlace& uranus = places.Planet[Uranus];
-    const PlanetDescriptor& planet = Planet(Uranus);
 
-    system.Planet = Uranus;
-    system.Geocentric = {uranus.X, uranus.Y, uranus.Z};
-    system.Heliocentric = {};
+    system = BeginSystem(Uranus, places);
     system.Pole = axes.e3;
     system.PolePA = places.PlanetPolePA;
-    system.EquatorialRadiusKm = planet.DiscEquatorialRadiusKm;
-    system.PolarRadiusKm = planet.DiscPolarRadiusKm;
-    system.PhaseAngleSigned = 0;
     system.TheoryTime = jd - 2444239.5L - uranus.Distance / SpeedOfLightKmPerDay;
     const Gust86Arguments arguments = Gust86FundamentalArguments(system.TheoryTime);
 
-    system.Count = planet.SatelliteCount;
     for (int k = 1; k <= system.Count; ++k) {
         const Vec3 u = UranianPosition(Gust86Elements(k, arguments));
         system.PlanetFrame[k] = u;
