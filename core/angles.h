@@ -45,7 +45,7 @@ inline Extended ReduceRadians(Extended radians)
 // sign of y when x = 0, and 0 at the origin.
 inline Extended QuadrantAngle(Extended x, Extended y)
 {
-    if (x == 0) return y == 0 ? 0 : (y < 0 ? -HalfPi : HalfPi);
+    if (x == 0) return y == 0 ? 0 : (y > 0 ? HalfPi : -HalfPi);
     const Extended a = std::atan(y / x);
     return x < 0 ? a + Pi : a;
 }
