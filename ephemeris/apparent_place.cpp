@@ -35,9 +35,52 @@ EquatorialVector Minus(const EquatorialVector& a, const EquatorialVector& b) { r
 
 Extended Length(const EquatorialVector& v) { return std::sqrt(v.X * v.X + v.Y * v.Y + v.Z * v.Z); }
 
+// The planet and the Earth at one epoch (T in Julian millennia), given their heliocentric
+// places: the nutation and the Earth are those of that epoch; the planet's longitude gets the
+// nutation in longitude (and, for Pluto, the general precession from J2000.0), no aberration.
+// The Earth's aberration terms are filled only when asked for (the instant's are kept).
+GeocentricEvaluation GeocentricFrom(PlanetId p, Extended t, const HeliocentricPlace& planet, const HeliocentricPlace& earth,
+                                    bool earthAberration)
+{
+    GeocentricEvaluation e;
+    e.Nutation = Nutation(t);
+    e.TrueObliquity = TrueObliquity(t, e.Nutation);
+    const SineAndCosine obliquity = SineCosineExtended(e.TrueObliquity);
+    if (earthAberration) {
+        e.Earth = EarthPosition(earth, t, e.Nutation, e.TrueObliquity);
+    } else {
+        const EquatorialVector v = EarthVector(earth, e.Nutation, obliquity);
+        e.Earth.Helio = earth;
+        e.Earth.X = v.X;
+        e.Earth.Y = v.Y;
+        e.Earth.Z = v.Z;
+    }
+    e.Helio = planet;
+
+    Extended lambda = e.Helio.L + e.Nutation.Longitude * Pi / 648000;
+    // Meeus' theory of Pluto is referred to the equinox of J2000.0: only the precession in
+    // longitude brings it to the date (the motion of the ecliptic is neglected).
+    if (p == Pluto) lambda = e.Helio.L + GeneralPrecessionInLongitude(t) + e.Nutation.Longitude * Pi / 648000;
+    e.Heliocentric = EclipticToEquatorial(lambda, e.Helio.B, e.Helio.R, obliquity);
+    e.Geocentric = Minus(e.Heliocentric, {e.Earth.X, e.Earth.Y, e.Earth.Z});
+    return e;
+}
+
+// Pluto at the three epochs (Meeus' theory takes T in Julian centuries).
+AroundInstant<HeliocentricPlace> PlutoSeriesAround(Extended jd)
+{
+    return {PlutoSeries((jd - DayBeforeEpoch) / 36525), PlutoSeries((jd - InstantEpoch) / 36525),
+            PlutoSeries((jd - DayAfterEpoch) / 36525)};
+}
+
 }  // namespace
 
 Extended JulianMillenniaOf(Extended jd) { return (jd - 2451545) / 365250; }
+
+AroundInstant<Extended> JulianMillenniaAround(Extended jd)
+{
+    return {(jd - DayBeforeEpoch) / 365250, (jd - InstantEpoch) / 365250, (jd - DayAfterEpoch) / 365250};
+}
 
 HeliocentricPlace HeliocentricSeries(int body, Extended julianMillennia)
 {
@@ -48,28 +91,27 @@ HeliocentricPlace HeliocentricSeries(int body, Extended julianMillennia)
             SeriesRadius(series->R, julianMillennia)};
 }
 
+AroundInstant<HeliocentricPlace> HeliocentricSeriesAround(int body, const AroundInstant<Extended>& julianMillennia)
+{
+    const PlanetSeries* series = Vsop87Tables(body);
+    assert(series != nullptr);
+    if (series == nullptr) return {};
+    const AroundInstant<Extended> L = EvaluatePowerSeriesAround(series->L, julianMillennia);
+    const AroundInstant<Extended> B = EvaluatePowerSeriesAround(series->B, julianMillennia);
+    const AroundInstant<Extended> R = EvaluatePowerSeriesAround(series->R, julianMillennia);
+    auto place = [](Extended l, Extended b, Extended r) {
+        return HeliocentricPlace{LongitudeFromArcsec(l), LatitudeFromArcsec(b), RadiusFromAu(r)};
+    };
+    return {place(L.DayBefore, B.DayBefore, R.DayBefore), place(L.Instant, B.Instant, R.Instant),
+            place(L.DayAfter, B.DayAfter, R.DayAfter)};
+}
+
 GeocentricEvaluation PlanetGeocentric(PlanetId p, Extended jd, Extended epochJD)
 {
     assert(IsPlanetId(p));
-    GeocentricEvaluation e;
     const Extended t = (jd - epochJD) / 365250;
-    e.Nutation = Nutation(t);
-    e.TrueObliquity = TrueObliquity(t, e.Nutation);
-    e.Earth = EarthPosition(t, e.Nutation, e.TrueObliquity);
-
-    Extended lambda;
-    if (p == Pluto) {
-        // Meeus' theory is referred to the equinox of J2000.0: only the precession in longitude
-        // brings it to the date (the motion of the ecliptic is neglected).
-        e.Helio = PlutoSeries((jd - epochJD) / 36525);
-        lambda = e.Helio.L + GeneralPrecessionInLongitude(t) + e.Nutation.Longitude * Pi / 648000;
-    } else {
-        e.Helio = HeliocentricSeries(p, t);
-        lambda = e.Helio.L + e.Nutation.Longitude * Pi / 648000;
-    }
-    e.Heliocentric = EclipticToEquatorial(lambda, e.Helio.B, e.Helio.R, e.TrueObliquity);
-    e.Geocentric = Minus(e.Heliocentric, {e.Earth.X, e.Earth.Y, e.Earth.Z});
-    return e;
+    const HeliocentricPlace planet = p == Pluto ? PlutoSeries((jd - epochJD) / 36525) : HeliocentricSeries(p, t);
+    return GeocentricFrom(p, t, planet, HeliocentricSeries(3, t), true);
 }
 
 EquatorialVector LightTimeInterpolation(const EquatorialVector& dayBefore, const EquatorialVector& now,
@@ -117,9 +159,13 @@ Extended DeclinationDegrees(const EquatorialVector& v)
 void PlanetApparent(PlanetId p, Extended jd, PlanetPlaces& places)
 {
     assert(IsPlanetId(p));
-    const GeocentricEvaluation before = PlanetGeocentric(p, jd, DayBeforeEpoch);
-    const GeocentricEvaluation after = PlanetGeocentric(p, jd, DayAfterEpoch);
-    const GeocentricEvaluation instant = PlanetGeocentric(p, jd, InstantEpoch);
+    // Each series is evaluated once for the three epochs; the nutation once per epoch.
+    const AroundInstant<Extended> t = JulianMillenniaAround(jd);
+    const AroundInstant<HeliocentricPlace> earth = HeliocentricSeriesAround(3, t);
+    const AroundInstant<HeliocentricPlace> helio = p == Pluto ? PlutoSeriesAround(jd) : HeliocentricSeriesAround(p, t);
+    const GeocentricEvaluation before = GeocentricFrom(p, t.DayBefore, helio.DayBefore, earth.DayBefore, false);
+    const GeocentricEvaluation after = GeocentricFrom(p, t.DayAfter, helio.DayAfter, earth.DayAfter, false);
+    const GeocentricEvaluation instant = GeocentricFrom(p, t.Instant, helio.Instant, earth.Instant, true);
 
     Extended tau = 0;
     const EquatorialVector w = LightTimeInterpolation(before.Geocentric, instant.Geocentric, after.Geocentric, tau);

@@ -9,6 +9,8 @@
 #include <cstdint>
 
 #include "core/types.h"
+#include "ephemeris/around_instant.h"
+#include "ephemeris/sine_cosine.h"
 
 namespace vireon {
 
@@ -71,6 +73,8 @@ extern PlanetPlaces Places;
 
 // T = (jd - 2451545) / 365250, Julian millennia from J2000.0.
 Extended JulianMillenniaOf(Extended jd);
+// T of the day before jd, of jd and of the day after, each computed from its own Julian Day.
+AroundInstant<Extended> JulianMillenniaAround(Extended jd);
 
 NutationAngles Nutation(Extended julianMillennia);
 // Mean obliquity (IAU 1976) plus delta epsilon, radians.
@@ -78,10 +82,16 @@ Extended TrueObliquity(Extended julianMillennia, const NutationAngles& nutation)
 
 // VSOP87D series of one body (3 = the Earth, 4..8 = Mars..Neptune) at T in Julian millennia.
 HeliocentricPlace HeliocentricSeries(int body, Extended julianMillennia);
+// The same at the three epochs of JulianMillenniaAround, each series evaluated once; the
+// Instant place equals HeliocentricSeries(body, julianMillennia.Instant) exactly.
+AroundInstant<HeliocentricPlace> HeliocentricSeriesAround(int body, const AroundInstant<Extended>& julianMillennia);
 
 // The Earth's place; the longitude is not reduced by the aberration a (that is applied by
 // the light-time interpolation).
 EarthPlace EarthPosition(Extended julianMillennia, const NutationAngles& nutation, Extended trueObliquity);
+// The same from the Earth's heliocentric place at that T (HeliocentricSeries(3, T)).
+EarthPlace EarthPosition(const HeliocentricPlace& earth, Extended julianMillennia, const NutationAngles& nutation,
+                         Extended trueObliquity);
 
 // --- Apparent places: each writes places.Planet[p], Earth, Nutation, TrueObliquity, LightTime,
 // PlanetRA, PlanetDec for the instant jd. ---
@@ -96,6 +106,11 @@ void PlutoApparent(Extended jd, PlanetPlaces& places);     // PlanetPolePA = 1.0
 // A mean place of J2000.0 (alpha, delta in radians) turned into the place referred to the true
 // equator and equinox of jd: precession (IAU 1976), nutation and annual aberration.
 void ApparentFromJ2000(Extended jd, Extended& alpha, Extended& delta);
+// The same with what an apparent place of the same instant jd computed: its nutation, true
+// obliquity (radians) and the Earth's aberration terms (places.Nutation, places.TrueObliquity,
+// places.Earth after one of the functions above), so no series is evaluated again.
+void ApparentFromJ2000(Extended jd, const NutationAngles& nutation, Extended trueObliquity, const EarthPlace& earth,
+                       Extended& alpha, Extended& delta);
 
 // --- Stages of the apparent-place pipeline (exposed for the theories and for tests) ---
 
@@ -107,6 +122,11 @@ struct EquatorialVector {
 // An ecliptic place of the date (longitude and latitude in radians, radius in km) in the true
 // equatorial frame of the date, the obliquity in radians.
 EquatorialVector EclipticToEquatorial(Extended longitude, Extended latitude, Extended radius, Extended obliquity);
+EquatorialVector EclipticToEquatorial(Extended longitude, Extended latitude, Extended radius, const SineAndCosine& obliquity);
+
+// The Earth's vector of EarthPosition alone (no aberration terms), from its heliocentric place,
+// the nutation and the true obliquity's sine and cosine.
+EquatorialVector EarthVector(const HeliocentricPlace& earth, const NutationAngles& nutation, const SineAndCosine& trueObliquity);
 
 // One evaluation of a planet and the Earth at one instant.
 struct GeocentricEvaluation {

@@ -9,6 +9,7 @@
 #include <numbers>
 
 #include "ephemeris/apparent_place.h"
+#include "ephemeris/sine_cosine.h"
 
 namespace vireon {
 namespace {
@@ -21,18 +22,16 @@ constexpr Extended ObliquityJ2000 = 0.40909280422232897L;
 
 using Matrix = Extended[3][3];
 
-// Frame rotations about the first and the third axis.
-void RotationX(Extended theta, Matrix& m)
+// Frame rotations about the first and the third axis by an angle of cosine c and sine s.
+void RotationX(Extended c, Extended s, Matrix& m)
 {
-    const Extended c = std::cos(theta), s = std::sin(theta);
     const Matrix r = {{1, 0, 0}, {0, c, s}, {0, -s, c}};
     for (int i = 0; i < 3; ++i)
         for (int j = 0; j < 3; ++j) m[i][j] = r[i][j];
 }
 
-void RotationZ(Extended theta, Matrix& m)
+void RotationZ(Extended c, Extended s, Matrix& m)
 {
-    const Extended c = std::cos(theta), s = std::sin(theta);
     const Matrix r = {{c, s, 0}, {-s, c, 0}, {0, 0, 1}};
     for (int i = 0; i < 3; ++i)
         for (int j = 0; j < 3; ++j) m[i][j] = r[i][j];
@@ -56,29 +55,36 @@ void ApparentFromJ2000(Extended jd, Extended& alpha, Extended& delta)
     const Extended t = JulianMillenniaOf(jd);
     const NutationAngles nutation = Nutation(t);
     const Extended trueObliquity = TrueObliquity(t, nutation);
-    const EarthPlace earth = EarthPosition(t, nutation, trueObliquity);
+    ApparentFromJ2000(jd, nutation, trueObliquity, EarthPosition(t, nutation, trueObliquity), alpha, delta);
+}
 
-    const Extended eps = ObliquityJ2000 + (-468.15L * t - 0.059L * t * t + 1.813L * t * t * t) * RadiansPerArcsec +
-                         nutation.Obliquity * RadiansPerArcsec;
+void ApparentFromJ2000(Extended jd, const NutationAngles& nutation, Extended trueObliquity, const EarthPlace& earth,
+                       Extended& alpha, Extended& delta)
+{
+    const Extended t = JulianMillenniaOf(jd);
+    const Extended eps = trueObliquity;
     const Extended piA = (470.029L * t - 3.302L * t * t + 0.06L * t * t * t) * RadiansPerArcsec;
     const Extended bigPiA = (629554.982L - 8698.089L * t + 3.536L * t * t) * RadiansPerArcsec;
     const Extended P = (50290.966L * t + 111.113L * t * t - 0.006L * t * t * t) * RadiansPerArcsec + bigPiA +
                        nutation.Longitude * RadiansPerArcsec;
+    const SineAndCosine epsJ2000 = SineCosineExtended(ObliquityJ2000), bigPi = SineCosineExtended(bigPiA),
+                        smallPi = SineCosineExtended(piA), p = SineCosineExtended(P), e = SineCosineExtended(eps);
 
     // R1(-eps) R3(-P) R1(pi_A) R3(Pi_A) R1(eps0): J2000 equator -> J2000 ecliptic -> ecliptic of
     // the date (with the nutation in longitude) -> true equator of the date.
     Matrix m, r;
-    RotationX(ObliquityJ2000, m);
-    RotationZ(bigPiA, r);
+    RotationX(epsJ2000.Cos, epsJ2000.Sin, m);
+    RotationZ(bigPi.Cos, bigPi.Sin, r);
     MultiplyLeft(r, m);
-    RotationX(piA, r);
+    RotationX(smallPi.Cos, smallPi.Sin, r);
     MultiplyLeft(r, m);
-    RotationZ(-P, r);
+    RotationZ(p.Cos, -p.Sin, r);
     MultiplyLeft(r, m);
-    RotationX(-eps, r);
+    RotationX(e.Cos, -e.Sin, r);
     MultiplyLeft(r, m);
 
-    const Extended x0 = std::cos(alpha) * std::cos(delta), y0 = std::sin(alpha) * std::cos(delta), z0 = std::sin(delta);
+    const SineAndCosine a0 = SineCosineExtended(alpha), d0 = SineCosineExtended(delta);
+    const Extended x0 = a0.Cos * d0.Cos, y0 = a0.Sin * d0.Cos, z0 = d0.Sin;
     const Extended u = m[0][0] * x0 + m[0][1] * y0 + m[0][2] * z0;
     const Extended v = m[1][0] * x0 + m[1][1] * y0 + m[1][2] * z0;
     const Extended w = m[2][0] * x0 + m[2][1] * y0 + m[2][2] * z0;
@@ -90,10 +96,16 @@ void ApparentFromJ2000(Extended jd, Extended& alpha, Extended& delta)
     const Extended d = rho != 0 ? std::atan(w / rho) : (w > 0 ? Pi / 2 : (w < 0 ? -Pi / 2 : 0));
 
     // Annual aberration (Meeus 23.3, with the Earth's heliocentric longitude in place of the Sun's).
+    // The sines and cosines of a and d come from the vector itself: (u, v) = rho (cos a, sin a),
+    // (rho, w) = |(u, v, w)| (cos d, sin d).
     const Extended c = earth.AberrationC1 + earth.AberrationC2;
     const Extended dd = earth.AberrationD1 + earth.AberrationD2;
-    const Extended deltaAlpha = (std::cos(a) * c + std::sin(a) * dd) / std::cos(d);
-    const Extended deltaDelta = (std::tan(eps) * std::cos(d) - std::sin(a) * std::sin(d)) * c + std::sin(d) * std::cos(a) * dd;
+    const Extended length = std::sqrt(rho * rho + w * w);
+    const Extended cosA = rho != 0 ? u / rho : 1, sinA = rho != 0 ? v / rho : 0;
+    const Extended cosD = rho / length, sinD = w / length;
+    // On the celestial pole itself the right ascension has no meaning and keeps its value.
+    const Extended deltaAlpha = rho != 0 ? (cosA * c + sinA * dd) / cosD : 0;
+    const Extended deltaDelta = (e.Sin / e.Cos * cosD - sinA * sinD) * c + sinD * cosA * dd;
     alpha = a - deltaAlpha;
     delta = d - deltaDelta;
 }

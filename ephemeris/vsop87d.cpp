@@ -2,10 +2,11 @@
 // order, combined by powers of T in Horner form; see ephemeris/vsop87d.h for units and frame.
 #include "ephemeris/vsop87d.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
-#include "core/time_base.h"
+#include "ephemeris/sine_cosine.h"
 
 namespace vireon {
 namespace {
@@ -13,19 +14,66 @@ namespace {
 constexpr Extended Pi = std::numbers::pi_v<Extended>;
 constexpr Extended ArcsecondsPerTurn = 1296000;
 
+// The terms are taken in blocks, so the sines and cosines of a block are computed together.
+constexpr std::size_t TermsPerBlock = 64;
+
+// Sines and cosines of the terms' arguments P + F T. The argument is formed in extended
+// precision and rounded once to 64 bits: with |F T| up to 1.3e11" over years 1 to 9999 that
+// keeps it to 1e-5", which moves no sum by 1e-9". Its 64-bit sine and cosine carry all it holds
+// (the difference from the 80-bit ones is below 1e-11" summed over every term).
+void TermSinesCosines(std::span<const SeriesTerm> terms, Extended julianMillennia, double* sine, double* cosine)
+{
+    double argument[TermsPerBlock];
+    for (std::size_t i = 0; i < terms.size(); ++i) argument[i] = static_cast<double>(terms[i].P + terms[i].F * julianMillennia);
+    SineCosineArcsec({argument, terms.size()}, {sine, terms.size()}, {cosine, terms.size()});
+}
+
+// cos(x - F d) and cos(x + F d) from cos x and sin x by angle addition.
+void DayBeforeAndAfter(std::span<const SeriesTerm> terms, const double* sine, const double* cosine, double* before,
+                       double* after)
+{
+    for (std::size_t i = 0; i < terms.size(); ++i) {
+        const double c = cosine[i] * terms[i].CosDay;
+        const double s = sine[i] * terms[i].SinDay;
+        before[i] = c + s;
+        after[i] = c - s;
+    }
+}
+
+std::span<const SeriesTerm> Block(std::span<const SeriesTerm> terms, std::size_t first)
+{
+    return terms.subspan(first, std::min(TermsPerBlock, terms.size() - first));
+}
+
 }  // namespace
 
 Extended EvaluateSubSeries(const SubSeries& series, Extended julianMillennia)
 {
-    // Every argument is reduced modulo 1296000" before its cosine: with |F T| up to 1e11"
-    // over the program's date range, the reduction keeps the cosine's argument small.
     Extended sum = series.Constant;
-    for (const SeriesTerm& term : series.Terms) {
-        // The reduced argument is a 64-bit value, so its 64-bit cosine carries all it holds (the
-        // difference from the 80-bit cosine is below 1e-11" summed over every term) at a
-        // twentieth of the cost; the sum itself stays extended.
-        const double argument = ArcsecToRadians(static_cast<double>(term.P + term.F * julianMillennia));
-        sum += term.A * static_cast<Extended>(std::cos(argument));
+    for (std::size_t first = 0; first < series.Terms.size(); first += TermsPerBlock) {
+        const std::span<const SeriesTerm> terms = Block(series.Terms, first);
+        double sine[TermsPerBlock], cosine[TermsPerBlock];
+        TermSinesCosines(terms, julianMillennia, sine, cosine);
+        for (std::size_t i = 0; i < terms.size(); ++i) sum += terms[i].A * static_cast<Extended>(cosine[i]);
+    }
+    return sum;
+}
+
+AroundInstant<Extended> EvaluateSubSeriesAround(const SubSeries& series, Extended julianMillennia)
+{
+    AroundInstant<Extended> sum = {series.Constant, series.Constant, series.Constant};
+    for (std::size_t first = 0; first < series.Terms.size(); first += TermsPerBlock) {
+        const std::span<const SeriesTerm> terms = Block(series.Terms, first);
+        double sine[TermsPerBlock], cosine[TermsPerBlock], before[TermsPerBlock], after[TermsPerBlock];
+        TermSinesCosines(terms, julianMillennia, sine, cosine);
+        DayBeforeAndAfter(terms, sine, cosine, before, after);
+        // Three sums, each in table order as EvaluateSubSeries takes them.
+        for (std::size_t i = 0; i < terms.size(); ++i) {
+            const Extended a = terms[i].A;
+            sum.DayBefore += a * static_cast<Extended>(before[i]);
+            sum.Instant += a * static_cast<Extended>(cosine[i]);
+            sum.DayAfter += a * static_cast<Extended>(after[i]);
+        }
     }
     return sum;
 }
@@ -37,9 +85,22 @@ Extended EvaluatePowerSeries(std::span<const SubSeries> series, Extended julianM
     return value;
 }
 
-Extended SeriesLongitude(std::span<const SubSeries> series, Extended julianMillennia)
+AroundInstant<Extended> EvaluatePowerSeriesAround(std::span<const SubSeries> series,
+                                                  const AroundInstant<Extended>& julianMillennia)
 {
-    const Extended arcsec = EvaluatePowerSeries(series, julianMillennia);
+    const AroundInstant<Extended>& t = julianMillennia;
+    AroundInstant<Extended> value;
+    for (std::size_t n = series.size(); n-- > 0;) {
+        const AroundInstant<Extended> s = EvaluateSubSeriesAround(series[n], t.Instant);
+        value.DayBefore = s.DayBefore + t.DayBefore * value.DayBefore;
+        value.Instant = s.Instant + t.Instant * value.Instant;
+        value.DayAfter = s.DayAfter + t.DayAfter * value.DayAfter;
+    }
+    return value;
+}
+
+Extended LongitudeFromArcsec(Extended arcsec)
+{
     Extended reduced = arcsec - std::trunc(arcsec / ArcsecondsPerTurn) * ArcsecondsPerTurn;
     if (reduced < 0) reduced += ArcsecondsPerTurn;
     Extended radians = reduced * Pi / 648000;
@@ -48,14 +109,23 @@ Extended SeriesLongitude(std::span<const SubSeries> series, Extended julianMille
     return radians;
 }
 
+Extended LatitudeFromArcsec(Extended arcsec) { return arcsec * Pi / 648000; }
+
+Extended RadiusFromAu(Extended au) { return au * AstronomicalUnitKm; }
+
+Extended SeriesLongitude(std::span<const SubSeries> series, Extended julianMillennia)
+{
+    return LongitudeFromArcsec(EvaluatePowerSeries(series, julianMillennia));
+}
+
 Extended SeriesLatitude(std::span<const SubSeries> series, Extended julianMillennia)
 {
-    return EvaluatePowerSeries(series, julianMillennia) * Pi / 648000;
+    return LatitudeFromArcsec(EvaluatePowerSeries(series, julianMillennia));
 }
 
 Extended SeriesRadius(std::span<const SubSeries> series, Extended julianMillennia)
 {
-    return EvaluatePowerSeries(series, julianMillennia) * AstronomicalUnitKm;
+    return RadiusFromAu(EvaluatePowerSeries(series, julianMillennia));
 }
 
 Extended EarthSeriesL(Extended t) { return SeriesLongitude(EarthVsop87.L, t); }

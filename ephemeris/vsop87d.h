@@ -14,14 +14,19 @@
 #include <span>
 
 #include "core/types.h"
+#include "ephemeris/around_instant.h"
 
 namespace vireon {
 
-// One periodic term A cos(P + F T); see above for the units.
+// One periodic term A cos(P + F T); see above for the units. CosDay and SinDay are cos(F d) and
+// sin(F d) for d = one day (1/365250 Julian millennium): the term one day before and after T is
+// A (cos(P + F T) cos(F d) +- sin(P + F T) sin(F d)).
 struct SeriesTerm {
     Extended A;
     Extended P;
     Extended F;
+    double CosDay;
+    double SinDay;
 };
 
 // The coefficient of one power of T: a constant and periodic terms, largest amplitude first.
@@ -46,17 +51,33 @@ extern const PlanetSeries UranusVsop87;
 extern const PlanetSeries NeptuneVsop87;
 
 // One sub-series at T (Julian millennia): the constant plus, in table order, A cos of the
-// argument P + F T reduced to one turn; arcseconds or au, accumulated in extended precision.
+// argument P + F T (ephemeris/sine_cosine.h); arcseconds or au, accumulated in extended precision.
 Extended EvaluateSubSeries(const SubSeries& series, Extended julianMillennia);
+
+// The same at T - d, T and T + d (d = one day) from the arguments at T alone: the day before and
+// after follow by angle addition with each term's CosDay and SinDay. The Instant value equals
+// EvaluateSubSeries(series, julianMillennia) exactly.
+AroundInstant<Extended> EvaluateSubSeriesAround(const SubSeries& series, Extended julianMillennia);
 
 // The sub-series combined by powers of T in Horner form (arcseconds or au).
 Extended EvaluatePowerSeries(std::span<const SubSeries> series, Extended julianMillennia);
+
+// The same at the three epochs: the periodic terms from julianMillennia.Instant as above, the
+// powers of T with each epoch's own T (julianMillennia.DayBefore and .DayAfter must be one day
+// before and after .Instant).
+AroundInstant<Extended> EvaluatePowerSeriesAround(std::span<const SubSeries> series,
+                                                  const AroundInstant<Extended>& julianMillennia);
 
 // The coordinates themselves: longitude in radians reduced into [0, 2pi), latitude in radians,
 // radius vector in km (1 au = 149597870.66 km for every body).
 Extended SeriesLongitude(std::span<const SubSeries> series, Extended julianMillennia);
 Extended SeriesLatitude(std::span<const SubSeries> series, Extended julianMillennia);
 Extended SeriesRadius(std::span<const SubSeries> series, Extended julianMillennia);
+
+// The conversions those apply to the power series' value (arcseconds or au).
+Extended LongitudeFromArcsec(Extended arcsec);
+Extended LatitudeFromArcsec(Extended arcsec);
+Extended RadiusFromAu(Extended au);
 
 // Per body and coordinate, at T in Julian millennia from J2000.0.
 Extended EarthSeriesL(Extended julianMillennia);
