@@ -9,6 +9,7 @@
 #include <cmath>
 #include <numbers>
 
+#include "core/time_base.h"
 #include "ephemeris/vsop87d.h"
 
 namespace vireon {
@@ -64,6 +65,39 @@ GeocentricEvaluation GeocentricFrom(PlanetId p, Extended t, const HeliocentricPl
     e.Heliocentric = EclipticToEquatorial(lambda, e.Helio.B, e.Helio.R, obliquity);
     e.Geocentric = Minus(e.Heliocentric, {e.Earth.X, e.Earth.Y, e.Earth.Z});
     return e;
+}
+
+// A planet's north pole, right ascension and declination referred to the J2000.0 equator, radians.
+struct PoleJ2000 {
+    Extended Alpha0, Delta0;
+};
+
+// The IAU poles of Uranus and Pluto (Archinal et al. 2011, Celest. Mech. Dyn. Astr. 109, 101,
+// report of the IAU WGCCRE 2009: alpha0 = 257.311 deg, delta0 = -15.175 deg; 132.993 deg, -6.163 deg).
+constexpr PoleJ2000 UranusPole = {257.311L * Pi / 180, -15.175L * Pi / 180};
+constexpr PoleJ2000 PlutoPole = {132.993L * Pi / 180, -6.163L * Pi / 180};
+
+// Neptune's IAU pole (same report): alpha0 = 299.36 + 0.70 sin N, delta0 = 43.46 - 0.51 cos N
+// degrees, N = 357.85 + 52.316 T, T in Julian centuries from J2000.0.
+PoleJ2000 NeptunePole(Extended jd)
+{
+    const SineAndCosine N = SineCosineExtended((357.85L + 52.316L * (jd - 2451545) / 36525) * Pi / 180);
+    return {(299.36L + 0.70L * N.Sin) * Pi / 180, (43.46L - 0.51L * N.Cos) * Pi / 180};
+}
+
+// Position angle of a planet's north pole on the sky, from celestial north through east, radians
+// in [0, 2pi): the pole is carried to the true equator of the date as Jupiter's is
+// (ApparentFromJ2000, with the nutation and the Earth of the planet's apparent place at jd), and
+// the angle taken at the planet's apparent place as for Saturn's ring pole (Meeus 45).
+Extended PolePositionAngleOfDate(Extended jd, const PoleJ2000& pole, const PlanetPlace& planet, const PlanetPlaces& places)
+{
+    Extended alpha0 = pole.Alpha0, delta0 = pole.Delta0;
+    ApparentFromJ2000(jd, places.Nutation, places.TrueObliquity, places.Earth, alpha0, delta0);
+    const SineAndCosine d0 = SineCosineExtended(delta0), d = SineCosineExtended(planet.Dec * Pi / 180),
+                        a = SineCosineExtended(alpha0 - planet.RA * Pi / 12);
+    Extended pa = ArcTanQuadrant(static_cast<double>(d0.Sin * d.Cos - d0.Cos * d.Sin * a.Cos), static_cast<double>(d0.Cos * a.Sin));
+    if (pa < 0) pa += 2 * Pi;
+    return pa;
 }
 
 // Pluto at the three epochs (Meeus' theory takes T in Julian centuries).
@@ -194,19 +228,19 @@ void JupiterApparent(Extended jd, PlanetPlaces& places) { PlanetApparent(Jupiter
 void UranusApparent(Extended jd, PlanetPlaces& places)
 {
     PlanetApparent(Uranus, jd, places);
-    places.PlanetPolePA = 1.707979206010067L;  // position angle of Uranus's north pole, radians
+    places.PlanetPolePA = PolePositionAngleOfDate(jd, UranusPole, places.Planet[Uranus], places);
 }
 
 void NeptuneApparent(Extended jd, PlanetPlaces& places)
 {
     PlanetApparent(Neptune, jd, places);
-    places.PlanetPolePA = 0.5162683927424666L;  // position angle of Neptune's north pole, radians
+    places.PlanetPolePA = PolePositionAngleOfDate(jd, NeptunePole(jd), places.Planet[Neptune], places);
 }
 
 void PlutoApparent(Extended jd, PlanetPlaces& places)
 {
     PlanetApparent(Pluto, jd, places);
-    places.PlanetPolePA = 1.0035643199016846L;  // position angle of Pluto's north pole, radians
+    places.PlanetPolePA = PolePositionAngleOfDate(jd, PlutoPole, places.Planet[Pluto], places);
 }
 
 }  // namespace vireon

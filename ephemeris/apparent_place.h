@@ -99,9 +99,11 @@ void MarsApparent(Extended jd, PlanetPlaces& places);
 void JupiterApparent(Extended jd, PlanetPlaces& places);
 // Also the rings and PlanetPolePA; the sign of the ring tilt depends on the orientation ('N' flips it).
 void SaturnApparent(Extended jd, char orientation, PlanetPlaces& places);
-void UranusApparent(Extended jd, PlanetPlaces& places);    // PlanetPolePA = 1.707979206010067
-void NeptuneApparent(Extended jd, PlanetPlaces& places);   // PlanetPolePA = 0.5162683927424666
-void PlutoApparent(Extended jd, PlanetPlaces& places);     // PlanetPolePA = 1.0035643199016846
+// Also PlanetPolePA: the position angle of the planet's IAU north pole at jd, from celestial north
+// through east, radians in [0, 2pi).
+void UranusApparent(Extended jd, PlanetPlaces& places);
+void NeptuneApparent(Extended jd, PlanetPlaces& places);
+void PlutoApparent(Extended jd, PlanetPlaces& places);
 
 // A mean place of J2000.0 (alpha, delta in radians) turned into the place referred to the true
 // equator and equinox of jd: precession (IAU 1976), nutation and annual aberration.
