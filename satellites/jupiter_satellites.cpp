@@ -184,13 +184,13 @@ struct JupiterRun {
 JupiterRun PrepareRun(const TheoryInput& in, PlanetPlaces& places)
 {
     JupiterRun run;
+    JupiterApparent(in.JD, places);
     Extended alpha0 = 0;
     Extended delta0 = 0;
     JupiterPoleJ2000(in.JD, alpha0, delta0);
-    ApparentFromJ2000(in.JD, alpha0, delta0);
+    ApparentFromJ2000(in.JD, places.Nutation, places.TrueObliquity, places.Earth, alpha0, delta0);
     run.Pole = UnitVector(alpha0, delta0);
 
-    JupiterApparent(in.JD, places);
     const PlanetPlace& jupiter = places.Planet[Jupiter];
     run.Time = in.JD - TheoryEpochJD - jupiter.Distance / SpeedOfLightKmPerDay;
 

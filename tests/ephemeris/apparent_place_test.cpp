@@ -252,6 +252,26 @@ TEST(ApparentFromJ2000Test, AtJ2000OnlyNutationAndAberration)
     }
 }
 
+// Given the nutation, obliquity and Earth an apparent place of the same instant left behind, the
+// conversion gives what it computes on its own, to the last bits (both take the series at the
+// same T), in every quadrant and at both ends of the date range.
+TEST(ApparentFromJ2000Test, WithTheApparentPlacesValuesGivesTheSameResult)
+{
+    for (const Extended jd : {1721423.5L, 2451545.0L, 2460647.386L, 5373484.49L}) {
+        PlanetPlaces places;
+        JupiterApparent(jd, places);
+        for (const Extended ra : {0.1L, 1.9L, 3.3L, 5.0L}) {
+            for (const Extended dec : {-1.2L, 0.0L, 0.7L}) {
+                Extended alpha = ra, delta = dec, alphaShared = ra, deltaShared = dec;
+                ApparentFromJ2000(jd, alpha, delta);
+                ApparentFromJ2000(jd, places.Nutation, places.TrueObliquity, places.Earth, alphaShared, deltaShared);
+                EXPECT_NEAR(alphaShared, alpha, 1e-18L) << "JD " << jd << " ra " << ra << " dec " << dec;
+                EXPECT_NEAR(deltaShared, delta, 1e-18L) << "JD " << jd << " ra " << ra << " dec " << dec;
+            }
+        }
+    }
+}
+
 // Years 1 and 9999 (and a few dates between): finite apparent places for every planet.
 TEST(ApparentPlace, FiniteAtTheEndsOfTheDateRange)
 {
