@@ -82,5 +82,23 @@ TEST(SineCosineExtended, AgreesWithTheLibraryInEveryQuadrant)
     EXPECT_LT(std::fabs(quarter.Cos), 1e-19L);
 }
 
+// From a nearby angle: small steps either way, a longitude that wrapped round 2 pi between the
+// two (both directions), and steps too large for the series, which are computed directly.
+TEST(SineCosineNear, AgreesWithTheDirectValue)
+{
+    struct Row {
+        Extended angle, reference;
+    };
+    const Row rows[] = {{1.2L, 1.21L},          {1.2L, 1.19L},         {0.3L, 0.3L},           {-2.9L, -2.93L},
+                        {0.004L, 2 * Pi - 0.013L}, {2 * Pi - 0.001L, 0.016L}, {1.2L, 1.2L + 0.0624L}, {1.2L, 1.3L},
+                        {5.5L, 2.1L},           {0.409L, 0.40900001L}};
+    for (const Row& r : rows) {
+        const SineAndCosine want = SineCosineExtended(r.angle);
+        const SineAndCosine got = SineCosineNear(r.angle, r.reference, SineCosineExtended(r.reference));
+        EXPECT_NEAR(got.Sin, want.Sin, 5e-19L) << r.angle << " from " << r.reference;
+        EXPECT_NEAR(got.Cos, want.Cos, 5e-19L) << r.angle << " from " << r.reference;
+    }
+}
+
 }  // namespace
 }  // namespace vireon
