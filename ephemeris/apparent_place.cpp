@@ -36,34 +36,62 @@ EquatorialVector Minus(const EquatorialVector& a, const EquatorialVector& b) { r
 
 Extended Length(const EquatorialVector& v) { return std::sqrt(v.X * v.X + v.Y * v.Y + v.Z * v.Z); }
 
+// The angles that turn the planet and the Earth into the true equatorial frame of one epoch
+// (radians; the longitudes with the nutation), with their sines and cosines.
+struct EpochAngles {
+    Extended Obliquity = 0, EarthLongitude = 0, EarthLatitude = 0, PlanetLongitude = 0, PlanetLatitude = 0;
+    SineAndCosine SinCosObliquity, SinCosEarthLongitude, SinCosEarthLatitude, SinCosPlanetLongitude, SinCosPlanetLatitude;
+};
+
+// The sines and cosines of the angles: directly at the instant; one day before or after, from
+// the instant's by angle addition (each angle moves by under 1/16 rad in a day).
+void SinesCosines(EpochAngles& angles, const EpochAngles* instant)
+{
+    auto near = [instant](Extended angle, Extended reference, const SineAndCosine& atReference) {
+        return instant ? SineCosineNear(angle, reference, atReference) : SineCosineExtended(angle);
+    };
+    const EpochAngles& i = instant ? *instant : angles;
+    angles.SinCosObliquity = near(angles.Obliquity, i.Obliquity, i.SinCosObliquity);
+    angles.SinCosEarthLongitude = near(angles.EarthLongitude, i.EarthLongitude, i.SinCosEarthLongitude);
+    angles.SinCosEarthLatitude = near(angles.EarthLatitude, i.EarthLatitude, i.SinCosEarthLatitude);
+    angles.SinCosPlanetLongitude = near(angles.PlanetLongitude, i.PlanetLongitude, i.SinCosPlanetLongitude);
+    angles.SinCosPlanetLatitude = near(angles.PlanetLatitude, i.PlanetLatitude, i.SinCosPlanetLatitude);
+}
+
 // The planet and the Earth at one epoch (T in Julian millennia), given their heliocentric
 // places: the nutation and the Earth are those of that epoch; the planet's longitude gets the
 // nutation in longitude (and, for Pluto, the general precession from J2000.0), no aberration.
-// The Earth's aberration terms are filled only when asked for (the instant's are kept).
+// With the instant's angles (for the day before and after) the sines and cosines follow from
+// them and the Earth's aberration terms are left out; without, the epoch is the instant and
+// its angles are kept in angles.
 GeocentricEvaluation GeocentricFrom(PlanetId p, Extended t, const HeliocentricPlace& planet, const HeliocentricPlace& earth,
-                                    bool earthAberration)
+                                    const EpochAngles* instant, EpochAngles& angles)
 {
     GeocentricEvaluation e;
     e.Nutation = Nutation(t);
     e.TrueObliquity = TrueObliquity(t, e.Nutation);
-    const SineAndCosine obliquity = SineCosineExtended(e.TrueObliquity);
-    if (earthAberration) {
-        e.Earth = EarthPosition(earth, t, e.Nutation, e.TrueObliquity);
-    } else {
-        const EquatorialVector v = EarthVector(earth, e.Nutation, obliquity);
-        e.Earth.Helio = earth;
-        e.Earth.X = v.X;
-        e.Earth.Y = v.Y;
-        e.Earth.Z = v.Z;
-    }
     e.Helio = planet;
+    e.Earth.Helio = earth;
 
-    Extended lambda = e.Helio.L + e.Nutation.Longitude * Pi / 648000;
+    angles.Obliquity = e.TrueObliquity;
+    angles.EarthLongitude = EarthApparentLongitude(earth, e.Nutation);
+    angles.EarthLatitude = earth.B;
+    angles.PlanetLongitude = planet.L + e.Nutation.Longitude * Pi / 648000;
     // Meeus' theory of Pluto is referred to the equinox of J2000.0: only the precession in
     // longitude brings it to the date (the motion of the ecliptic is neglected).
-    if (p == Pluto) lambda = e.Helio.L + GeneralPrecessionInLongitude(t) + e.Nutation.Longitude * Pi / 648000;
-    e.Heliocentric = EclipticToEquatorial(lambda, e.Helio.B, e.Helio.R, obliquity);
-    e.Geocentric = Minus(e.Heliocentric, {e.Earth.X, e.Earth.Y, e.Earth.Z});
+    if (p == Pluto) angles.PlanetLongitude = planet.L + GeneralPrecessionInLongitude(t) + e.Nutation.Longitude * Pi / 648000;
+    angles.PlanetLatitude = planet.B;
+    SinesCosines(angles, instant);
+
+    const EquatorialVector v =
+        EclipticToEquatorial(angles.SinCosEarthLongitude, angles.SinCosEarthLatitude, earth.R, angles.SinCosObliquity);
+    e.Earth.X = v.X;
+    e.Earth.Y = v.Y;
+    e.Earth.Z = v.Z;
+    if (!instant) SetEarthAberration(t, SineCosineExtended(earth.L), angles.SinCosObliquity, e.Earth);
+    e.Heliocentric =
+        EclipticToEquatorial(angles.SinCosPlanetLongitude, angles.SinCosPlanetLatitude, planet.R, angles.SinCosObliquity);
+    e.Geocentric = Minus(e.Heliocentric, v);
     return e;
 }
 
@@ -145,7 +173,8 @@ GeocentricEvaluation PlanetGeocentric(PlanetId p, Extended jd, Extended epochJD)
     assert(IsPlanetId(p));
     const Extended t = (jd - epochJD) / 365250;
     const HeliocentricPlace planet = p == Pluto ? PlutoSeries((jd - epochJD) / 36525) : HeliocentricSeries(p, t);
-    return GeocentricFrom(p, t, planet, HeliocentricSeries(3, t), true);
+    EpochAngles angles;
+    return GeocentricFrom(p, t, planet, HeliocentricSeries(3, t), nullptr, angles);
 }
 
 EquatorialVector LightTimeInterpolation(const EquatorialVector& dayBefore, const EquatorialVector& now,
@@ -197,9 +226,10 @@ void PlanetApparent(PlanetId p, Extended jd, PlanetPlaces& places)
     const AroundInstant<Extended> t = JulianMillenniaAround(jd);
     const AroundInstant<HeliocentricPlace> earth = HeliocentricSeriesAround(3, t);
     const AroundInstant<HeliocentricPlace> helio = p == Pluto ? PlutoSeriesAround(jd) : HeliocentricSeriesAround(p, t);
-    const GeocentricEvaluation before = GeocentricFrom(p, t.DayBefore, helio.DayBefore, earth.DayBefore, false);
-    const GeocentricEvaluation after = GeocentricFrom(p, t.DayAfter, helio.DayAfter, earth.DayAfter, false);
-    const GeocentricEvaluation instant = GeocentricFrom(p, t.Instant, helio.Instant, earth.Instant, true);
+    EpochAngles atInstant, atBefore, atAfter;
+    const GeocentricEvaluation instant = GeocentricFrom(p, t.Instant, helio.Instant, earth.Instant, nullptr, atInstant);
+    const GeocentricEvaluation before = GeocentricFrom(p, t.DayBefore, helio.DayBefore, earth.DayBefore, &atInstant, atBefore);
+    const GeocentricEvaluation after = GeocentricFrom(p, t.DayAfter, helio.DayAfter, earth.DayAfter, &atInstant, atAfter);
 
     Extended tau = 0;
     const EquatorialVector w = LightTimeInterpolation(before.Geocentric, instant.Geocentric, after.Geocentric, tau);

@@ -124,11 +124,16 @@ struct EquatorialVector {
 // An ecliptic place of the date (longitude and latitude in radians, radius in km) in the true
 // equatorial frame of the date, the obliquity in radians.
 EquatorialVector EclipticToEquatorial(Extended longitude, Extended latitude, Extended radius, Extended obliquity);
-EquatorialVector EclipticToEquatorial(Extended longitude, Extended latitude, Extended radius, const SineAndCosine& obliquity);
+// The same from the three angles' sines and cosines.
+EquatorialVector EclipticToEquatorial(const SineAndCosine& longitude, const SineAndCosine& latitude, Extended radius,
+                                      const SineAndCosine& obliquity);
 
-// The Earth's vector of EarthPosition alone (no aberration terms), from its heliocentric place,
-// the nutation and the true obliquity's sine and cosine.
-EquatorialVector EarthVector(const HeliocentricPlace& earth, const NutationAngles& nutation, const SineAndCosine& trueObliquity);
+// The two parts of EarthPosition: the longitude of the Earth's vector (L plus the nutation in
+// longitude, radians), and the aberration terms from the sines and cosines of L and of the
+// true obliquity (T in Julian millennia).
+Extended EarthApparentLongitude(const HeliocentricPlace& earth, const NutationAngles& nutation);
+void SetEarthAberration(Extended julianMillennia, const SineAndCosine& longitude, const SineAndCosine& trueObliquity,
+                        EarthPlace& earth);
 
 // One evaluation of a planet and the Earth at one instant.
 struct GeocentricEvaluation {

@@ -20,21 +20,36 @@ constexpr Extended Kappa = 44714.28823854353L / 450000000;
 
 EquatorialVector EclipticToEquatorial(Extended longitude, Extended latitude, Extended radius, Extended obliquity)
 {
-    return EclipticToEquatorial(longitude, latitude, radius, SineCosineExtended(obliquity));
+    return EclipticToEquatorial(SineCosineExtended(longitude), SineCosineExtended(latitude), radius,
+                                SineCosineExtended(obliquity));
 }
 
-EquatorialVector EclipticToEquatorial(Extended longitude, Extended latitude, Extended radius, const SineAndCosine& obliquity)
+EquatorialVector EclipticToEquatorial(const SineAndCosine& longitude, const SineAndCosine& latitude, Extended radius,
+                                      const SineAndCosine& obliquity)
 {
-    const SineAndCosine b = SineCosineExtended(latitude), l = SineCosineExtended(longitude);
-    const Extended cosE = obliquity.Cos, sinE = obliquity.Sin;
-    return {radius * l.Cos * b.Cos, radius * (b.Cos * l.Sin * cosE - b.Sin * sinE), radius * (b.Cos * l.Sin * sinE + b.Sin * cosE)};
+    const SineAndCosine& l = longitude;
+    const SineAndCosine& b = latitude;
+    const SineAndCosine& e = obliquity;
+    return {radius * l.Cos * b.Cos, radius * (b.Cos * l.Sin * e.Cos - b.Sin * e.Sin), radius * (b.Cos * l.Sin * e.Sin + b.Sin * e.Cos)};
 }
 
-EquatorialVector EarthVector(const HeliocentricPlace& earth, const NutationAngles& nutation, const SineAndCosine& trueObliquity)
+Extended EarthApparentLongitude(const HeliocentricPlace& earth, const NutationAngles& nutation)
 {
     // The longitude is not reduced by the aberration: the light-time interpolation of the
     // geocentric vector already takes the Earth at the earlier instant, which is the aberration.
-    return EclipticToEquatorial(earth.L + nutation.Longitude * Pi / 648000, earth.B, earth.R, trueObliquity);
+    return earth.L + nutation.Longitude * Pi / 648000;
+}
+
+void SetEarthAberration(Extended t, const SineAndCosine& longitude, const SineAndCosine& trueObliquity, EarthPlace& earth)
+{
+    // k = e cos(varpi), h = e sin(varpi) of the Earth's orbit (VSOP87 elements, units of 1e-9).
+    const Extended k = (-3740816 + t * (-4793106 + t * (281128 + t * (73831 + t * (-2651 + t * (-368 + t * 8)))))) * 1e-9L;
+    const Extended h = (16284477 + t * (-1532379 + t * (-720171 + t * (32299 + t * (5789 + t * (-166 + t * -20)))))) * 1e-9L;
+    earth.Aberration = Kappa * (1 + k * longitude.Cos + h * longitude.Sin);
+    earth.AberrationC1 = Kappa * trueObliquity.Cos * longitude.Cos;
+    earth.AberrationD1 = Kappa * longitude.Sin;
+    earth.AberrationC2 = Kappa * trueObliquity.Cos * k;
+    earth.AberrationD2 = Kappa * h;
 }
 
 EarthPlace EarthPosition(Extended t, const NutationAngles& nutation, Extended trueObliquity)
@@ -47,20 +62,12 @@ EarthPlace EarthPosition(const HeliocentricPlace& helio, Extended t, const Nutat
     EarthPlace earth;
     earth.Helio = helio;
     const SineAndCosine obliquity = SineCosineExtended(trueObliquity);
-    const EquatorialVector v = EarthVector(helio, nutation, obliquity);
+    const EquatorialVector v = EclipticToEquatorial(SineCosineExtended(EarthApparentLongitude(helio, nutation)),
+                                                    SineCosineExtended(helio.B), helio.R, obliquity);
     earth.X = v.X;
     earth.Y = v.Y;
     earth.Z = v.Z;
-
-    // k = e cos(varpi), h = e sin(varpi) of the Earth's orbit (VSOP87 elements, units of 1e-9).
-    const Extended k = (-3740816 + t * (-4793106 + t * (281128 + t * (73831 + t * (-2651 + t * (-368 + t * 8)))))) * 1e-9L;
-    const Extended h = (16284477 + t * (-1532379 + t * (-720171 + t * (32299 + t * (5789 + t * (-166 + t * -20)))))) * 1e-9L;
-    const SineAndCosine L = SineCosineExtended(helio.L);
-    earth.Aberration = Kappa * (1 + k * L.Cos + h * L.Sin);
-    earth.AberrationC1 = Kappa * obliquity.Cos * L.Cos;
-    earth.AberrationD1 = Kappa * L.Sin;
-    earth.AberrationC2 = Kappa * obliquity.Cos * k;
-    earth.AberrationD2 = Kappa * h;
+    SetEarthAberration(t, SineCosineExtended(helio.L), obliquity, earth);
     return earth;
 }
 

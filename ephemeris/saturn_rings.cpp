@@ -6,6 +6,7 @@
 
 #include "core/time_base.h"
 #include "ephemeris/apparent_place.h"
+#include "ephemeris/sine_cosine.h"
 
 namespace vireon {
 namespace {
@@ -36,9 +37,10 @@ RingPlane RingPlaneOfDate(Extended julianCenturies)
 void GeocentricEcliptic(const HeliocentricPlace& saturn, const HeliocentricPlace& earth, Extended& lambda, Extended& beta)
 {
     const Extended R = saturn.R / AstronomicalUnitKm, R0 = earth.R / AstronomicalUnitKm;
-    const Extended x = R * std::cos(saturn.B) * std::cos(saturn.L) - R0 * std::cos(earth.L);
-    const Extended y = R * std::cos(saturn.B) * std::sin(saturn.L) - R0 * std::sin(earth.L);
-    const Extended z = R * std::sin(saturn.B) - R0 * std::sin(earth.B);
+    const SineAndCosine b = SineCosineExtended(saturn.B), l = SineCosineExtended(saturn.L), l0 = SineCosineExtended(earth.L);
+    const Extended x = R * b.Cos * l.Cos - R0 * l0.Cos;
+    const Extended y = R * b.Cos * l.Sin - R0 * l0.Sin;
+    const Extended z = R * b.Sin - R0 * SineCosineExtended(earth.B).Sin;
     lambda = ArcTanQuadrant(static_cast<double>(x), static_cast<double>(y));
     beta = ArcTanQuadrant(static_cast<double>(std::sqrt(x * x + y * y)), static_cast<double>(z));
 }
@@ -49,17 +51,16 @@ Extended PolePositionAngle(const RingPlane& plane, Extended trueObliquity, Exten
 {
     const Extended lambda0 = plane.node - Pi / 2;
     const Extended beta0 = Pi / 2 - plane.inclination;
-    const Extended eps = trueObliquity;
-    const Extended alpha0 = ArcTanQuadrant(static_cast<double>(std::cos(lambda0)),
-                                           static_cast<double>(std::sin(lambda0) * std::cos(eps) -
-                                                               Tangent(static_cast<double>(beta0)) * std::sin(eps)));
-    const Extended delta0 = ArcSinSafe(
-        static_cast<double>(std::sin(beta0) * std::cos(eps) + std::cos(beta0) * std::sin(eps) * std::sin(lambda0)));
+    const SineAndCosine l0 = SineCosineExtended(lambda0), b0 = SineCosineExtended(beta0), e = SineCosineExtended(trueObliquity);
+    // The tangent of beta0 rounded to 64 bits, as Tangent takes it.
+    const SineAndCosine b0Rounded = SineCosineExtended(static_cast<double>(beta0));
+    const double tanBeta0 = static_cast<double>(b0Rounded.Sin / b0Rounded.Cos);
+    const Extended alpha0 = ArcTanQuadrant(static_cast<double>(l0.Cos), static_cast<double>(l0.Sin * e.Cos - tanBeta0 * e.Sin));
+    const Extended delta0 = ArcSinSafe(static_cast<double>(b0.Sin * e.Cos + b0.Cos * e.Sin * l0.Sin));
     const Extended alpha = raHours * 15 / DegreesPerRadian;
     const Extended delta = decDegrees / DegreesPerRadian;
-    return ArcTanQuadrant(
-        static_cast<double>(std::sin(delta0) * std::cos(delta) - std::cos(delta0) * std::sin(delta) * std::cos(alpha0 - alpha)),
-        static_cast<double>(std::cos(delta0) * std::sin(alpha0 - alpha)));
+    const SineAndCosine d0 = SineCosineExtended(delta0), d = SineCosineExtended(delta), da = SineCosineExtended(alpha0 - alpha);
+    return ArcTanQuadrant(static_cast<double>(d0.Sin * d.Cos - d0.Cos * d.Sin * da.Cos), static_cast<double>(d0.Cos * da.Sin));
 }
 
 }  // namespace
@@ -75,8 +76,8 @@ void SaturnApparent(Extended jd, char orientation, PlanetPlaces& places)
 
     places.Rings.RingMajorAxis = static_cast<double>(RingDiameterAtOneAu / (saturn.Distance / AstronomicalUnitKm));
     // Saturnicentric latitude of the Earth referred to the ring plane.
-    Extended B = ArcSinSafe(static_cast<double>(std::sin(plane.inclination) * std::cos(beta) * std::sin(lambda - plane.node) -
-                                                std::cos(plane.inclination) * std::sin(beta)));
+    const SineAndCosine i = SineCosineExtended(plane.inclination), b = SineCosineExtended(beta);
+    Extended B = ArcSinSafe(static_cast<double>(i.Sin * b.Cos * SineCosineExtended(lambda - plane.node).Sin - i.Cos * b.Sin));
     if (orientation == 'N') B = -B;
     places.Rings.RingSide = B < 0 ? -1 : 1;
     places.Rings.RingMinorAxis = static_cast<double>(std::fabs(B) * places.Rings.RingMajorAxis);
