@@ -58,17 +58,17 @@ void SinesCosines(EpochAngles& angles, const EpochAngles* instant)
     angles.SinCosPlanetLatitude = near(angles.PlanetLatitude, i.PlanetLatitude, i.SinCosPlanetLatitude);
 }
 
-// The planet and the Earth at one epoch (T in Julian millennia), given their heliocentric
-// places: the nutation and the Earth are those of that epoch; the planet's longitude gets the
-// nutation in longitude (and, for Pluto, the general precession from J2000.0), no aberration.
+// The planet and the Earth at one epoch (T in Julian millennia), given their heliocentric places
+// and the nutation of that epoch: the planet's longitude gets the nutation in longitude (and,
+// for Pluto, the general precession from J2000.0), no aberration.
 // With the instant's angles (for the day before and after) the sines and cosines follow from
 // them and the Earth's aberration terms are left out; without, the epoch is the instant and
 // its angles are kept in angles.
 GeocentricEvaluation GeocentricFrom(PlanetId p, Extended t, const HeliocentricPlace& planet, const HeliocentricPlace& earth,
-                                    const EpochAngles* instant, EpochAngles& angles)
+                                    const NutationAngles& nutation, const EpochAngles* instant, EpochAngles& angles)
 {
     GeocentricEvaluation e;
-    e.Nutation = Nutation(t);
+    e.Nutation = nutation;
     e.TrueObliquity = TrueObliquity(t, e.Nutation);
     e.Helio = planet;
     e.Earth.Helio = earth;
@@ -149,8 +149,9 @@ HeliocentricPlace HeliocentricSeries(int body, Extended julianMillennia)
     const PlanetSeries* series = Vsop87Tables(body);
     assert(series != nullptr);
     if (series == nullptr) return {};
-    return {SeriesLongitude(series->L, julianMillennia), SeriesLatitude(series->B, julianMillennia),
-            SeriesRadius(series->R, julianMillennia)};
+    return {LongitudeFromArcsec(EvaluateCoordinate(series->L, series->L64, julianMillennia)),
+            LatitudeFromArcsec(EvaluateCoordinate(series->B, series->B64, julianMillennia)),
+            RadiusFromAu(EvaluateCoordinate(series->R, series->R64, julianMillennia))};
 }
 
 AroundInstant<HeliocentricPlace> HeliocentricSeriesAround(int body, const AroundInstant<Extended>& julianMillennia)
@@ -158,9 +159,9 @@ AroundInstant<HeliocentricPlace> HeliocentricSeriesAround(int body, const Around
     const PlanetSeries* series = Vsop87Tables(body);
     assert(series != nullptr);
     if (series == nullptr) return {};
-    const AroundInstant<Extended> L = EvaluatePowerSeriesAround(series->L, julianMillennia);
-    const AroundInstant<Extended> B = EvaluatePowerSeriesAround(series->B, julianMillennia);
-    const AroundInstant<Extended> R = EvaluatePowerSeriesAround(series->R, julianMillennia);
+    const AroundInstant<Extended> L = EvaluateCoordinateAround(series->L, series->L64, julianMillennia);
+    const AroundInstant<Extended> B = EvaluateCoordinateAround(series->B, series->B64, julianMillennia);
+    const AroundInstant<Extended> R = EvaluateCoordinateAround(series->R, series->R64, julianMillennia);
     auto place = [](Extended l, Extended b, Extended r) {
         return HeliocentricPlace{LongitudeFromArcsec(l), LatitudeFromArcsec(b), RadiusFromAu(r)};
     };
@@ -174,7 +175,7 @@ GeocentricEvaluation PlanetGeocentric(PlanetId p, Extended jd, Extended epochJD)
     const Extended t = (jd - epochJD) / 365250;
     const HeliocentricPlace planet = p == Pluto ? PlutoSeries((jd - epochJD) / 36525) : HeliocentricSeries(p, t);
     EpochAngles angles;
-    return GeocentricFrom(p, t, planet, HeliocentricSeries(3, t), nullptr, angles);
+    return GeocentricFrom(p, t, planet, HeliocentricSeries(3, t), Nutation(t), nullptr, angles);
 }
 
 EquatorialVector LightTimeInterpolation(const EquatorialVector& dayBefore, const EquatorialVector& now,
@@ -222,14 +223,18 @@ Extended DeclinationDegrees(const EquatorialVector& v)
 void PlanetApparent(PlanetId p, Extended jd, PlanetPlaces& places)
 {
     assert(IsPlanetId(p));
-    // Each series is evaluated once for the three epochs; the nutation once per epoch.
+    // Each series, and the nutation, is evaluated once for the three epochs.
     const AroundInstant<Extended> t = JulianMillenniaAround(jd);
     const AroundInstant<HeliocentricPlace> earth = HeliocentricSeriesAround(3, t);
     const AroundInstant<HeliocentricPlace> helio = p == Pluto ? PlutoSeriesAround(jd) : HeliocentricSeriesAround(p, t);
     EpochAngles atInstant, atBefore, atAfter;
-    const GeocentricEvaluation instant = GeocentricFrom(p, t.Instant, helio.Instant, earth.Instant, nullptr, atInstant);
-    const GeocentricEvaluation before = GeocentricFrom(p, t.DayBefore, helio.DayBefore, earth.DayBefore, &atInstant, atBefore);
-    const GeocentricEvaluation after = GeocentricFrom(p, t.DayAfter, helio.DayAfter, earth.DayAfter, &atInstant, atAfter);
+    const AroundInstant<NutationAngles> nutation = NutationAround(t);
+    const GeocentricEvaluation instant =
+        GeocentricFrom(p, t.Instant, helio.Instant, earth.Instant, nutation.Instant, nullptr, atInstant);
+    const GeocentricEvaluation before =
+        GeocentricFrom(p, t.DayBefore, helio.DayBefore, earth.DayBefore, nutation.DayBefore, &atInstant, atBefore);
+    const GeocentricEvaluation after =
+        GeocentricFrom(p, t.DayAfter, helio.DayAfter, earth.DayAfter, nutation.DayAfter, &atInstant, atAfter);
 
     Extended tau = 0;
     const EquatorialVector w = LightTimeInterpolation(before.Geocentric, instant.Geocentric, after.Geocentric, tau);

@@ -77,6 +77,8 @@ Extended JulianMillenniaOf(Extended jd);
 AroundInstant<Extended> JulianMillenniaAround(Extended jd);
 
 NutationAngles Nutation(Extended julianMillennia);
+// The same at the three epochs of JulianMillenniaAround at once (each equal to Nutation's).
+AroundInstant<NutationAngles> NutationAround(const AroundInstant<Extended>& julianMillennia);
 // Mean obliquity (IAU 1976) plus delta epsilon, radians.
 Extended TrueObliquity(Extended julianMillennia, const NutationAngles& nutation);
 

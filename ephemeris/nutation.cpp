@@ -4,6 +4,7 @@
 #include "ephemeris/nutation.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <numbers>
 
@@ -39,6 +40,61 @@ ArgumentsArcsec FundamentalArgumentsArcsec(Extended t)
             ArgumentArcsec(t, 450160.39816L, -69628902.656L, 747.42L, 7.702L, -0.5939L)};
 }
 
+// The terms first .. first + count - 1 at one instant: their arguments, integer combinations
+// of the five below 6.5e6", formed in 64 bits (within 1e-9"), and, from their 64-bit sines and
+// cosines, their contributions to delta psi and delta epsilon (at most 18.6" over years 1 to
+// 9999) in 64 bits: within 1e-14" of the 80-bit values.
+void TermArguments(const NutationColumns& c, std::size_t first, std::size_t count, const ArgumentsArcsec& a, double* argument)
+{
+    for (std::size_t k = first; k < first + count; ++k)
+        argument[k - first] = c.D[k] * a.D + c.M[k] * a.M + c.Mprime[k] * a.Mprime + c.F[k] * a.F + c.Omega[k] * a.Omega;
+}
+
+void TermContributions(const NutationColumns& c, std::size_t first, std::size_t count, double centuries, const double* sine,
+                       const double* cosine, double* psi, double* eps)
+{
+    for (std::size_t k = first; k < first + count; ++k) {
+        psi[k - first] = sine[k - first] * (c.PsiSin[k] + c.PsiSinRate[k] * centuries);
+        eps[k - first] = cosine[k - first] * (c.EpsCos[k] + c.EpsCosRate[k] * centuries);
+    }
+}
+
+// The nutation at several instants (T in Julian millennia), their terms' sines and cosines
+// computed together; each instant's sums, in table order, are extended and the same whatever
+// the number of instants.
+template <std::size_t Epochs>
+void NutationAt(const std::array<Extended, Epochs>& t, NutationAngles (&result)[Epochs])
+{
+    const NutationColumns& columns = NutationTableColumns;
+    ArgumentsArcsec a[Epochs];
+    double centuries[Epochs];
+    Extended psi[Epochs], eps[Epochs];
+    for (std::size_t e = 0; e < Epochs; ++e) {
+        a[e] = FundamentalArgumentsArcsec(t[e]);
+        centuries[e] = static_cast<double>(10 * t[e]);
+        psi[e] = eps[e] = 0;
+    }
+    const std::size_t total = columns.D.size();
+    for (std::size_t first = 0; first < total; first += TermsPerBlock) {
+        const std::size_t count = std::min(TermsPerBlock, total - first);
+        double argument[Epochs * TermsPerBlock], sine[Epochs * TermsPerBlock], cosine[Epochs * TermsPerBlock];
+        for (std::size_t e = 0; e < Epochs; ++e) TermArguments(columns, first, count, a[e], argument + e * count);
+        SineCosineArcsec({argument, Epochs * count}, sine, cosine);
+        double psiTerm[Epochs * TermsPerBlock], epsTerm[Epochs * TermsPerBlock];
+        for (std::size_t e = 0; e < Epochs; ++e) {
+            TermContributions(columns, first, count, centuries[e], sine + e * count, cosine + e * count, psiTerm + e * count,
+                              epsTerm + e * count);
+        }
+        for (std::size_t k = 0; k < count; ++k) {
+            for (std::size_t e = 0; e < Epochs; ++e) {
+                psi[e] += psiTerm[e * count + k];
+                eps[e] += epsTerm[e * count + k];
+            }
+        }
+    }
+    for (std::size_t e = 0; e < Epochs; ++e) result[e] = {psi[e] / 10000, eps[e] / 10000};
+}
+
 }  // namespace
 
 FundamentalArguments NutationArguments(Extended t)
@@ -51,34 +107,16 @@ FundamentalArguments NutationArguments(Extended t)
 
 NutationAngles Nutation(Extended t)
 {
-    const ArgumentsArcsec a = FundamentalArgumentsArcsec(t);
-    const double centuries = static_cast<double>(10 * t);
-    Extended psi = 0;
-    Extended eps = 0;
-    for (std::size_t first = 0; first < NutationTable.size(); first += TermsPerBlock) {
-        const std::span<const NutationTerm> rows = NutationTable.subspan(first, std::min(TermsPerBlock, NutationTable.size() - first));
-        // Each term's argument, an integer combination of the five below 6.5e6", is formed in
-        // 64 bits (within 1e-9"), and so are its sine and cosine and their products with the
-        // coefficients (at most 18.6" over years 1 to 9999): the terms are within 1e-14" of
-        // their 80-bit values. The sums, in table order, are extended.
-        double argument[TermsPerBlock], sine[TermsPerBlock], cosine[TermsPerBlock];
-        for (std::size_t i = 0; i < rows.size(); ++i) {
-            const NutationTerm& row = rows[i];
-            argument[i] = row.D * a.D + row.M * a.M + row.Mprime * a.Mprime + row.F * a.F + row.Omega * a.Omega;
-        }
-        SineCosineArcsec({argument, rows.size()}, sine, cosine);
-        double psiTerm[TermsPerBlock], epsTerm[TermsPerBlock];
-        for (std::size_t i = 0; i < rows.size(); ++i) {
-            const NutationTerm& row = rows[i];
-            psiTerm[i] = sine[i] * (row.PsiSin + row.PsiSinRate * centuries);
-            epsTerm[i] = cosine[i] * (row.EpsCos + row.EpsCosRate * centuries);
-        }
-        for (std::size_t i = 0; i < rows.size(); ++i) {
-            psi += psiTerm[i];
-            eps += epsTerm[i];
-        }
-    }
-    return {psi / 10000, eps / 10000};
+    NutationAngles result[1];
+    NutationAt<1>({t}, result);
+    return result[0];
+}
+
+AroundInstant<NutationAngles> NutationAround(const AroundInstant<Extended>& julianMillennia)
+{
+    NutationAngles result[3];
+    NutationAt<3>({julianMillennia.DayBefore, julianMillennia.Instant, julianMillennia.DayAfter}, result);
+    return {result[0], result[1], result[2]};
 }
 
 Extended TrueObliquity(Extended t, const NutationAngles& nutation)

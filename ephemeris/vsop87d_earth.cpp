@@ -165,8 +165,12 @@ constexpr SubSeries EarthR[] = {
     {0.0L, EarthR3},
 };
 
+constinit const CoordinateTerms64Storage<TermCount(EarthL)> EarthL64(EarthL);
+constinit const CoordinateTerms64Storage<TermCount(EarthB)> EarthB64(EarthB);
+constinit const CoordinateTerms64Storage<TermCount(EarthR)> EarthR64(EarthR);
+
 }  // namespace
 
-constinit const PlanetSeries EarthVsop87 = {EarthL, EarthB, EarthR};
+constinit const PlanetSeries EarthVsop87 = {EarthL, EarthB, EarthR, EarthL64.View(), EarthB64.View(), EarthR64.View()};
 
 }  // namespace vireon

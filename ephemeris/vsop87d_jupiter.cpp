@@ -430,8 +430,12 @@ constexpr SubSeries JupiterR[] = {
     {0.0L, JupiterR3},
 };
 
+constinit const CoordinateTerms64Storage<TermCount(JupiterL)> JupiterL64(JupiterL);
+constinit const CoordinateTerms64Storage<TermCount(JupiterB)> JupiterB64(JupiterB);
+constinit const CoordinateTerms64Storage<TermCount(JupiterR)> JupiterR64(JupiterR);
+
 }  // namespace
 
-constinit const PlanetSeries JupiterVsop87 = {JupiterL, JupiterB, JupiterR};
+constinit const PlanetSeries JupiterVsop87 = {JupiterL, JupiterB, JupiterR, JupiterL64.View(), JupiterB64.View(), JupiterR64.View()};
 
 }  // namespace vireon

@@ -333,8 +333,12 @@ constexpr SubSeries MarsR[] = {
     {0.0L, MarsR3},
 };
 
+constinit const CoordinateTerms64Storage<TermCount(MarsL)> MarsL64(MarsL);
+constinit const CoordinateTerms64Storage<TermCount(MarsB)> MarsB64(MarsB);
+constinit const CoordinateTerms64Storage<TermCount(MarsR)> MarsR64(MarsR);
+
 }  // namespace
 
-constinit const PlanetSeries MarsVsop87 = {MarsL, MarsB, MarsR};
+constinit const PlanetSeries MarsVsop87 = {MarsL, MarsB, MarsR, MarsL64.View(), MarsB64.View(), MarsR64.View()};
 
 }  // namespace vireon

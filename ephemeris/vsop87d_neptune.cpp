@@ -207,8 +207,12 @@ constexpr SubSeries NeptuneR[] = {
     {0.0L, NeptuneR2},
 };
 
+constinit const CoordinateTerms64Storage<TermCount(NeptuneL)> NeptuneL64(NeptuneL);
+constinit const CoordinateTerms64Storage<TermCount(NeptuneB)> NeptuneB64(NeptuneB);
+constinit const CoordinateTerms64Storage<TermCount(NeptuneR)> NeptuneR64(NeptuneR);
+
 }  // namespace
 
-constinit const PlanetSeries NeptuneVsop87 = {NeptuneL, NeptuneB, NeptuneR};
+constinit const PlanetSeries NeptuneVsop87 = {NeptuneL, NeptuneB, NeptuneR, NeptuneL64.View(), NeptuneB64.View(), NeptuneR64.View()};
 
 }  // namespace vireon

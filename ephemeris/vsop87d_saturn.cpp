@@ -560,8 +560,12 @@ constexpr SubSeries SaturnR[] = {
     {0.0L, SaturnR4},
 };
 
+constinit const CoordinateTerms64Storage<TermCount(SaturnL)> SaturnL64(SaturnL);
+constinit const CoordinateTerms64Storage<TermCount(SaturnB)> SaturnB64(SaturnB);
+constinit const CoordinateTerms64Storage<TermCount(SaturnR)> SaturnR64(SaturnR);
+
 }  // namespace
 
-constinit const PlanetSeries SaturnVsop87 = {SaturnL, SaturnB, SaturnR};
+constinit const PlanetSeries SaturnVsop87 = {SaturnL, SaturnB, SaturnR, SaturnL64.View(), SaturnB64.View(), SaturnR64.View()};
 
 }  // namespace vireon

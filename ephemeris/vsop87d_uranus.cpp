@@ -411,8 +411,12 @@ constexpr SubSeries UranusR[] = {
     {0.0L, UranusR3},
 };
 
+constinit const CoordinateTerms64Storage<TermCount(UranusL)> UranusL64(UranusL);
+constinit const CoordinateTerms64Storage<TermCount(UranusB)> UranusB64(UranusB);
+constinit const CoordinateTerms64Storage<TermCount(UranusR)> UranusR64(UranusR);
+
 }  // namespace
 
-constinit const PlanetSeries UranusVsop87 = {UranusL, UranusB, UranusR};
+constinit const PlanetSeries UranusVsop87 = {UranusL, UranusB, UranusR, UranusL64.View(), UranusB64.View(), UranusR64.View()};
 
 }  // namespace vireon

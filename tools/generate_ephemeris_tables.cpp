@@ -256,10 +256,18 @@ void WriteVsop87Body(const BodyName& body, const std::map<SubSeriesKey, std::vec
         list << "};\n";
         subSeriesLists += "\n" + list.str();
     }
+    // The terms in 64-bit form, filled by the compiler from the tables above.
+    std::ostringstream terms64;
+    for (const char coordinate : {'L', 'B', 'R'}) {
+        const std::string name = std::string(body.identifier) + coordinate;
+        terms64 << "constinit const CoordinateTerms64Storage<TermCount(" << name << ")> " << name << "64(" << name << ");\n";
+    }
+    const std::string id = body.identifier;
     code << subSeriesLists << "\n"
+         << terms64.str() << "\n"
          << "}  // namespace\n\n"
-         << "constinit const PlanetSeries " << body.identifier << "Vsop87 = {" << body.identifier << "L, "
-         << body.identifier << "B, " << body.identifier << "R};\n\n"
+         << "constinit const PlanetSeries " << id << "Vsop87 = {" << id << "L, " << id << "B, " << id << "R, " << id
+         << "L64.View(), " << id << "B64.View(), " << id << "R64.View()};\n\n"
          << "}  // namespace vireon\n";
 
     const std::string path = outputDir + "/vsop87d_" + body.file + ".cpp";
@@ -293,8 +301,10 @@ void WriteNutation(const std::string& dataDir, const std::string& outputDir)
     }
     code << "};\n"
          << "static_assert(std::size(Terms) == " << rows.size() << ");\n\n"
+         << "constinit const NutationColumnsStorage<std::size(Terms)> Columns(Terms);\n\n"
          << "}  // namespace\n\n"
-         << "constinit const std::span<const NutationTerm> NutationTable = Terms;\n\n"
+         << "constinit const std::span<const NutationTerm> NutationTable = Terms;\n"
+         << "constinit const NutationColumns NutationTableColumns = Columns.View();\n\n"
          << "}  // namespace vireon\n";
     const std::string path = outputDir + "/nutation_iau1980.cpp";
     std::ofstream out(path, std::ios::binary);

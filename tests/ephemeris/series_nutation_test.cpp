@@ -81,41 +81,46 @@ TEST(SeriesEvaluation, ArgumentsAndPowersOfT)
     EXPECT_EQ(EvaluatePowerSeries(powers, -1), 2);
 }
 
-// One day before and after T from the terms at T alone (angle addition with each term's cos and
-// sin of F d) against the series evaluated at T - d and T + d, every body and coordinate. The two
-// ways round their 64-bit arguments P + F T independently, by up to one unit in the last place
-// of F T (1e-6" at 5e9"), which amplitudes of up to 4e4" (Mars's L0) make 2e-7" at the ends of
-// the date range and 1e-10" near J2000 (measured: 1.8e-7" in year -4712, 9e-11" in 2024). A
-// term that runs a quarter turn a day (cos F d = 0, sin F d = 1) pins the direction: the day
-// before is a quarter turn behind.
-TEST(SeriesEvaluation, DayBeforeAndAfterByAngleAddition)
+// The program's evaluation (terms in 64 bits; the day before and after from the arguments at T
+// by angle addition with each term's cos and sin of F d) against the reference in extended
+// precision evaluated at T - d, T and T + d: every body and coordinate, years -4712 to 9999.
+// Both form the arguments to 1e-9"; the 64-bit terms are within 3e-16 relative, 1e-11" summed
+// over a sub-series of amplitudes up to 4e4", times T^n (measured: 1.2e-10" and 5e-16 au):
+// 1e-9" and 2e-15 au allowed. A term that runs a quarter turn a day (cos F d = 0, sin F d = 1)
+// pins the direction: the day before is a quarter turn behind; at 1.2e11" a millennium the
+// rounding of the three T (1e-18 millennium) moves its argument by 1e-7", so 2e-11 is allowed on
+// its amplitude of 2.
+TEST(SeriesEvaluation, ProgramEvaluationAgreesWithTheExtendedOne)
 {
-    const SeriesTerm quarterTurnPerDay[] = {{2, 1000, 324000.0L * 365250, 0, 1}};
-    const SubSeries synthetic[] = {{3, quarterTurnPerDay}, {0, quarterTurnPerDay}};
-    struct Date {
-        Extended jd;
-        Extended arcsec, au;  // tolerances for L and B, and for R
+    static constexpr SeriesTerm quarterTurnPerDay[] = {{2, 1000, 324000.0L * 365250, 0, 1}};
+    static constexpr SubSeries synthetic[] = {{3, quarterTurnPerDay}, {0, quarterTurnPerDay}};
+    const CoordinateTerms64Storage<TermCount(synthetic)> synthetic64(synthetic);
+    struct Row {
+        std::string what;
+        std::span<const SubSeries> series;
+        CoordinateTerms64 terms;
+        Extended tolerance;
     };
-    const Date dates[] = {{0.5L, 3e-7L, 1e-12L},       {1721423.5L, 3e-7L, 1e-12L}, {2305447.5L, 3e-9L, 1e-14L},
-                          {2460647.386L, 3e-10L, 1e-14L}, {5373484.49L, 3e-7L, 1e-12L}};
-    for (const Date& date : dates) {
-        const AroundInstant<Extended> t = JulianMillenniaAround(date.jd);
-        std::vector<std::pair<std::string, std::pair<std::span<const SubSeries>, Extended>>> rows = {
-            {"quarter turn a day", {synthetic, 1e-12L}}};
-        for (int body = 3; body <= Neptune; ++body) {
-            const PlanetSeries& s = *Vsop87Tables(body);
-            const std::string name = "body " + std::to_string(body);
-            rows.push_back({name + " L", {s.L, date.arcsec}});
-            rows.push_back({name + " B", {s.B, date.arcsec}});
-            rows.push_back({name + " R", {s.R, date.au}});
-        }
-        for (const auto& [what, row] : rows) {
-            const auto& [series, tolerance] = row;
-            const AroundInstant<Extended> got = EvaluatePowerSeriesAround(series, t);
-            const Extended before = EvaluatePowerSeries(series, t.DayBefore), after = EvaluatePowerSeries(series, t.DayAfter);
-            EXPECT_NEAR(got.DayBefore, before, tolerance) << what << " JD " << date.jd << ": difference " << got.DayBefore - before;
-            EXPECT_NEAR(got.DayAfter, after, tolerance) << what << " JD " << date.jd << ": difference " << got.DayAfter - after;
-            EXPECT_EQ(got.Instant, EvaluatePowerSeries(series, t.Instant)) << what << " JD " << date.jd;
+    std::vector<Row> rows = {{"quarter turn a day", synthetic, synthetic64.View(), 2e-11L}};
+    for (int body = 3; body <= Neptune; ++body) {
+        const PlanetSeries& s = *Vsop87Tables(body);
+        const std::string name = "body " + std::to_string(body);
+        rows.push_back({name + " L", s.L, s.L64, 1e-9L});
+        rows.push_back({name + " B", s.B, s.B64, 1e-9L});
+        rows.push_back({name + " R", s.R, s.R64, 2e-15L});
+    }
+    for (const Extended jd : {0.5L, 1721423.5L, 2305447.5L, 2460647.386L, 5373484.49L}) {
+        const AroundInstant<Extended> t = JulianMillenniaAround(jd);
+        for (const Row& r : rows) {
+            const AroundInstant<Extended> got = EvaluateCoordinateAround(r.series, r.terms, t);
+            const Extended want[3] = {EvaluatePowerSeries(r.series, t.DayBefore), EvaluatePowerSeries(r.series, t.Instant),
+                                      EvaluatePowerSeries(r.series, t.DayAfter)};
+            const Extended values[3] = {got.DayBefore, got.Instant, got.DayAfter};
+            for (int e = 0; e < 3; ++e) {
+                EXPECT_NEAR(values[e], want[e], r.tolerance)
+                    << r.what << " JD " << jd << " epoch " << e - 1 << " day: difference " << values[e] - want[e];
+            }
+            EXPECT_EQ(got.Instant, EvaluateCoordinate(r.series, r.terms, t.Instant)) << r.what << " JD " << jd;
         }
     }
 }
