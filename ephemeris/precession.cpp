@@ -17,36 +17,29 @@ namespace {
 constexpr Extended Pi = std::numbers::pi_v<Extended>;
 constexpr Extended RadiansPerArcsec = Pi / 648000;
 
-// The obliquity of the ecliptic at J2000.0 (84381.448"), radians.
-constexpr Extended ObliquityJ2000 = 0.40909280422232897L;
+// The obliquity of the ecliptic at J2000.0 (84381.448") and Pi_A at J2000.0 (629554.982"),
+// radians, with their sines and cosines to 25 digits.
+constexpr Extended ObliquityJ2000 = 84381.448L * RadiansPerArcsec;
+constexpr SineAndCosine SinCosObliquityJ2000 = {0.3977771559319137192032129L, 0.9174820620691818181108509L};
+constexpr Extended PiAJ2000 = 629554.982L * RadiansPerArcsec;
+constexpr SineAndCosine SinCosPiAJ2000 = {0.0893048364097466804891801L, -0.9960043404492916082197912L};
 
-using Matrix = Extended[3][3];
-
-// Frame rotations about the first and the third axis by an angle of cosine c and sine s.
-void RotationX(Extended c, Extended s, Matrix& m)
+// Frame rotations of a vector about its first and third axis by an angle (sine and cosine).
+void RotateX(const SineAndCosine& angle, Extended& y, Extended& z)
 {
-    const Matrix r = {{1, 0, 0}, {0, c, s}, {0, -s, c}};
-    for (int i = 0; i < 3; ++i)
-        for (int j = 0; j < 3; ++j) m[i][j] = r[i][j];
+    const Extended yy = angle.Cos * y + angle.Sin * z;
+    z = -angle.Sin * y + angle.Cos * z;
+    y = yy;
 }
 
-void RotationZ(Extended c, Extended s, Matrix& m)
+void RotateZ(const SineAndCosine& angle, Extended& x, Extended& y)
 {
-    const Matrix r = {{c, s, 0}, {-s, c, 0}, {0, 0, 1}};
-    for (int i = 0; i < 3; ++i)
-        for (int j = 0; j < 3; ++j) m[i][j] = r[i][j];
+    const Extended xx = angle.Cos * x + angle.Sin * y;
+    y = -angle.Sin * x + angle.Cos * y;
+    x = xx;
 }
 
-// m := a * m
-void MultiplyLeft(const Matrix& a, Matrix& m)
-{
-    Matrix product = {};
-    for (int i = 0; i < 3; ++i)
-        for (int j = 0; j < 3; ++j)
-            for (int k = 0; k < 3; ++k) product[i][j] += a[i][k] * m[k][j];
-    for (int i = 0; i < 3; ++i)
-        for (int j = 0; j < 3; ++j) m[i][j] = product[i][j];
-}
+SineAndCosine Negated(const SineAndCosine& angle) { return {-angle.Sin, angle.Cos}; }
 
 }  // namespace
 
@@ -67,27 +60,21 @@ void ApparentFromJ2000(Extended jd, const NutationAngles& nutation, Extended tru
     const Extended bigPiA = (629554.982L - 8698.089L * t + 3.536L * t * t) * RadiansPerArcsec;
     const Extended P = (50290.966L * t + 111.113L * t * t - 0.006L * t * t * t) * RadiansPerArcsec + bigPiA +
                        nutation.Longitude * RadiansPerArcsec;
-    const SineAndCosine epsJ2000 = SineCosineExtended(ObliquityJ2000), bigPi = SineCosineExtended(bigPiA),
-                        smallPi = SineCosineExtended(piA), p = SineCosineExtended(P), e = SineCosineExtended(eps);
+    // Pi_A and P stay within a few degrees of Pi_A at J2000.0 and the obliquity within 0.1 deg of
+    // its value then: their sines and cosines follow from those by angle addition.
+    const SineAndCosine bigPi = SineCosineNear(bigPiA, PiAJ2000, SinCosPiAJ2000), smallPi = SineCosineExtended(piA),
+                        p = SineCosineNear(P, PiAJ2000, SinCosPiAJ2000),
+                        e = SineCosineNear(eps, ObliquityJ2000, SinCosObliquityJ2000);
 
-    // R1(-eps) R3(-P) R1(pi_A) R3(Pi_A) R1(eps0): J2000 equator -> J2000 ecliptic -> ecliptic of
-    // the date (with the nutation in longitude) -> true equator of the date.
-    Matrix m, r;
-    RotationX(epsJ2000.Cos, epsJ2000.Sin, m);
-    RotationZ(bigPi.Cos, bigPi.Sin, r);
-    MultiplyLeft(r, m);
-    RotationX(smallPi.Cos, smallPi.Sin, r);
-    MultiplyLeft(r, m);
-    RotationZ(p.Cos, -p.Sin, r);
-    MultiplyLeft(r, m);
-    RotationX(e.Cos, -e.Sin, r);
-    MultiplyLeft(r, m);
-
+    // R1(-eps) R3(-P) R1(pi_A) R3(Pi_A) R1(eps0), applied in turn: J2000 equator -> J2000
+    // ecliptic -> ecliptic of the date (with the nutation in longitude) -> true equator of the date.
     const SineAndCosine a0 = SineCosineExtended(alpha), d0 = SineCosineExtended(delta);
-    const Extended x0 = a0.Cos * d0.Cos, y0 = a0.Sin * d0.Cos, z0 = d0.Sin;
-    const Extended u = m[0][0] * x0 + m[0][1] * y0 + m[0][2] * z0;
-    const Extended v = m[1][0] * x0 + m[1][1] * y0 + m[1][2] * z0;
-    const Extended w = m[2][0] * x0 + m[2][1] * y0 + m[2][2] * z0;
+    Extended u = a0.Cos * d0.Cos, v = a0.Sin * d0.Cos, w = d0.Sin;
+    RotateX(SinCosObliquityJ2000, v, w);
+    RotateZ(bigPi, u, v);
+    RotateX(smallPi, v, w);
+    RotateZ(Negated(p), u, v);
+    RotateX(Negated(e), v, w);
 
     Extended a = u != 0 ? std::atan(v / u) : (v > 0 ? Pi / 2 : (v < 0 ? -Pi / 2 : 0));
     if (u < 0) a += Pi;

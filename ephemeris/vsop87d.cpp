@@ -81,9 +81,14 @@ void TermValues(const CoordinateTerms64& terms, std::size_t first, std::size_t c
     }
 }
 
+// The sums of one sub-series at the three epochs (no initialiser: set before use).
+struct EpochSums {
+    Extended DayBefore, Instant, DayAfter;
+};
+
 // Adds the terms k .. stop - 1 of a block to the sums of their sub-series, in order.
 void AddTerms(const double* instant, const double* before, const double* after, std::size_t k, std::size_t stop,
-              AroundInstant<Extended>& sum)
+              EpochSums& sum)
 {
     Extended atInstant = sum.Instant;
     if (before == nullptr || after == nullptr) {
@@ -107,7 +112,7 @@ AroundInstant<Extended> SumCoordinate(std::span<const SubSeries> series, const C
                                       const AroundInstant<Extended>& t, bool around)
 {
     assert(series.size() <= MaxPowers && TermCount(series) == terms.Amplitude.size());
-    AroundInstant<Extended> sums[MaxPowers];
+    EpochSums sums[MaxPowers];
     const std::size_t powers = std::min(series.size(), MaxPowers);
     for (std::size_t n = 0; n < powers; ++n) sums[n] = {series[n].Constant, series[n].Constant, series[n].Constant};
 
