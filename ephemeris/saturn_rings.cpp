@@ -1,6 +1,7 @@
 // Saturn's apparent place, the aspect of its rings and the position angle of its pole (Meeus,
 // Astronomical Algorithms, ch. 45, "The Ring of Saturn": ring-plane inclination and node
 // referred to the ecliptic and mean equinox of the date, T in Julian centuries).
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -32,35 +33,39 @@ RingPlane RingPlaneOfDate(Extended julianCenturies)
             (169.508476L + (1.394681L + 0.000412L * t) * t) / DegreesPerRadian};
 }
 
-// Saturn's geocentric ecliptic longitude and latitude (radians) from the heliocentric places
-// of Saturn and the Earth at the instant (no light time, as in the book's method).
-void GeocentricEcliptic(const HeliocentricPlace& saturn, const HeliocentricPlace& earth, Extended& lambda, Extended& beta)
+// Saturn's geocentric ecliptic longitude and latitude from the heliocentric places of Saturn and
+// the Earth at the instant (no light time, as in the book's method), as their sines and cosines.
+void GeocentricEcliptic(const HeliocentricPlace& saturn, const HeliocentricPlace& earth, SineAndCosine& lambda,
+                        SineAndCosine& beta)
 {
     const Extended R = saturn.R / AstronomicalUnitKm, R0 = earth.R / AstronomicalUnitKm;
     const SineAndCosine b = SineCosineExtended(saturn.B), l = SineCosineExtended(saturn.L), l0 = SineCosineExtended(earth.L);
     const Extended x = R * b.Cos * l.Cos - R0 * l0.Cos;
     const Extended y = R * b.Cos * l.Sin - R0 * l0.Sin;
     const Extended z = R * b.Sin - R0 * SineCosineExtended(earth.B).Sin;
-    lambda = ArcTanQuadrant(static_cast<double>(x), static_cast<double>(y));
-    beta = ArcTanQuadrant(static_cast<double>(std::sqrt(x * x + y * y)), static_cast<double>(z));
+    const Extended rho = std::sqrt(x * x + y * y), r = std::sqrt(rho * rho + z * z);
+    lambda = {y / rho, x / rho};
+    beta = {z / r, rho / r};
 }
 
 // Position angle of the ring plane's pole, radians, from the planet's apparent right ascension
-// (hours) and declination (degrees).
-Extended PolePositionAngle(const RingPlane& plane, Extended trueObliquity, Extended raHours, Extended decDegrees)
+// (hours) and declination (degrees). The pole is at lambda0 = Omega - 90 deg, beta0 = 90 deg - i;
+// its right ascension and declination are used through their sines and cosines.
+Extended PolePositionAngle(const SineAndCosine& inclination, const SineAndCosine& node, Extended trueObliquity,
+                           Extended raHours, Extended decDegrees)
 {
-    const Extended lambda0 = plane.node - Pi / 2;
-    const Extended beta0 = Pi / 2 - plane.inclination;
-    const SineAndCosine l0 = SineCosineExtended(lambda0), b0 = SineCosineExtended(beta0), e = SineCosineExtended(trueObliquity);
-    // The tangent of beta0 rounded to 64 bits, as Tangent takes it.
-    const SineAndCosine b0Rounded = SineCosineExtended(static_cast<double>(beta0));
-    const double tanBeta0 = static_cast<double>(b0Rounded.Sin / b0Rounded.Cos);
-    const Extended alpha0 = ArcTanQuadrant(static_cast<double>(l0.Cos), static_cast<double>(l0.Sin * e.Cos - tanBeta0 * e.Sin));
-    const Extended delta0 = ArcSinSafe(static_cast<double>(b0.Sin * e.Cos + b0.Cos * e.Sin * l0.Sin));
-    const Extended alpha = raHours * 15 / DegreesPerRadian;
-    const Extended delta = decDegrees / DegreesPerRadian;
-    const SineAndCosine d0 = SineCosineExtended(delta0), d = SineCosineExtended(delta), da = SineCosineExtended(alpha0 - alpha);
-    return ArcTanQuadrant(static_cast<double>(d0.Sin * d.Cos - d0.Cos * d.Sin * da.Cos), static_cast<double>(d0.Cos * da.Sin));
+    const SineAndCosine l0 = {-node.Cos, node.Sin}, b0 = {inclination.Cos, inclination.Sin};
+    const SineAndCosine e = SineCosineExtended(trueObliquity);
+    const Extended x0 = l0.Cos, y0 = l0.Sin * e.Cos - b0.Sin / b0.Cos * e.Sin, h0 = std::sqrt(x0 * x0 + y0 * y0);
+    const SineAndCosine alpha0 = {y0 / h0, x0 / h0};
+    const Extended sinDelta0 = std::clamp(b0.Sin * e.Cos + b0.Cos * e.Sin * l0.Sin, -1.0L, 1.0L);
+    const SineAndCosine delta0 = {sinDelta0, std::sqrt(1 - sinDelta0 * sinDelta0)};
+    const SineAndCosine alpha = SineCosineExtended(raHours * 15 / DegreesPerRadian),
+                        delta = SineCosineExtended(decDegrees / DegreesPerRadian);
+    // sin and cos of alpha0 - alpha by angle subtraction.
+    const Extended sinDa = alpha0.Sin * alpha.Cos - alpha0.Cos * alpha.Sin, cosDa = alpha0.Cos * alpha.Cos + alpha0.Sin * alpha.Sin;
+    return ArcTanQuadrant(static_cast<double>(delta0.Sin * delta.Cos - delta0.Cos * delta.Sin * cosDa),
+                          static_cast<double>(delta0.Cos * sinDa));
 }
 
 }  // namespace
@@ -71,18 +76,20 @@ void SaturnApparent(Extended jd, char orientation, PlanetPlaces& places)
     const PlanetPlace& saturn = places.Planet[Saturn];
 
     const RingPlane plane = RingPlaneOfDate((jd - 2451545) / 36525);
-    Extended lambda = 0, beta = 0;
+    const SineAndCosine i = SineCosineExtended(plane.inclination), node = SineCosineExtended(plane.node);
+    SineAndCosine lambda, beta;
     GeocentricEcliptic(saturn.Helio, places.Earth.Helio, lambda, beta);
 
     places.Rings.RingMajorAxis = static_cast<double>(RingDiameterAtOneAu / (saturn.Distance / AstronomicalUnitKm));
-    // Saturnicentric latitude of the Earth referred to the ring plane.
-    const SineAndCosine i = SineCosineExtended(plane.inclination), b = SineCosineExtended(beta);
-    Extended B = ArcSinSafe(static_cast<double>(i.Sin * b.Cos * SineCosineExtended(lambda - plane.node).Sin - i.Cos * b.Sin));
+    // Saturnicentric latitude of the Earth referred to the ring plane; sin(lambda - Omega) by
+    // angle subtraction.
+    const Extended sinLambdaMinusNode = lambda.Sin * node.Cos - lambda.Cos * node.Sin;
+    Extended B = ArcSinSafe(static_cast<double>(i.Sin * beta.Cos * sinLambdaMinusNode - i.Cos * beta.Sin));
     if (orientation == 'N') B = -B;
     places.Rings.RingSide = B < 0 ? -1 : 1;
     places.Rings.RingMinorAxis = static_cast<double>(std::fabs(B) * places.Rings.RingMajorAxis);
 
-    places.PlanetPolePA = PolePositionAngle(plane, places.TrueObliquity, saturn.RA, saturn.Dec);
+    places.PlanetPolePA = PolePositionAngle(i, node, places.TrueObliquity, saturn.RA, saturn.Dec);
 }
 
 }  // namespace vireon
