@@ -14,8 +14,9 @@
 // is below the same limit. Every value is written at full extended precision with an L suffix.
 // Each term also carries cos(F d) and sin(F d), d = 1 day = 1/365250 Julian millennium, as 64-bit
 // values: the apparent places evaluate each series one day before and after an instant by angle
-// addition from the terms' cosines and sines at the instant. The program prints the number of
-// terms it kept.
+// addition from the terms' cosines and sines at the instant. Each coordinate's terms are also
+// declared in 64-bit columns (CoordinateTerms64Storage), which the compiler fills from the table;
+// the nutation's columns likewise. The program prints the number of terms it kept.
 #include <algorithm>
 #include <charconv>
 #include <cmath>
