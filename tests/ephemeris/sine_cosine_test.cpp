@@ -49,23 +49,6 @@ TEST(SineCosineArcsec, WithinOneUnitInTheLastPlace)
     }
 }
 
-// Exact values where the reduction leaves no remainder: the signs of each quadrant.
-TEST(SineCosineArcsec, QuarterTurns)
-{
-    struct Row {
-        double arcsec, sin, cos;
-    };
-    const Row rows[] = {{0, 0, 1},           {324000, 1, 0},      {648000, 0, -1},     {972000, -1, 0},
-                        {1296000, 0, 1},     {-324000, -1, 0},    {-648000, 0, -1},    {-972000, 1, 0},
-                        {1296000.0 * 1e5 + 324000, 1, 0}};
-    for (const Row& r : rows) {
-        double s, c;
-        SineCosineArcsec({&r.arcsec, 1}, {&s, 1}, {&c, 1});
-        EXPECT_EQ(s, r.sin) << r.arcsec;
-        EXPECT_EQ(c, r.cos) << r.arcsec;
-    }
-}
-
 // The extended version: every quadrant, negative angles and angles of many turns, within a few
 // units of the last extended place (1e-19) of the library's own reduction.
 TEST(SineCosineExtended, AgreesWithTheLibraryInEveryQuadrant)
