@@ -17,8 +17,9 @@ namespace {
 
 constexpr Extended Pi = std::numbers::pi_v<Extended>;
 
-// The three evaluation epochs: one day before, one day after, the instant itself. The last one
-// is evaluated last, so what the pipeline keeps of the planet and the Earth is the instant's.
+// The three evaluation epochs, as the Julian Day that is subtracted from jd: one day before, one
+// day after, the instant itself. What the pipeline keeps of the planet and the Earth is the
+// instant's.
 constexpr Extended DayBeforeEpoch = 2451546;
 constexpr Extended DayAfterEpoch = 2451544;
 constexpr Extended InstantEpoch = 2451545;
@@ -60,10 +61,9 @@ void SinesCosines(EpochAngles& angles, const EpochAngles* instant)
 
 // The planet and the Earth at one epoch (T in Julian millennia), given their heliocentric places
 // and the nutation of that epoch: the planet's longitude gets the nutation in longitude (and,
-// for Pluto, the general precession from J2000.0), no aberration.
-// With the instant's angles (for the day before and after) the sines and cosines follow from
-// them and the Earth's aberration terms are left out; without, the epoch is the instant and
-// its angles are kept in angles.
+// for Pluto, the general precession from J2000.0), no aberration. With the instant's angles (for
+// the day before and after) the sines and cosines follow from them and the Earth's aberration
+// terms are left out; without, the epoch is the instant, whose angles are kept in angles.
 GeocentricEvaluation GeocentricFrom(PlanetId p, Extended t, const HeliocentricPlace& planet, const HeliocentricPlace& earth,
                                     const NutationAngles& nutation, const EpochAngles* instant, EpochAngles& angles)
 {

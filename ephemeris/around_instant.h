@@ -7,9 +7,6 @@
 
 namespace vireon {
 
-// One day in Julian millennia, the time unit of VSOP87.
-inline constexpr Extended DayInJulianMillennia = 1.0L / 365250;
-
 // One quantity at the three epochs.
 template <typename Value>
 struct AroundInstant {

@@ -23,8 +23,8 @@ struct NutationTerm {
 // The generated table (ephemeris/nutation_iau1980.cpp), in the order of Table 22.A.
 extern const std::span<const NutationTerm> NutationTable;
 
-// Its columns as arrays of 64-bit values (exact: small integers and coefficients of at most five
-// digits), so the terms are evaluated several at once.
+// Its columns as arrays of 64-bit values (the same values: small integers and 64-bit
+// coefficients), so the terms are evaluated several at once.
 struct NutationColumns {
     std::span<const double> D, M, Mprime, F, Omega, PsiSin, PsiSinRate, EpsCos, EpsCosRate;
 };
