@@ -126,9 +126,10 @@ TEST(ApparentPlace, KeepsTheInstantsValues)
         EXPECT_EQ(places.Planet[p].Helio.L, helio.L) << int(p);
         EXPECT_EQ(places.Planet[p].Helio.R, helio.R) << int(p);
         if (p != Pluto) {
-            const PlanetSeries& s = *Vsop87Tables(p);
-            EXPECT_EQ(helio.L, SeriesLongitude(s.L, t)) << int(p);
+            EXPECT_EQ(helio.L, HeliocentricSeries(p, t).L) << int(p);
             EXPECT_EQ(helio.B, HeliocentricSeries(p, t).B) << int(p);
+            // The reference evaluation of the extended terms agrees to the last bits.
+            EXPECT_NEAR(helio.L, SeriesLongitude(Vsop87Tables(p)->L, t), 1e-17L) << int(p);
         }
         // The light time is converged: it is the distance of the final vector over c to 1e-9 day.
         EXPECT_NEAR(places.LightTime, places.Planet[p].Distance / SpeedOfLightKmPerDay, 1e-9L) << int(p);
@@ -248,6 +249,26 @@ TEST(ApparentFromJ2000Test, AtJ2000OnlyNutationAndAberration)
             const Extended dD = delta - (dec + nutD - abD);
             EXPECT_LT(std::fabs(dA * std::cos(dec)) / Arcsec, 0.01L) << "ra " << ra << " dec " << dec << ": " << dA / Arcsec;
             EXPECT_LT(std::fabs(dD) / Arcsec, 0.01L) << "ra " << ra << " dec " << dec << ": " << dD / Arcsec;
+        }
+    }
+}
+
+// Given the nutation, obliquity and Earth an apparent place of the same instant left behind, the
+// conversion gives what it computes on its own, to the last bits (both take the series at the
+// same T), in every quadrant and at both ends of the date range.
+TEST(ApparentFromJ2000Test, WithTheApparentPlacesValuesGivesTheSameResult)
+{
+    for (const Extended jd : {1721423.5L, 2451545.0L, 2460647.386L, 5373484.49L}) {
+        PlanetPlaces places;
+        JupiterApparent(jd, places);
+        for (const Extended ra : {0.1L, 1.9L, 3.3L, 5.0L}) {
+            for (const Extended dec : {-1.2L, 0.0L, 0.7L}) {
+                Extended alpha = ra, delta = dec, alphaShared = ra, deltaShared = dec;
+                ApparentFromJ2000(jd, alpha, delta);
+                ApparentFromJ2000(jd, places.Nutation, places.TrueObliquity, places.Earth, alphaShared, deltaShared);
+                EXPECT_NEAR(alphaShared, alpha, 1e-18L) << "JD " << jd << " ra " << ra << " dec " << dec;
+                EXPECT_NEAR(deltaShared, delta, 1e-18L) << "JD " << jd << " ra " << ra << " dec " << dec;
+            }
         }
     }
 }
