@@ -7,15 +7,14 @@
 
 #include <cassert>
 #include <cmath>
-#include <numbers>
 
+#include "core/angles.h"
 #include "core/time_base.h"
 #include "ephemeris/vsop87d.h"
 
 namespace vireon {
 namespace {
 
-constexpr Extended Pi = std::numbers::pi_v<Extended>;
 
 // The three evaluation epochs, as the Julian Day that is subtracted from jd: one day before, one
 // day after, the instant itself. What the pipeline keeps of the planet and the Earth is the
@@ -32,10 +31,6 @@ Extended GeneralPrecessionInLongitude(Extended t)
 {
     return Pi * t * (50290966 + 111113 * t - 6 * t * t) / 6.48e8L;
 }
-
-EquatorialVector Minus(const EquatorialVector& a, const EquatorialVector& b) { return {a.X - b.X, a.Y - b.Y, a.Z - b.Z}; }
-
-Extended Length(const EquatorialVector& v) { return std::sqrt(v.X * v.X + v.Y * v.Y + v.Z * v.Z); }
 
 // The angles that turn the planet and the Earth into the true equatorial frame of one epoch
 // (radians; the longitudes with the nutation), with their sines and cosines.
@@ -76,22 +71,22 @@ GeocentricEvaluation GeocentricFrom(PlanetId p, Extended t, const HeliocentricPl
     angles.Obliquity = e.TrueObliquity;
     angles.EarthLongitude = EarthApparentLongitude(earth, e.Nutation);
     angles.EarthLatitude = earth.B;
-    angles.PlanetLongitude = planet.L + e.Nutation.Longitude * Pi / 648000;
+    angles.PlanetLongitude = planet.L + e.Nutation.Longitude * RadiansPerArcsec;
     // Meeus' theory of Pluto is referred to the equinox of J2000.0: only the precession in
     // longitude brings it to the date (the motion of the ecliptic is neglected).
-    if (p == Pluto) angles.PlanetLongitude = planet.L + GeneralPrecessionInLongitude(t) + e.Nutation.Longitude * Pi / 648000;
+    if (p == Pluto) angles.PlanetLongitude = planet.L + GeneralPrecessionInLongitude(t) + e.Nutation.Longitude * RadiansPerArcsec;
     angles.PlanetLatitude = planet.B;
     SinesCosines(angles, instant);
 
-    const EquatorialVector v =
+    const Vec3 v =
         EclipticToEquatorial(angles.SinCosEarthLongitude, angles.SinCosEarthLatitude, earth.R, angles.SinCosObliquity);
-    e.Earth.X = v.X;
-    e.Earth.Y = v.Y;
-    e.Earth.Z = v.Z;
+    e.Earth.X = v.x;
+    e.Earth.Y = v.y;
+    e.Earth.Z = v.z;
     if (!instant) SetEarthAberration(t, SineCosineExtended(earth.L), angles.SinCosObliquity, e.Earth);
     e.Heliocentric =
         EclipticToEquatorial(angles.SinCosPlanetLongitude, angles.SinCosPlanetLatitude, planet.R, angles.SinCosObliquity);
-    e.Geocentric = Minus(e.Heliocentric, v);
+    e.Geocentric = e.Heliocentric - v;
     return e;
 }
 
@@ -178,33 +173,33 @@ GeocentricEvaluation PlanetGeocentric(PlanetId p, Extended jd, Extended epochJD)
     return GeocentricFrom(p, t, planet, HeliocentricSeries(3, t), Nutation(t), nullptr, angles);
 }
 
-EquatorialVector LightTimeInterpolation(const EquatorialVector& dayBefore, const EquatorialVector& now,
-                                        const EquatorialVector& dayAfter, Extended& lightTimeDays)
+Vec3 LightTimeInterpolation(const Vec3& dayBefore, const Vec3& now,
+                                        const Vec3& dayAfter, Extended& lightTimeDays)
 {
-    EquatorialVector w = now;
+    Vec3 w = now;
     Extended tau = 0;
     for (int pass = 0; pass < LightTimePasses; ++pass) {
-        tau = Length(w) / SpeedOfLightKmPerDay;
+        tau = Norm(w) / SpeedOfLightKmPerDay;
         // Lagrange weights of the nodes -1, 0, +1 day at -tau.
         const Extended kBefore = (tau + 1) * tau / 2;
         const Extended kNow = 1 - tau * tau;
         const Extended kAfter = (tau - 1) * tau / 2;
-        w = {kBefore * dayBefore.X + kNow * now.X + kAfter * dayAfter.X,
-             kBefore * dayBefore.Y + kNow * now.Y + kAfter * dayAfter.Y,
-             kBefore * dayBefore.Z + kNow * now.Z + kAfter * dayAfter.Z};
+        w = {kBefore * dayBefore.x + kNow * now.x + kAfter * dayAfter.x,
+             kBefore * dayBefore.y + kNow * now.y + kAfter * dayAfter.y,
+             kBefore * dayBefore.z + kNow * now.z + kAfter * dayAfter.z};
     }
     lightTimeDays = tau;
     return w;
 }
 
-Extended RightAscensionHours(const EquatorialVector& v)
+Extended RightAscensionHours(const Vec3& v)
 {
     Extended hours;
-    if (v.X != 0) {
-        hours = std::atan(v.Y / v.X) * 12 / Pi;
-        if (v.X < 0) hours += 12;
-    } else if (v.Y != 0) {
-        hours = v.Y > 0 ? 6 : -6;
+    if (v.x != 0) {
+        hours = std::atan(v.y / v.x) * 12 / Pi;
+        if (v.x < 0) hours += 12;
+    } else if (v.y != 0) {
+        hours = v.y > 0 ? 6 : -6;
     } else {
         hours = 0;  // on the pole (or the origin): any right ascension would do
     }
@@ -213,11 +208,11 @@ Extended RightAscensionHours(const EquatorialVector& v)
     return hours;
 }
 
-Extended DeclinationDegrees(const EquatorialVector& v)
+Extended DeclinationDegrees(const Vec3& v)
 {
-    const Extended rho = std::sqrt(v.X * v.X + v.Y * v.Y);
-    if (rho == 0) return v.Z > 0 ? 90 : (v.Z < 0 ? -90 : 0);
-    return std::atan(v.Z / rho) * 180 / Pi;
+    const Extended rho = std::sqrt(v.x * v.x + v.y * v.y);
+    if (rho == 0) return v.z > 0 ? 90 : (v.z < 0 ? -90 : 0);
+    return std::atan(v.z / rho) * 180 / Pi;
 }
 
 void PlanetApparent(PlanetId p, Extended jd, PlanetPlaces& places)
@@ -237,16 +232,16 @@ void PlanetApparent(PlanetId p, Extended jd, PlanetPlaces& places)
         GeocentricFrom(p, t.DayAfter, helio.DayAfter, earth.DayAfter, nutation.DayAfter, &atInstant, atAfter);
 
     Extended tau = 0;
-    const EquatorialVector w = LightTimeInterpolation(before.Geocentric, instant.Geocentric, after.Geocentric, tau);
+    const Vec3 w = LightTimeInterpolation(before.Geocentric, instant.Geocentric, after.Geocentric, tau);
 
     PlanetPlace& planet = places.Planet[p];
     planet.Helio = instant.Helio;
-    planet.X = w.X;
-    planet.Y = w.Y;
-    planet.Z = w.Z;
+    planet.X = w.x;
+    planet.Y = w.y;
+    planet.Z = w.z;
     planet.RA = RightAscensionHours(w);
     planet.Dec = DeclinationDegrees(w);
-    planet.Distance = Length(w);
+    planet.Distance = Norm(w);
 
     places.Earth = instant.Earth;
     places.Nutation = instant.Nutation;

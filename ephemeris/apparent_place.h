@@ -128,16 +128,12 @@ Mat3 J2000ToEquatorOfDate(Extended julianMillennia, const NutationAngles& nutati
 
 // --- Stages of the apparent-place pipeline (exposed for the theories and for tests) ---
 
-// A position in the true equatorial frame of the date, km.
-struct EquatorialVector {
-    Extended X = 0, Y = 0, Z = 0;
-};
 
 // An ecliptic place of the date (longitude and latitude in radians, radius in km) in the true
 // equatorial frame of the date, the obliquity in radians.
-EquatorialVector EclipticToEquatorial(Extended longitude, Extended latitude, Extended radius, Extended obliquity);
+Vec3 EclipticToEquatorial(Extended longitude, Extended latitude, Extended radius, Extended obliquity);
 // The same from the three angles' sines and cosines.
-EquatorialVector EclipticToEquatorial(const SineAndCosine& longitude, const SineAndCosine& latitude, Extended radius,
+Vec3 EclipticToEquatorial(const SineAndCosine& longitude, const SineAndCosine& latitude, Extended radius,
                                       const SineAndCosine& obliquity);
 
 // The two parts of EarthPosition: the longitude of the Earth's vector (L plus the nutation in
@@ -153,8 +149,8 @@ struct GeocentricEvaluation {
     EarthPlace Earth;
     NutationAngles Nutation;
     Extended TrueObliquity = 0;     // radians
-    EquatorialVector Heliocentric;  // the planet, heliocentric, true equator of the date, km
-    EquatorialVector Geocentric;    // the planet minus the Earth, km
+    Vec3 Heliocentric;  // the planet, heliocentric, true equator of the date, km
+    Vec3 Geocentric;    // the planet minus the Earth, km
 };
 
 // Planet p (4..9) at the instant jd - (epochJD - 2451545): epochJD = 2451546 gives the day
@@ -171,13 +167,13 @@ HeliocentricPlace PlutoSeries(Extended julianCenturies);
 // vectors one day before, at and one day after it, where tau is the light time of the vector
 // itself (five passes, starting from the middle vector). Taking both bodies tau earlier applies
 // the light time and the aberration due to the Earth's motion together. Writes tau (days).
-EquatorialVector LightTimeInterpolation(const EquatorialVector& dayBefore, const EquatorialVector& now,
-                                        const EquatorialVector& dayAfter, Extended& lightTimeDays);
+Vec3 LightTimeInterpolation(const Vec3& dayBefore, const Vec3& now,
+                                        const Vec3& dayAfter, Extended& lightTimeDays);
 
 // Right ascension in hours [0, 24) and declination in degrees of an equatorial vector; 0 h on
 // the origin of the equator plane, +-90 deg on the pole.
-Extended RightAscensionHours(const EquatorialVector& v);
-Extended DeclinationDegrees(const EquatorialVector& v);
+Extended RightAscensionHours(const Vec3& v);
+Extended DeclinationDegrees(const Vec3& v);
 
 // The whole pipeline for planet p (4..9) at jd, written into places (no ring or pole values).
 void PlanetApparent(PlanetId p, Extended jd, PlanetPlaces& places);

@@ -2,8 +2,8 @@
 // quantities of the annual aberration (Meeus, Astronomical Algorithms, ch. 23: the constant of
 // aberration and the eccentricity terms of the Earth's orbit).
 #include <cmath>
-#include <numbers>
 
+#include "core/angles.h"
 #include "ephemeris/apparent_place.h"
 #include "ephemeris/sine_cosine.h"
 #include "ephemeris/vsop87d.h"
@@ -11,20 +11,19 @@
 namespace vireon {
 namespace {
 
-constexpr Extended Pi = std::numbers::pi_v<Extended>;
 
 // The constant of aberration, 20.49552", in radians.
 constexpr Extended Kappa = 44714.28823854353L / 450000000;
 
 }  // namespace
 
-EquatorialVector EclipticToEquatorial(Extended longitude, Extended latitude, Extended radius, Extended obliquity)
+Vec3 EclipticToEquatorial(Extended longitude, Extended latitude, Extended radius, Extended obliquity)
 {
     return EclipticToEquatorial(SineCosineExtended(longitude), SineCosineExtended(latitude), radius,
                                 SineCosineExtended(obliquity));
 }
 
-EquatorialVector EclipticToEquatorial(const SineAndCosine& longitude, const SineAndCosine& latitude, Extended radius,
+Vec3 EclipticToEquatorial(const SineAndCosine& longitude, const SineAndCosine& latitude, Extended radius,
                                       const SineAndCosine& obliquity)
 {
     const SineAndCosine& l = longitude;
@@ -37,7 +36,7 @@ Extended EarthApparentLongitude(const HeliocentricPlace& earth, const NutationAn
 {
     // The longitude is not reduced by the aberration: the light-time interpolation of the
     // geocentric vector already takes the Earth at the earlier instant, which is the aberration.
-    return earth.L + nutation.Longitude * Pi / 648000;
+    return earth.L + nutation.Longitude * RadiansPerArcsec;
 }
 
 void SetEarthAberration(Extended t, const SineAndCosine& longitude, const SineAndCosine& trueObliquity, EarthPlace& earth)
@@ -62,11 +61,11 @@ EarthPlace EarthPosition(const HeliocentricPlace& helio, Extended t, const Nutat
     EarthPlace earth;
     earth.Helio = helio;
     const SineAndCosine obliquity = SineCosineExtended(trueObliquity);
-    const EquatorialVector v = EclipticToEquatorial(SineCosineExtended(EarthApparentLongitude(helio, nutation)),
+    const Vec3 v = EclipticToEquatorial(SineCosineExtended(EarthApparentLongitude(helio, nutation)),
                                                     SineCosineExtended(helio.B), helio.R, obliquity);
-    earth.X = v.X;
-    earth.Y = v.Y;
-    earth.Z = v.Z;
+    earth.X = v.x;
+    earth.Y = v.y;
+    earth.Z = v.z;
     SetEarthAberration(t, SineCosineExtended(helio.L), obliquity, earth);
     return earth;
 }

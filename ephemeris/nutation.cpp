@@ -6,15 +6,14 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <numbers>
 
+#include "core/angles.h"
 #include "ephemeris/apparent_place.h"
 #include "ephemeris/sine_cosine.h"
 
 namespace vireon {
 namespace {
 
-constexpr Extended Pi = std::numbers::pi_v<Extended>;
 // The terms are taken in blocks, so the sines and cosines of a block are computed together.
 constexpr std::size_t TermsPerBlock = 64;
 
@@ -100,8 +99,7 @@ void NutationAt(const std::array<Extended, Epochs>& t, NutationAngles (&result)[
 FundamentalArguments NutationArguments(Extended t)
 {
     const ArgumentsArcsec a = FundamentalArgumentsArcsec(t);
-    constexpr Extended RadiansPerArcsec = Pi / 648000;
-    return {a.D * RadiansPerArcsec, a.M * RadiansPerArcsec, a.Mprime * RadiansPerArcsec, a.F * RadiansPerArcsec,
+        return {a.D * RadiansPerArcsec, a.M * RadiansPerArcsec, a.Mprime * RadiansPerArcsec, a.F * RadiansPerArcsec,
             a.Omega * RadiansPerArcsec};
 }
 
@@ -122,7 +120,7 @@ AroundInstant<NutationAngles> NutationAround(const AroundInstant<Extended>& juli
 Extended TrueObliquity(Extended t, const NutationAngles& nutation)
 {
     const Extended meanArcsec = 84381.448L + t * (-468.15L + t * (-0.059L + t * 1.813L));
-    return (meanArcsec + nutation.Obliquity) * Pi / 648000;
+    return (meanArcsec + nutation.Obliquity) * RadiansPerArcsec;
 }
 
 }  // namespace vireon

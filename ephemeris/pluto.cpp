@@ -3,8 +3,8 @@
 // 1885-2099. Deviation from the book: the longitude is reduced into [0, 2pi).
 #include <algorithm>
 #include <cmath>
-#include <numbers>
 
+#include "core/angles.h"
 #include "core/time_base.h"
 #include "ephemeris/apparent_place.h"
 #include "ephemeris/pluto_theory.h"
@@ -13,9 +13,6 @@
 namespace vireon {
 namespace {
 
-constexpr Extended Pi = std::numbers::pi_v<Extended>;
-constexpr Extended DegreesPerRadian = 57.2957795128L;
-constexpr Extended ArcsecPerRadian = 648000 / Pi;
 
 // The terms are taken in blocks, so the sines and cosines of a block are computed together.
 constexpr std::size_t TermsPerBlock = 64;
@@ -23,7 +20,7 @@ constexpr std::size_t TermsPerBlock = 64;
 // Mean longitude of Jupiter, Saturn and Pluto (degrees, T in Julian centuries), in radians.
 Extended MeanArgument(Extended t, Extended atEpoch, Extended perCentury)
 {
-    return NormalizeDegrees(static_cast<double>(atEpoch + perCentury * t)) / DegreesPerRadian;
+    return NormalizeDegrees(static_cast<double>(atEpoch + perCentury * t)) / TheoryDegreesPerRadian;
 }
 
 }  // namespace
@@ -57,10 +54,10 @@ HeliocentricPlace PlutoSeries(Extended t)
 
     HeliocentricPlace place;
     const Extended lDegrees = 238.956785L + 144.96L * t + longitude / 1e6L;
-    place.L = std::fmod(lDegrees / DegreesPerRadian, 2 * Pi);
+    place.L = std::fmod(lDegrees / TheoryDegreesPerRadian, 2 * Pi);
     if (place.L < 0) place.L += 2 * Pi;
     if (place.L >= 2 * Pi) place.L = 0;
-    place.B = (latitude / 1e6L - 3.908202L) / DegreesPerRadian;
+    place.B = (latitude / 1e6L - 3.908202L) / TheoryDegreesPerRadian;
     place.R = (radius / 1e7L + 40.7247248L) * AstronomicalUnitKm;
     return place;
 }

@@ -6,16 +6,14 @@
 // Meeus adds it; the planets' poles and frames are computed this way throughout the program. The
 // difference is at most twice the constant of aberration (41") on a pole direction.
 #include <cmath>
-#include <numbers>
 
+#include "core/angles.h"
 #include "ephemeris/apparent_place.h"
 #include "ephemeris/sine_cosine.h"
 
 namespace vireon {
 namespace {
 
-constexpr Extended Pi = std::numbers::pi_v<Extended>;
-constexpr Extended RadiansPerArcsec = Pi / 648000;
 
 // The obliquity of the ecliptic at J2000.0 (84381.448") and Pi_A at J2000.0 (629554.982"),
 // radians, with their sines and cosines to 25 digits.

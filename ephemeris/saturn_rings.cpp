@@ -3,8 +3,8 @@
 // referred to the ecliptic and mean equinox of the date, T in Julian centuries).
 #include <algorithm>
 #include <cmath>
-#include <numbers>
 
+#include "core/angles.h"
 #include "core/time_base.h"
 #include "ephemeris/apparent_place.h"
 #include "ephemeris/sine_cosine.h"
@@ -12,8 +12,6 @@
 namespace vireon {
 namespace {
 
-constexpr Extended Pi = std::numbers::pi_v<Extended>;
-constexpr Extended DegreesPerRadian = 57.2957795128L;
 
 // Apparent diameter of the outer edge of the ring system at 1 au, arcseconds (Meeus 45).
 constexpr Extended RingDiameterAtOneAu = 375.35L;
@@ -29,8 +27,8 @@ struct RingPlane {
 RingPlane RingPlaneOfDate(Extended julianCenturies)
 {
     const Extended t = julianCenturies;
-    return {(28.0875216L - (0.012998L - 0.000004L * t) * t) / DegreesPerRadian,
-            (169.508476L + (1.394681L + 0.000412L * t) * t) / DegreesPerRadian};
+    return {(28.0875216L - (0.012998L - 0.000004L * t) * t) / TheoryDegreesPerRadian,
+            (169.508476L + (1.394681L + 0.000412L * t) * t) / TheoryDegreesPerRadian};
 }
 
 // Saturn's geocentric ecliptic longitude and latitude from the heliocentric places of Saturn and
@@ -60,8 +58,8 @@ Extended PolePositionAngle(const SineAndCosine& inclination, const SineAndCosine
     const SineAndCosine alpha0 = {y0 / h0, x0 / h0};
     const Extended sinDelta0 = std::clamp(b0.Sin * e.Cos + b0.Cos * e.Sin * l0.Sin, -1.0L, 1.0L);
     const SineAndCosine delta0 = {sinDelta0, std::sqrt(1 - sinDelta0 * sinDelta0)};
-    const SineAndCosine alpha = SineCosineExtended(raHours * 15 / DegreesPerRadian),
-                        delta = SineCosineExtended(decDegrees / DegreesPerRadian);
+    const SineAndCosine alpha = SineCosineExtended(raHours * 15 / TheoryDegreesPerRadian),
+                        delta = SineCosineExtended(decDegrees / TheoryDegreesPerRadian);
     // sin and cos of alpha0 - alpha by angle subtraction.
     const Extended sinDa = alpha0.Sin * alpha.Cos - alpha0.Cos * alpha.Sin, cosDa = alpha0.Cos * alpha.Cos + alpha0.Sin * alpha.Sin;
     return ArcTanQuadrant(static_cast<double>(delta0.Sin * delta.Cos - delta0.Cos * delta.Sin * cosDa),

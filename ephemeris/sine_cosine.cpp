@@ -6,12 +6,14 @@
 #include <cstdint>
 #include <numbers>
 
+#include "core/angles.h"
+
 namespace vireon {
 namespace {
 
 constexpr double ArcsecPerQuarterTurn = 324000;
 constexpr double QuarterTurnsPerArcsec = 1.0 / 324000;
-constexpr double RadiansPerArcsec = std::numbers::pi / 648000;
+constexpr double RadiansPerArcsec64 = std::numbers::pi / 648000;
 
 // Adding 1.5 x 2^52 to a value below 2^51 in magnitude rounds it to an integer (ties to even)
 // and leaves that integer, in two's complement, in the low bits of the sum's significand.
@@ -58,7 +60,6 @@ SineAndCosine SineCosineExtended(Extended radians)
 
 SineAndCosine SineCosineNear(Extended radians, Extended reference, const SineAndCosine& atReference)
 {
-    constexpr Extended TwoPi = 2 * std::numbers::pi_v<Extended>;
     Extended step = radians - reference;
     // A longitude reduced into [0, 2 pi) may have wrapped round between the two.
     if (step > TwoPi / 2) step -= TwoPi;
@@ -85,7 +86,7 @@ void SineCosineArcsec(std::span<const double> arcsec, std::span<double> sine, st
         // rounds.
         const double shifted = x[i] * QuarterTurnsPerArcsec + RoundingShift;
         const double n = shifted - RoundingShift;
-        const double r = (x[i] - n * ArcsecPerQuarterTurn) * RadiansPerArcsec;
+        const double r = (x[i] - n * ArcsecPerQuarterTurn) * RadiansPerArcsec64;
         const double r2 = r * r;
         const double sinR = r + r * r2 * (S1 + r2 * (S2 + r2 * (S3 + r2 * (S4 + r2 * (S5 + r2 * S6)))));
         const double cosR = 1 + r2 * (-0.5 + r2 * (C1 + r2 * (C2 + r2 * (C3 + r2 * (C4 + r2 * (C5 + r2 * C6))))));

@@ -5,14 +5,13 @@
 #include <algorithm>
 #include <cassert>
 #include <cmath>
-#include <numbers>
 
+#include "core/angles.h"
 #include "ephemeris/sine_cosine.h"
 
 namespace vireon {
 namespace {
 
-constexpr Extended Pi = std::numbers::pi_v<Extended>;
 constexpr Extended ArcsecondsPerTurn = 1296000;
 
 // The terms are taken in blocks, so the sines and cosines of a block are computed together.
@@ -147,7 +146,7 @@ Extended EvaluateSubSeries(const SubSeries& series, Extended julianMillennia)
     Extended sum = series.Constant;
     for (const SeriesTerm& term : series.Terms) {
         const Extended arcsec = term.P + term.F * julianMillennia;
-        sum += term.A * std::cos((arcsec - std::trunc(arcsec / ArcsecondsPerTurn) * ArcsecondsPerTurn) * Pi / 648000);
+        sum += term.A * std::cos((arcsec - std::trunc(arcsec / ArcsecondsPerTurn) * ArcsecondsPerTurn) * RadiansPerArcsec);
     }
     return sum;
 }
@@ -174,13 +173,13 @@ Extended LongitudeFromArcsec(Extended arcsec)
 {
     Extended reduced = arcsec - std::trunc(arcsec / ArcsecondsPerTurn) * ArcsecondsPerTurn;
     if (reduced < 0) reduced += ArcsecondsPerTurn;
-    Extended radians = reduced * Pi / 648000;
+    Extended radians = reduced * RadiansPerArcsec;
     // A value a hair below 0 reduced by a whole turn can round up to exactly 2 pi.
     if (radians >= 2 * Pi) radians = 0;
     return radians;
 }
 
-Extended LatitudeFromArcsec(Extended arcsec) { return arcsec * Pi / 648000; }
+Extended LatitudeFromArcsec(Extended arcsec) { return arcsec * RadiansPerArcsec; }
 
 Extended RadiusFromAu(Extended au) { return au * AstronomicalUnitKm; }
 
