@@ -232,7 +232,7 @@ TEST(RunEphemeris, CsvRowsCarryTheRecordAtFullPrecision)
               "instant,jd,planet,planet_ra_h,planet_dec_deg,planet_distance_km,planet_diameter_eq_arcsec,"
               "planet_diameter_pol_arcsec,planet_pole_pa_rad,phase_angle_rad,ring_major_arcsec,ring_minor_arcsec,"
               "ring_side,index,name,SatOffsetX,SatOffsetY,SatDistance,SatApparentDiameter,SatMagnitude,SatFarSide,"
-              "SatShadowX,SatShadowY,SatPolarX,SatPolarY");
+              "SatShadowX,SatShadowY,SatPolarX,SatPolarY,cm_deg,cm_i_deg,cm_ii_deg,sub_earth_lat_deg");
 
     // The same computation the driver runs.
     TheoryInput in;
@@ -244,7 +244,7 @@ TEST(RunEphemeris, CsvRowsCarryTheRecordAtFullPrecision)
     const char* names[] = {"", "Io", "Europe", "Ganymède", "Callisto"};
     for (int k = 1; k <= 4; ++k) {
         const std::vector<std::string> f = Split(lines[k], ',');
-        ASSERT_EQ(f.size(), 25u) << lines[k];
+        ASSERT_EQ(f.size(), 29u) << lines[k];
         EXPECT_EQ(f[0], "2004-02-29T12:00:00");
         EXPECT_EQ(ParseNumber(f[1]), static_cast<double>(in.JD));
         EXPECT_EQ(f[2], "jupiter");
@@ -264,6 +264,9 @@ TEST(RunEphemeris, CsvRowsCarryTheRecordAtFullPrecision)
         EXPECT_EQ(ParseNumber(f[22]), static_cast<double>(record.SatShadowY[k]));
         EXPECT_EQ(ParseNumber(f[23]), static_cast<double>(record.SatPolarX[k]));
         EXPECT_EQ(ParseNumber(f[24]), static_cast<double>(record.SatPolarY[k]));
+        const std::optional<Extended> meridians[] = {record.Meridians.Main, record.Meridians.SystemI,
+                                                     record.Meridians.SystemII, record.Meridians.SubEarthLatitude};
+        for (int c = 0; c < 4; ++c) EXPECT_EQ(ParseNumber(f[25 + c]), static_cast<double>(*meridians[c])) << c;
     }
 }
 
@@ -292,8 +295,47 @@ TEST(RunEphemeris, JsonLinesAndNullsOfValuesNotComputed)
         EXPECT_NE(line.find("\"ring_major_arcsec\":null,\"ring_minor_arcsec\":null,\"ring_side\":null"),
                   std::string::npos);
         // The polar view with south up does not recompute Jupiter's polar pair.
-        EXPECT_NE(line.find("\"SatPolarX\":null,\"SatPolarY\":null}"), std::string::npos) << line;
+        EXPECT_NE(line.find("\"SatPolarX\":null,\"SatPolarY\":null,"), std::string::npos) << line;
         EXPECT_EQ(line.find("\"SatShadowX\":null"), std::string::npos) << "Jupiter's shadows are computed";
+    }
+}
+
+// The central meridian columns: what each planet has, empty (null) where it has none, and the
+// values in range.
+TEST(RunEphemeris, MeridianColumnsOfEachPlanet)
+{
+    const struct Row {
+        PlanetId planet;
+        bool main, systemsIAndII;
+    } rows[] = {
+        {Mars, true, false},     {Jupiter, true, true},  {Saturn, true, false},
+        {Uranus, false, false}, {Neptune, false, false}, {Pluto, false, false},
+    };
+    for (const Row& r : rows) {
+        EphemRequest request;
+        request.Planet = r.planet;
+        request.Start = {1, 3, 1977, 0, 0, 0, 0};
+        std::ostringstream csv;
+        RunEphemeris(request, csv);
+        const std::vector<std::string> lines = Split(csv.str(), '\n');
+        ASSERT_GE(lines.size(), 3u);
+        const std::vector<std::string> f = Split(lines[1], ',');
+        ASSERT_EQ(f.size(), 29u) << lines[1];
+        const bool wanted[4] = {r.main, r.systemsIAndII, r.systemsIAndII, r.main};
+        for (int c = 0; c < 4; ++c) {
+            const std::string& field = f[25 + c];
+            ASSERT_EQ(!field.empty(), wanted[c]) << PlanetName(r.planet) << " column " << c << ": '" << field << "'";
+            if (field.empty()) continue;
+            const double v = ParseNumber(field);
+            const bool latitude = c == 3;
+            EXPECT_TRUE(latitude ? std::fabs(v) <= 90 : v >= 0 && v < 360) << PlanetName(r.planet) << " column " << c
+                                                                            << ": " << v;
+        }
+        request.Format = OutputFormat::Json;
+        std::ostringstream json;
+        RunEphemeris(request, json);
+        EXPECT_EQ(json.str().find("\"cm_ii_deg\":null") != std::string::npos, !r.systemsIAndII)
+            << PlanetName(r.planet);
     }
 }
 
