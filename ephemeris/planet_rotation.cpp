@@ -1,5 +1,5 @@
 // The rotation models and central meridians of Mars, Jupiter and Saturn (see
-// ephemeris/planet_rotation.h).
+// ephemeris/planet_rotation.h), and the search for the Red Spot's transits.
 //
 // Geometry: with the pole p = (cos d0 cos a0, cos d0 sin a0, sin d0), the ascending node of the
 // body's equator on the J2000.0 equator lies along n = (-sin a0, cos a0, 0), and q = p x n
@@ -17,6 +17,7 @@
 #include <cmath>
 
 #include "core/angles.h"
+#include "core/time_base.h"
 #include "core/vector3.h"
 
 namespace vireon {
@@ -98,6 +99,37 @@ std::optional<Extended> WestLongitude(const std::optional<MeridianModel>& model,
     return ReduceDegrees(model->W0Degrees + model->DegreesPerDay * daysFromJ2000 - fromNodeDegrees);
 }
 
+// An angle in degrees reduced into (-180, 180].
+Extended SignedDegrees(Extended degrees)
+{
+    const Extended r = ReduceDegrees(degrees);
+    return r > 180 ? r - 360 : r;
+}
+
+// The rate of System II's central meridian is W's, 870.27 deg/day, to within 4e-4 of itself:
+// Jupiter's geocentric motion (under 0.25 deg/day) and the change of its light time (under
+// 1e-4 day/day) make the rest. Steps of the difference over this rate converge by more than three
+// digits each.
+constexpr Extended SystemIIDegreesPerDay = 870.270L;
+// Stop when a step is below 0.1 ms; the last step taken makes it far smaller still.
+constexpr Extended TransitToleranceDays = 1e-4L / 86400;
+constexpr int MaxTransitSteps = 8;
+
+// The instant near guess at which System II's central meridian is longitudeII.
+Extended TransitNear(Extended guess, Extended longitudeII)
+{
+    Extended t = guess;
+    for (int i = 0; i < MaxTransitSteps; ++i) {
+        const Extended step = SignedDegrees(longitudeII - JupiterSystemIIMeridian(t)) / SystemIIDegreesPerDay;
+        t += step;
+        if (std::abs(step) < TransitToleranceDays) break;
+    }
+    return t;
+}
+
+// The program instant of the whole second nearest jd.
+Extended NearestProgramInstant(Extended jd) { return JulianDayFromCalendar(CalendarFromJulianDay(jd)); }
+
 }  // namespace
 
 bool HasRotationModel(PlanetId p) { return ModelOf(p) != nullptr; }
@@ -125,6 +157,31 @@ CentralMeridians CentralMeridiansOf(PlanetId p, Extended jd, const PlanetPlace& 
     meridians.SystemII = WestLongitude(model->SystemII, d, earth.FromNodeDegrees);
     meridians.SubEarthLatitude = earth.LatitudeDegrees;
     return meridians;
+}
+
+Extended JupiterSystemIIMeridian(Extended jd)
+{
+    PlanetPlaces places;
+    JupiterApparent(jd, places);
+    return *CentralMeridiansOf(Jupiter, jd, places.Planet[Jupiter], places.Nutation).SystemII;
+}
+
+std::vector<Extended> RedSpotTransits(Extended firstJD, Extended lastJD, Extended longitudeII)
+{
+    std::vector<Extended> transits;
+    const Extended target = ReduceDegrees(longitudeII);
+    const Extended period = 360 / SystemIIDegreesPerDay;
+    const Extended lastSearched = lastJD + 1.0L / 86400;  // a transit that rounds down onto lastJD
+    // The first guess: the meridian still has to turn from where it stands at firstJD to the target.
+    Extended guess = firstJD + ReduceDegrees(target - JupiterSystemIIMeridian(firstJD)) / SystemIIDegreesPerDay;
+    while (guess <= lastSearched + period) {
+        const Extended transit = TransitNear(guess, target);
+        if (transit > lastSearched) break;
+        const Extended instant = NearestProgramInstant(transit);
+        if (instant >= firstJD && instant <= lastJD) transits.push_back(instant);
+        guess = transit + period;
+    }
+    return transits;
 }
 
 }  // namespace vireon

@@ -1,5 +1,6 @@
-// The rotation of Mars, Jupiter and Saturn: their IAU poles and prime-meridian angles W, and the
-// central meridian seen from the Earth in each rotation system.
+// The rotation of Mars, Jupiter and Saturn: their IAU poles and prime-meridian angles W, the
+// central meridian seen from the Earth in each rotation system, and the instants at which
+// Jupiter's System II central meridian reaches a given longitude (the Great Red Spot's transits).
 //
 // Models: the IAU/IAG Working Group on Cartographic Coordinates and Rotational Elements
 // (Seidelmann et al. 2002, Celest. Mech. Dyn. Astron. 82, 83; unchanged for these planets in
@@ -12,6 +13,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <vector>
 
 #include "core/types.h"
 #include "ephemeris/apparent_place.h"
@@ -49,5 +51,16 @@ struct CentralMeridians {
 //   nutation: at jd, arcseconds (the frame of the vector).
 // All absent for a planet without a rotation model.
 CentralMeridians CentralMeridiansOf(PlanetId p, Extended jd, const PlanetPlace& planet, const NutationAngles& nutation);
+
+// Jupiter's System II central meridian at jd (degrees in [0, 360)): its apparent place and
+// CentralMeridiansOf.
+Extended JupiterSystemIIMeridian(Extended jd);
+
+// The instants from firstJD to lastJD (both included) at which Jupiter's System II central
+// meridian equals longitudeII (degrees, 0 to 360): the transits of a feature at that System II
+// longitude, such as the Great Red Spot, once a rotation (about 9 h 56 min). Each instant is
+// a program instant (JD of a whole second of the calendar), the second nearest the transit;
+// sorted, increasing.
+std::vector<Extended> RedSpotTransits(Extended firstJD, Extended lastJD, Extended longitudeII);
 
 }  // namespace vireon
