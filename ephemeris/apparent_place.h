@@ -118,6 +118,12 @@ struct EquatorialVector {
     Extended X = 0, Y = 0, Z = 0;
 };
 
+// The reverse turn of J2000ToEquatorOfDate applied to one vector: from the true equator and
+// equinox of the date (T in Julian millennia, nutation in arcseconds) back to the mean equator
+// and equinox of J2000.0. The same angles, turned axis by axis with 64-bit cosines and sines.
+EquatorialVector EquatorOfDateToJ2000(Extended julianMillennia, const NutationAngles& nutation,
+                                      const EquatorialVector& v);
+
 // An ecliptic place of the date (longitude and latitude in radians, radius in km) in the true
 // equatorial frame of the date, the obliquity in radians.
 EquatorialVector EclipticToEquatorial(Extended longitude, Extended latitude, Extended radius, Extended obliquity);

@@ -57,31 +57,68 @@ Extended ObliquityOfDate(Extended t, const NutationAngles& nutation)
            nutation.Obliquity * RadiansPerArcsec;
 }
 
+// The angles of the turn from the J2000.0 equator to the true equator of the date, radians:
+// R1(-eps) R3(-P) R1(pi_A) R3(Pi_A) R1(eps0), J2000 equator -> J2000 ecliptic -> ecliptic of the
+// date (with the nutation in longitude) -> true equator of the date.
+struct EclipticTurn {
+    Extended eps = 0;     // obliquity of the date
+    Extended piA = 0;     // inclination of the ecliptic of the date on the J2000 ecliptic
+    Extended bigPiA = 0;  // longitude of its ascending node
+    Extended P = 0;       // Pi_A + p_A + delta psi
+};
+
+EclipticTurn EclipticTurnOf(Extended t, const NutationAngles& nutation)
+{
+    EclipticTurn a;
+    a.eps = ObliquityOfDate(t, nutation);
+    a.piA = (470.029L * t - 3.302L * t * t + 0.06L * t * t * t) * RadiansPerArcsec;
+    a.bigPiA = (629554.982L - 8698.089L * t + 3.536L * t * t) * RadiansPerArcsec;
+    a.P = (50290.966L * t + 111.113L * t * t - 0.006L * t * t * t) * RadiansPerArcsec + a.bigPiA +
+          nutation.Longitude * RadiansPerArcsec;
+    return a;
+}
+
+// A vector turned about the first or the third axis by the frame rotation R1 or R3, with the
+// angle's 64-bit cosine and sine: under 1e-16 rad of rounding, 2e-11".
+EquatorialVector TurnX(Extended theta, const EquatorialVector& v)
+{
+    const double angle = static_cast<double>(theta);
+    const Extended c = std::cos(angle), s = std::sin(angle);
+    return {v.X, c * v.Y + s * v.Z, -s * v.Y + c * v.Z};
+}
+
+EquatorialVector TurnZ(Extended theta, const EquatorialVector& v)
+{
+    const double angle = static_cast<double>(theta);
+    const Extended c = std::cos(angle), s = std::sin(angle);
+    return {c * v.X + s * v.Y, -s * v.X + c * v.Y, v.Z};
+}
+
 }  // namespace
 
 RotationMatrix J2000ToEquatorOfDate(Extended t, const NutationAngles& nutation)
 {
-    const Extended eps = ObliquityOfDate(t, nutation);
-    const Extended piA = (470.029L * t - 3.302L * t * t + 0.06L * t * t * t) * RadiansPerArcsec;
-    const Extended bigPiA = (629554.982L - 8698.089L * t + 3.536L * t * t) * RadiansPerArcsec;
-    const Extended P = (50290.966L * t + 111.113L * t * t - 0.006L * t * t * t) * RadiansPerArcsec + bigPiA +
-                       nutation.Longitude * RadiansPerArcsec;
-
-    // R1(-eps) R3(-P) R1(pi_A) R3(Pi_A) R1(eps0): J2000 equator -> J2000 ecliptic -> ecliptic of
-    // the date (with the nutation in longitude) -> true equator of the date.
+    const EclipticTurn a = EclipticTurnOf(t, nutation);
     RotationMatrix rotation;
     Matrix& m = rotation.M;
     Matrix r;
     RotationX(ObliquityJ2000, m);
-    RotationZ(bigPiA, r);
+    RotationZ(a.bigPiA, r);
     MultiplyLeft(r, m);
-    RotationX(piA, r);
+    RotationX(a.piA, r);
     MultiplyLeft(r, m);
-    RotationZ(-P, r);
+    RotationZ(-a.P, r);
     MultiplyLeft(r, m);
-    RotationX(-eps, r);
+    RotationX(-a.eps, r);
     MultiplyLeft(r, m);
     return rotation;
+}
+
+EquatorialVector EquatorOfDateToJ2000(Extended t, const NutationAngles& nutation, const EquatorialVector& v)
+{
+    // The transpose, R1(-eps0) R3(-Pi_A) R1(-pi_A) R3(P) R1(eps), one axis at a time.
+    const EclipticTurn a = EclipticTurnOf(t, nutation);
+    return TurnX(-ObliquityJ2000, TurnZ(-a.bigPiA, TurnX(-a.piA, TurnZ(a.P, TurnX(a.eps, v)))));
 }
 
 void ApparentFromJ2000(Extended jd, Extended& alpha, Extended& delta)
