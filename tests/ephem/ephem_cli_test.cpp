@@ -1,5 +1,6 @@
 // vireon-ephem: its argument parsing (every error path gives one line and no request), the
-// stepping of instants through the calendar, and rows that carry exactly what the theory wrote.
+// stepping of instants through the calendar, rows that carry exactly what the theory wrote, and
+// the Red Spot's transits read through the cm_ii_deg column.
 #include <sys/wait.h>
 
 #include <cstdio>
@@ -15,6 +16,7 @@
 #include <unistd.h>
 
 #include "ephem/ephem_cli.h"
+#include "ephemeris/planet_rotation.h"
 #include "satellites/planet_descriptor.h"
 #include "satellites/theory.h"
 
@@ -300,42 +302,52 @@ TEST(RunEphemeris, JsonLinesAndNullsOfValuesNotComputed)
     }
 }
 
-// The central meridian columns: what each planet has, empty (null) where it has none, and the
-// values in range.
+// The central meridian columns each planet has; the others are empty.
 TEST(RunEphemeris, MeridianColumnsOfEachPlanet)
 {
-    const struct Row {
-        PlanetId planet;
-        bool main, systemsIAndII;
-    } rows[] = {
-        {Mars, true, false},     {Jupiter, true, true},  {Saturn, true, false},
-        {Uranus, false, false}, {Neptune, false, false}, {Pluto, false, false},
-    };
-    for (const Row& r : rows) {
+    // cm_deg, cm_i_deg, cm_ii_deg, sub_earth_lat_deg: 1 given, 0 empty.
+    const std::pair<PlanetId, const char*> rows[] = {{Mars, "1001"},   {Jupiter, "1111"}, {Saturn, "1001"},
+                                                     {Uranus, "0000"}, {Neptune, "0000"}, {Pluto, "0000"}};
+    for (const auto& [planet, wanted] : rows) {
         EphemRequest request;
-        request.Planet = r.planet;
-        request.Start = {1, 3, 1977, 0, 0, 0, 0};
-        std::ostringstream csv;
-        RunEphemeris(request, csv);
-        const std::vector<std::string> lines = Split(csv.str(), '\n');
-        ASSERT_GE(lines.size(), 3u);
-        const std::vector<std::string> f = Split(lines[1], ',');
-        ASSERT_EQ(f.size(), 29u) << lines[1];
-        const bool wanted[4] = {r.main, r.systemsIAndII, r.systemsIAndII, r.main};
-        for (int c = 0; c < 4; ++c) {
-            const std::string& field = f[25 + c];
-            ASSERT_EQ(!field.empty(), wanted[c]) << PlanetName(r.planet) << " column " << c << ": '" << field << "'";
-            if (field.empty()) continue;
-            const double v = ParseNumber(field);
-            const bool latitude = c == 3;
-            EXPECT_TRUE(latitude ? std::fabs(v) <= 90 : v >= 0 && v < 360) << PlanetName(r.planet) << " column " << c
-                                                                            << ": " << v;
+        request.Planet = planet;
+        std::ostringstream out;
+        RunEphemeris(request, out);
+        const std::vector<std::string> f = Split(Split(out.str(), '\n')[1], ',');
+        ASSERT_EQ(f.size(), 29u);
+        for (int c = 0; c < 4; ++c) EXPECT_EQ(f[25 + c].empty(), wanted[c] == '0') << PlanetName(planet) << " " << c;
+    }
+}
+
+// At each Red Spot transit, cm_ii_deg is the spot's longitude: within 0.01 deg, as one second
+// turns System II by 0.0101 deg. Transits follow one another at System II's period seen from the
+// Earth, 35740.6 s within 16 s (Jupiter's geocentric motion and changing light time alter it by
+// under 4e-4, and each end is rounded to the second), so none is missed.
+TEST(RedSpotTransits, CmIIIsTheSpotsLongitudeAtEach)
+{
+    const struct Row {
+        CalendarFields first;
+        double longitudeII;
+    } rows[] = {{{29, 2, 2004, 0, 0, 0, 0}, 93.5}, {{15, 7, 1990, 6, 0, 0, 0}, 359.99}, {{20, 12, 2100, 12, 0, 0, 0}, 0}};
+    const double period = 86400 * 360 / 870.27;
+    for (const Row& r : rows) {
+        const Extended first = JulianDayFromCalendar(r.first);
+        const std::vector<Extended> transits = RedSpotTransits(first, first + 2, r.longitudeII);
+        Extended previous = first;
+        for (const Extended t : transits) {
+            EphemRequest request;
+            request.Start = CalendarFromJulianDay(t);
+            EXPECT_EQ(JulianDayFromCalendar(request.Start), t) << "a whole second";
+            PlanetPlaces places;
+            SatelliteRecord record;
+            RunSatelliteTheory(Jupiter, {t, 2000, ViewMode::Equatorial, Orientation::North}, places, record);
+            const double got = *MakeRow(request, request.Start, 0, 1, places, record).CentralMeridianIIDeg;
+            EXPECT_NEAR(std::remainder(got - r.longitudeII, 360.0), 0, 0.01) << FormatInstant(request.Start);
+            const double gap = double(t - previous) * 86400;
+            EXPECT_TRUE(gap < period + 16 && (previous == first || gap > period - 16)) << FormatInstant(request.Start);
+            previous = t;
         }
-        request.Format = OutputFormat::Json;
-        std::ostringstream json;
-        RunEphemeris(request, json);
-        EXPECT_EQ(json.str().find("\"cm_ii_deg\":null") != std::string::npos, !r.systemsIAndII)
-            << PlanetName(r.planet);
+        EXPECT_LT(double(first + 2 - previous) * 86400, period + 16);
     }
 }
 

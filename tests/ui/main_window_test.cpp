@@ -407,13 +407,6 @@ INSTANTIATE_TEST_SUITE_P(
                         ExpectChecked(t, "miMeridiencentral", false);
                     },
                     1},
-        CommandCase{"central meridians shown again", [] { Settings.ShowCentralMeridian = false; },
-                    Trigger("miMeridiencentral"),
-                    [](TForm1& t) {
-                        EXPECT_TRUE(Settings.ShowCentralMeridian);
-                        ExpectChecked(t, "miMeridiencentral", true);
-                    },
-                    1},
         CommandCase{"traces from the pop-up menu", nullptr, Trigger("miTraces2"),
                     [](TForm1& t) {
                         EXPECT_TRUE(Settings.ShowTraces);
@@ -684,31 +677,6 @@ TEST_F(WindowTest, UpdateButtonOpensTheAddressAndCloses)
 // --- The view: click, ruler, persistent image ---
 
 QColor ViewPixel(TForm1& w, int x, int y) { return w.Port().View().Image().pixelColor(x, y); }
-
-// Pixels written in the view's top-left corner, inside the grey border, where only the central
-// meridians are drawn at start-up (Jupiter's satellites stand within 200 pixels of the centre).
-int CornerPixels(TForm1& w)
-{
-    int lit = 0;
-    for (int y = 2; y < 40; ++y)
-        for (int x = 2; x < 120; ++x) lit += ViewPixel(w, x, y) != QColor(0, 0, 0) ? 1 : 0;
-    return lit;
-}
-
-TEST_F(WindowTest, TheViewMenuItemShowsAndHidesTheCentralMeridians)
-{
-    QMenu* view = window->findChild<QMenu*>("miVue");
-    ASSERT_NE(view, nullptr);
-    EXPECT_TRUE(view->actions().contains(Action("miMeridiencentral")));
-    EXPECT_GT(CornerPixels(*window), 20) << "shown at start-up";
-    Action("miMeridiencentral")->trigger();
-    EXPECT_EQ(CornerPixels(*window), 0) << "hidden";
-    Settings.ShowTraces = true;
-    Action("miMeridiencentral")->trigger();
-    EXPECT_GT(CornerPixels(*window), 20) << "shown again";
-    Action("miMeridiencentral")->trigger();
-    EXPECT_EQ(CornerPixels(*window), 0) << "hidden with traces on: the view is erased";
-}
 
 TEST_F(WindowTest, ClickOnTheViewStartsAndStopsTheAnimation)
 {
