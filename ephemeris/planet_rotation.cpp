@@ -78,7 +78,7 @@ struct BodyEquatorialPlace {
 };
 
 // 64-bit cosines, sines and arctangents: under 1e-16 rad of rounding each, 1e-14 deg on a
-// central meridian, where the extended functions' argument reduction would cost a microsecond.
+// central meridian; the extended ones reduce every argument beyond pi/4 by the slow general method.
 BodyEquatorialPlace PlaceOnBodyEquator(const Vec3& s, const PoleDirection& pole)
 {
     const double alpha0 = static_cast<double>(pole.Alpha0), delta0 = static_cast<double>(pole.Delta0);
