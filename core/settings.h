@@ -17,6 +17,7 @@ struct GlobalSettings {
     bool ShowTraces = false;
     bool ShowNumbers = true;
     bool ShowAxis = false;
+    bool ShowCentralMeridian = true;  // the equatorial view writes the central meridians
     bool AnimationRunning = false;
     std::int8_t AnimationDirection = +1;
     std::uint32_t AnimationDelayMs = 200;

@@ -10,7 +10,7 @@ namespace vireon {
 inline constexpr Color GreyBorder{128, 128, 128};  // erase border, day grid, field circle in trace mode
 inline constexpr Color Black{0, 0, 0};             // background, hidden satellites, shadows
 inline constexpr Color ScaleRed{255, 0, 0};        // scale bar and its text
-inline constexpr Color AxisGrey{192, 192, 192};    // the planet's rotation axis
+inline constexpr Color AxisGrey{192, 192, 192};    // the planet's rotation axis, the central meridians
 inline constexpr Color Navy{0, 0, 128};            // satellite in the planet's shadow
 inline constexpr Color EarthBlue{0, 0, 255};       // "T" mark of the polar view
 inline constexpr Color SunYellow{255, 255, 0};     // "S" mark of the polar view

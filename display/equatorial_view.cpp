@@ -2,9 +2,12 @@
 // arcseconds per pixel, north or south (celestial or planetary) up, optionally mirrored as
 // behind a star diagonal. Saturn's rings are drawn as bands of half-ellipses of the ring
 // system's apparent outline (Meeus, Astronomical Algorithms, ch. 45: major axis a, minor
-// axis a |sin B|, here a |B|).
+// axis a |sin B|, here a |B|). The central meridians (ephemeris/planet_rotation.h) are written in
+// the top-left corner.
 #include <array>
 #include <cmath>
+#include <optional>
+#include <string>
 #include <utility>
 
 #include "core/conventions.h"
@@ -27,6 +30,14 @@ constexpr std::array<int, 43> HalfEllipseSamples = [] {
     for (int i = 61; i <= 75; ++i) samples[n++] = i;
     return samples;
 }();
+
+// The central meridians' lines: from the top-left corner, one every 15 pixels (the legend's row
+// spacing). With traces on, nothing erases the view between frames, so the corner is cleared
+// behind them over a box wide enough for the longest line, "MC III : 359.9°", in the window's font.
+constexpr int MeridianLeft = 5;
+constexpr int MeridianTop = 5;
+constexpr int MeridianLineHeight = 15;
+constexpr int MeridianBoxWidth = 110;
 
 struct ViewFrame {
     Canvas& canvas;
@@ -204,6 +215,39 @@ void DrawSatellite(const ViewFrame& f, SatelliteRecord& record, int k, Extended 
     if (f.settings.ShowNumbers) c.Text(PixelRound(xs + 2 + r), PixelRound(ys - 12), FormatInt(k));
 }
 
+// "MC II : 234.5°": one decimal, "." whatever the locale; a value that rounds to 360.0 is 0.0.
+std::string MeridianText(const char* label, Extended degrees)
+{
+    Extended tenths = std::nearbyint(degrees * 10);
+    if (tenths >= 3600) tenths -= 3600;
+    return std::string(label) + " : " + FormatFixed(tenths / 10, 1) + "°";
+}
+
+// The planet's central meridians in the axis grey: text, not geometry, so neither the
+// orientation nor the mirror moves them.
+void DrawCentralMeridians(const ViewFrame& f, const SatelliteRecord& record)
+{
+    if (!f.settings.ShowCentralMeridian) return;
+    const PlanetDescriptor& planet = Planet(f.settings.CurrentPlanet);
+    std::array<std::string, 2> lines;
+    int count = 0;
+    for (int i = 0; i < planet.MeridianLineCount; ++i) {
+        const MeridianLine& line = planet.MeridianLines[i];
+        const std::optional<Extended>& degrees = record.Meridians.*line.System;
+        if (degrees) lines[count++] = MeridianText(line.Label, *degrees);
+    }
+    if (count == 0) return;
+    Canvas& c = f.canvas;
+    if (f.settings.ShowTraces) {
+        c.SetPen(Black);
+        c.SetBrush(Black, BrushStyle::Solid);
+        c.Rectangle(1, 1, MeridianBoxWidth, MeridianTop + count * MeridianLineHeight + 2);
+    }
+    c.SetFontColor(AxisGrey);
+    c.SetBrushStyle(BrushStyle::Clear);
+    for (int i = 0; i < count; ++i) c.Text(MeridianLeft, MeridianTop + i * MeridianLineHeight, lines[i]);
+}
+
 }  // namespace
 
 void DrawEquatorialView(DisplayPort& port, GlobalSettings& settings, SatelliteRecord& record,
@@ -227,6 +271,7 @@ void DrawEquatorialView(DisplayPort& port, GlobalSettings& settings, SatelliteRe
 
     const int count = SatelliteCountOf(planet);
     for (int k = 1; k <= count; ++k) DrawSatellite(frame, record, k, s);
+    DrawCentralMeridians(frame, record);
 
     DrawLegend(port.LegendCanvas(), settings, record);
     port.ViewChanged();

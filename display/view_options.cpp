@@ -144,6 +144,12 @@ void ToggleNumbers(DisplayPort& port, GlobalSettings& settings)
     SetPair(port, "miAffichagenumeros1", "miAffichagenumeros2", settings.ShowNumbers);
 }
 
+void ToggleCentralMeridian(DisplayPort& port, GlobalSettings& settings)
+{
+    settings.ShowCentralMeridian = !settings.ShowCentralMeridian;
+    port.SetChecked("miMeridiencentral", settings.ShowCentralMeridian);
+}
+
 void Animate(DisplayPort& port, GlobalSettings& settings, bool run)
 {
     const bool wasRunning = settings.AnimationRunning;

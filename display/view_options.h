@@ -20,6 +20,8 @@ void ToggleMirror(DisplayPort& port, GlobalSettings& settings);
 void FlipMirrorKeepingOrientation(DisplayPort& port, GlobalSettings& settings);
 void ToggleTraces(DisplayPort& port, GlobalSettings& settings);
 void ToggleNumbers(DisplayPort& port, GlobalSettings& settings);
+// ShowCentralMeridian flips; the "Vue" menu's item follows. Does not redraw.
+void ToggleCentralMeridian(DisplayPort& port, GlobalSettings& settings);
 
 // panNS caption and the eight orientation items' checks for an orientation (nothing for an
 // unknown letter).

@@ -308,6 +308,10 @@ void VisitColumns(const EphemRow& r, Writer& w)
     w.Number("SatShadowY", r.SatShadowY);
     w.Number("SatPolarX", r.SatPolarX);
     w.Number("SatPolarY", r.SatPolarY);
+    w.Number("cm_deg", r.CentralMeridianDeg);
+    w.Number("cm_i_deg", r.CentralMeridianIDeg);
+    w.Number("cm_ii_deg", r.CentralMeridianIIDeg);
+    w.Number("sub_earth_lat_deg", r.SubEarthLatitudeDeg);
 }
 
 // Appends one row to a line; an absent or non-finite number is empty in CSV, null in JSON.
@@ -315,7 +319,7 @@ class LineWriter {
 public:
     explicit LineWriter(OutputFormat format) : json_(format == OutputFormat::Json)
     {
-        line_.reserve(640);
+        line_.reserve(768);
         if (json_) line_ += '{';
     }
 
@@ -371,6 +375,10 @@ struct HeaderWriter {
 };
 
 std::optional<double> Value(Extended v) { return static_cast<double>(v); }
+std::optional<double> Value(const std::optional<Extended>& v)
+{
+    return v ? std::optional<double>(static_cast<double>(*v)) : std::nullopt;
+}
 
 }  // namespace
 
@@ -464,6 +472,12 @@ std::string_view HelpText()
         "  SatPolarX, SatPolarY        coordinates of the program's polar view (empty for Jupiter\n"
         "                              and Saturn with --view P --orientation S, which the program\n"
         "                              does not recompute)\n"
+        "  cm_deg                      central meridian, degrees, planetographic west longitude of\n"
+        "                              the sub-Earth point (IAU rotation models, the planet as the\n"
+        "                              light left it): Mars, System III of Jupiter and Saturn\n"
+        "  cm_i_deg, cm_ii_deg         Jupiter's Systems I and II (empty for other planets)\n"
+        "  sub_earth_lat_deg           planetocentric latitude of the sub-Earth point, degrees\n"
+        "                              (cm_deg and this column are empty for Uranus, Neptune, Pluto)\n"
         "Numbers have 17 significant digits; an empty CSV field is null in JSON.\n"
         "\n"
         "Exit status: 0 on success, 2 on a bad argument (one line on standard error).\n";
@@ -524,6 +538,10 @@ EphemRow MakeRow(const EphemRequest& request, const CalendarFields& instant, dou
         row.SatPolarX = Value(record.SatPolarX[k]);
         row.SatPolarY = Value(record.SatPolarY[k]);
     }
+    row.CentralMeridianDeg = Value(record.Meridians.Main);
+    row.CentralMeridianIDeg = Value(record.Meridians.SystemI);
+    row.CentralMeridianIIDeg = Value(record.Meridians.SystemII);
+    row.SubEarthLatitudeDeg = Value(record.Meridians.SubEarthLatitude);
     return row;
 }
 

@@ -72,6 +72,8 @@ struct EphemRow {
     std::optional<double> SatOffsetX, SatOffsetY, SatDistance, SatApparentDiameter, SatMagnitude;
     char SatFarSide = 'P';
     std::optional<double> SatShadowX, SatShadowY, SatPolarX, SatPolarY;
+    // Central meridians and the sub-Earth latitude, degrees (Mars, Jupiter, Saturn).
+    std::optional<double> CentralMeridianDeg, CentralMeridianIDeg, CentralMeridianIIDeg, SubEarthLatitudeDeg;
 };
 
 // The row of satellite k after the theory of request.Planet has run for the instant.

@@ -129,6 +129,11 @@ Mat3 J2000ToEquatorOfDate(Extended julianMillennia, const NutationAngles& nutati
 // --- Stages of the apparent-place pipeline (exposed for the theories and for tests) ---
 
 
+// The reverse turn of J2000ToEquatorOfDate applied to one vector: from the true equator and
+// equinox of the date (T in Julian millennia, nutation in arcseconds) back to the mean equator
+// and equinox of J2000.0: the same five turns, undone in the opposite order.
+Vec3 EquatorOfDateToJ2000(Extended julianMillennia, const NutationAngles& nutation, const Vec3& v);
+
 // An ecliptic place of the date (longitude and latitude in radians, radius in km) in the true
 // equatorial frame of the date, the obliquity in radians.
 Vec3 EclipticToEquatorial(Extended longitude, Extended latitude, Extended radius, Extended obliquity);

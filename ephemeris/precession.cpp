@@ -67,6 +67,16 @@ struct TurnsToDate {
         RotateZ(Negated(P), u, v);
         RotateX(Negated(Eps), v, w);
     }
+
+    // The reverse turn: the same five, taken back in the opposite order.
+    void Undo(Extended& u, Extended& v, Extended& w) const
+    {
+        RotateX(Eps, v, w);
+        RotateZ(P, u, v);
+        RotateX(Negated(SmallPi), v, w);
+        RotateZ(Negated(BigPi), u, v);
+        RotateX(Negated(SinCosObliquityJ2000), v, w);
+    }
 };
 
 }  // namespace
@@ -78,6 +88,14 @@ Mat3 J2000ToEquatorOfDate(Extended t, const NutationAngles& nutation)
     Vec3 column[3] = {{1, 0, 0}, {0, 1, 0}, {0, 0, 1}};
     for (Vec3& c : column) turns.Apply(c.x, c.y, c.z);
     return Transposed({{column[0], column[1], column[2]}});
+}
+
+Vec3 EquatorOfDateToJ2000(Extended t, const NutationAngles& nutation, const Vec3& v)
+{
+    const TurnsToDate turns(t, nutation, TrueObliquity(t, nutation));
+    Vec3 turned = v;
+    turns.Undo(turned.x, turned.y, turned.z);
+    return turned;
 }
 
 void ApparentFromJ2000(Extended jd, Extended& alpha, Extended& delta)

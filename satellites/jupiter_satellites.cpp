@@ -31,6 +31,7 @@
 
 #include "core/angles.h"
 #include "ephemeris/apparent_place.h"
+#include "ephemeris/planet_rotation.h"
 #include "satellites/planet_frame.h"
 #include "satellites/theory.h"
 
@@ -164,9 +165,9 @@ JupiterRun PrepareRun(const TheoryInstant& in, PlanetPlaces& places)
 
 void JupiterPoleJ2000(Extended jd, Extended& alpha0, Extended& delta0)
 {
-    const Extended t = (jd - 2451545) / 36525;
-    alpha0 = (268050 - 9 * t) * Pi / 180000;
-    delta0 = (64490 + 3 * t) * Pi / 180000;
+    const PoleDirection pole = IauPoleJ2000(Jupiter, jd);
+    alpha0 = pole.Alpha0;
+    delta0 = pole.Delta0;
 }
 
 GalileanArguments GalileanMeanElements(Extended t)

@@ -39,6 +39,8 @@ PlanetDescriptor MarsDescriptor()
     d.ComputesShadows = true;
     d.AutoZoom = 40;
     d.GraphFactor = 25;
+    d.MeridianLines[0] = {"MC", &CentralMeridians::Main};
+    d.MeridianLineCount = 1;
     return d;
 }
 
@@ -68,6 +70,10 @@ PlanetDescriptor JupiterDescriptor()
     d.AutoZoom = 1;
     d.GraphFactor = 1;
     d.PolarEarthSunMarks = true;
+    // The observers' two systems: I for the equatorial belt, II for the rest (the Red Spot).
+    d.MeridianLines[0] = {"MC I", &CentralMeridians::SystemI};
+    d.MeridianLines[1] = {"MC II", &CentralMeridians::SystemII};
+    d.MeridianLineCount = 2;
     return d;
 }
 
@@ -100,6 +106,8 @@ PlanetDescriptor SaturnDescriptor()
     d.HasRings = true;
     d.AutoZoom = 2;
     d.GraphFactor = 2;
+    d.MeridianLines[0] = {"MC III", &CentralMeridians::Main};
+    d.MeridianLineCount = 1;
     return d;
 }
 

@@ -6,8 +6,10 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 
 #include "core/types.h"
+#include "ephemeris/planet_rotation.h"
 
 namespace vireon {
 
@@ -34,6 +36,12 @@ enum class PolarPair : std::uint8_t {
     FromEquatorOffsetAndDepth,
     // the sky distance and the position angle of the offsets
     SkyDistanceAndAngle,
+};
+
+// A central meridian the equatorial view writes: its label ("MC I") and the rotation system.
+struct MeridianLine {
+    const char* Label = "";
+    std::optional<Extended> CentralMeridians::*System = nullptr;
 };
 
 struct PlanetDescriptor {
@@ -73,6 +81,8 @@ struct PlanetDescriptor {
     Extended ScaleBarArcsec = 10;
     Extended GraphFactor = 1;          // the monthly graph widens the satellites' distances by this
     bool PolarEarthSunMarks = false;   // the polar view marks the directions of the Earth and the Sun
+    std::array<MeridianLine, 2> MeridianLines{};  // the equatorial view's corner, top down
+    int MeridianLineCount = 0;
 };
 
 // The descriptor of planet p (4 Mars .. 9 Pluto); asserted.

@@ -6,6 +6,7 @@
 
 #include "core/types.h"
 #include "ephemeris/apparent_place.h"
+#include "ephemeris/planet_rotation.h"
 
 namespace vireon {
 
@@ -37,6 +38,7 @@ struct SatelliteRecord {
     Extended PhaseAngleSigned = 0;  // rad, phase angle signed by the side of the Sun
     Extended SatTheoryTime = 0;     // days from the theory's epoch less light time (Uranus)
     RingGeometry Rings;             // Saturn: the rings as drawn for the orientation
+    CentralMeridians Meridians;     // Mars, Jupiter, Saturn: central meridians seen from the Earth
 };
 
 // The one record of the program.

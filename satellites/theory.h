@@ -72,7 +72,8 @@ struct TheoryInput {
 };
 
 // Runs planet p's theory for the instant and projects it into the record for the view and
-// orientation given (the record's slots above the planet's satellites keep what they held).
+// orientation given (the record's slots above the planet's satellites keep what they held); the
+// record's central meridians follow from the planet's apparent place (ephemeris/planet_rotation.h).
 void RunSatelliteTheory(PlanetId p, const TheoryInput& in, PlanetPlaces& places, SatelliteRecord& record);
 
 }  // namespace vireon

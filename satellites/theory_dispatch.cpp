@@ -1,5 +1,5 @@
 // The run of a theory: the planet's descriptor names its theory; the shared projection writes
-// the record.
+// the record, and the planet's central meridians (from the apparent place the theory left) join it.
 #include "satellites/projection.h"
 #include "satellites/theory.h"
 
@@ -28,6 +28,7 @@ void RunSatelliteTheory(PlanetId p, const TheoryInput& in, PlanetPlaces& places,
     SatelliteSystem system;
     ComputeSatelliteSystem(p, {in.JD, in.Year}, places, system);
     ProjectSystem(system, in.ViewMode, in.Orientation, record);
+    record.Meridians = CentralMeridiansOf(p, in.JD, places.Planet[p], places.Nutation);
 }
 
 }  // namespace vireon

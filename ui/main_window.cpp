@@ -260,6 +260,7 @@ void TForm1::createActions()
     makeAction("miInversionRC1", "&Renvoi coudé", true);
     makeAction("miZoom", "&Zoom");
     makeAction("miAffichagenumeros1", "&Affichage numéros", true, true);
+    makeAction("miMeridiencentral", "Méri&dien central", true, true);
     makeAction("miTraces1", "&Traces", true);
     makeAction("miAnimation1", "Ani&mation", true);
 
@@ -310,8 +311,8 @@ void TForm1::createMenus()
     QMenu* view = bar->addMenu("&Vue");
     view->setObjectName("miVue");
     add(view, {"miEquatoriale1", "miPolaire1", "miGraphique1", nullptr, "miNordenhaut1", "miSudenhaut1", "miPoleN1",
-               "miPoleS1", nullptr, "miInversionRC1", nullptr, "miZoom", "miAffichagenumeros1", "miTraces1",
-               "miAnimation1"});
+               "miPoleS1", nullptr, "miInversionRC1", nullptr, "miZoom", "miAffichagenumeros1", "miMeridiencentral",
+               "miTraces1", "miAnimation1"});
 
     QMenu* data = bar->addMenu("&Données");
     data->setObjectName("miDonnees");
@@ -477,6 +478,7 @@ void TForm1::connectCommands()
     on("miInversionRC1", &TForm1::miInversionRC1Click);
     on("miZoom", &TForm1::miZoomClick);
     on("miAffichagenumeros1", &TForm1::miAffichagenumeros1Click);
+    on("miMeridiencentral", &TForm1::miMeridiencentralClick);
     on("miTraces1", &TForm1::miTraces1Click);
     on("miAnimation1", &TForm1::miAnimation1Click);
     on("miSecarc1", &TForm1::miSecarc1Click);
@@ -650,6 +652,12 @@ void TForm1::miAffichagenumeros1Click()
     port_->SetChecked("sbAffNum", !Settings.ShowNumbers);
     ToggleNumbers(*port_, Settings);
     Redraw();
+}
+void TForm1::miMeridiencentralClick()
+{
+    ToggleCentralMeridian(*port_, Settings);
+    // Erased first: with traces on, the text already drawn must go too.
+    EraseAndRedraw();
 }
 void TForm1::miTraces1Click()
 {

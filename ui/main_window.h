@@ -82,6 +82,7 @@ public:
     void miInversionRC1Click();
     void miZoomClick();
     void miAffichagenumeros1Click();
+    void miMeridiencentralClick();
     void miTraces1Click();
     void miAnimation1Click();
     void Zoom1Click();

@@ -3,6 +3,8 @@
 // rounding to the nearest integer with ties to even).
 #include <cmath>
 #include <limits>
+#include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -536,6 +538,44 @@ TEST(EquatorialView, LegendShowsDotsWhenNumbersAreOff)
     EXPECT_EQ(dots[3].brush, SatelliteColour(4));
     EXPECT_TRUE(scene.port.view.Texts("1").empty());
     EXPECT_TRUE(scene.port.legend.Texts("1").empty());
+}
+
+// The central meridians: one decimal (a value that rounds to 360.0 reads 0.0) at (5, 5) and 15
+// pixels lower, in grey, whatever the orientation and the mirror; none for a planet without them
+// or with the setting off; with traces on, over a corner first cleared in black.
+TEST(EquatorialView, CentralMeridiansInTheTopLeftCorner)
+{
+    const struct Row {
+        PlanetId planet;
+        bool show, traces, mirror;
+        Orientation orientation;
+        std::vector<std::string> want;
+    } rows[] = {
+        {Jupiter, true, false, false, Orientation::North, {"MC I : 123.4°", "MC II : 234.5°"}},
+        {Jupiter, true, true, true, Orientation::PlanetSouth, {"MC I : 123.4°", "MC II : 234.5°"}},
+        {Saturn, true, false, true, Orientation::South, {"MC III : 0.0°"}},
+        {Mars, true, false, false, Orientation::PlanetNorth, {"MC : 0.0°"}},
+        {Jupiter, false, false, false, Orientation::North, {}},
+        {Uranus, true, true, false, Orientation::North, {}},
+    };
+    for (const Row& r : rows) {
+        Scene scene(r.planet);
+        scene.record.Rings = {40, 10, 1};
+        scene.record.Meridians = {359.96L, 123.44L, 234.46L, 3.5L};
+        scene.settings = {.CurrentPlanet = r.planet, .Orientation = r.orientation, .MirrorView = r.mirror,
+                          .ShowTraces = r.traces, .ShowCentralMeridian = r.show};
+        scene.Draw();
+        std::vector<std::string> texts;
+        bool cornerCleared = false;
+        for (const DrawOp& op : scene.port.view.ops) {
+            cornerCleared |= op.kind == DrawOp::Rectangle && op.x1 == 1 && op.y1 == 1 && op.brush == Black;
+            if (op.kind != DrawOp::Text || op.text.rfind("MC", 0) != 0) continue;
+            EXPECT_TRUE(op.x1 == 5 && op.y1 == 5 + 15 * int(texts.size()) && op.font == AxisGrey) << op;
+            texts.push_back(op.text);
+        }
+        EXPECT_EQ(texts, r.want) << int(r.planet) << " " << r.orientation;
+        EXPECT_EQ(cornerCleared, r.traces && !r.want.empty()) << int(r.planet);
+    }
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 // vireon-ephem: its argument parsing (every error path gives one line and no request), the
-// stepping of instants through the calendar, and rows that carry exactly what the theory wrote.
+// stepping of instants through the calendar, rows that carry exactly what the theory wrote, and
+// the Red Spot's transits read through the cm_ii_deg column.
 #include <sys/wait.h>
 
 #include <cstdio>
@@ -15,6 +16,7 @@
 #include <unistd.h>
 
 #include "ephem/ephem_cli.h"
+#include "ephemeris/planet_rotation.h"
 #include "satellites/planet_descriptor.h"
 #include "satellites/theory.h"
 
@@ -232,7 +234,7 @@ TEST(RunEphemeris, CsvRowsCarryTheRecordAtFullPrecision)
               "instant,jd,planet,planet_ra_h,planet_dec_deg,planet_distance_km,planet_diameter_eq_arcsec,"
               "planet_diameter_pol_arcsec,planet_pole_pa_rad,phase_angle_rad,ring_major_arcsec,ring_minor_arcsec,"
               "ring_side,index,name,SatOffsetX,SatOffsetY,SatDistance,SatApparentDiameter,SatMagnitude,SatFarSide,"
-              "SatShadowX,SatShadowY,SatPolarX,SatPolarY");
+              "SatShadowX,SatShadowY,SatPolarX,SatPolarY,cm_deg,cm_i_deg,cm_ii_deg,sub_earth_lat_deg");
 
     // The same computation the driver runs.
     TheoryInput in;
@@ -244,7 +246,7 @@ TEST(RunEphemeris, CsvRowsCarryTheRecordAtFullPrecision)
     const char* names[] = {"", "Io", "Europe", "Ganymède", "Callisto"};
     for (int k = 1; k <= 4; ++k) {
         const std::vector<std::string> f = Split(lines[k], ',');
-        ASSERT_EQ(f.size(), 25u) << lines[k];
+        ASSERT_EQ(f.size(), 29u) << lines[k];
         EXPECT_EQ(f[0], "2004-02-29T12:00:00");
         EXPECT_EQ(ParseNumber(f[1]), static_cast<double>(in.JD));
         EXPECT_EQ(f[2], "jupiter");
@@ -264,6 +266,9 @@ TEST(RunEphemeris, CsvRowsCarryTheRecordAtFullPrecision)
         EXPECT_EQ(ParseNumber(f[22]), static_cast<double>(record.SatShadowY[k]));
         EXPECT_EQ(ParseNumber(f[23]), static_cast<double>(record.SatPolarX[k]));
         EXPECT_EQ(ParseNumber(f[24]), static_cast<double>(record.SatPolarY[k]));
+        const std::optional<Extended> meridians[] = {record.Meridians.Main, record.Meridians.SystemI,
+                                                     record.Meridians.SystemII, record.Meridians.SubEarthLatitude};
+        for (int c = 0; c < 4; ++c) EXPECT_EQ(ParseNumber(f[25 + c]), static_cast<double>(*meridians[c])) << c;
     }
 }
 
@@ -292,8 +297,57 @@ TEST(RunEphemeris, JsonLinesAndNullsOfValuesNotComputed)
         EXPECT_NE(line.find("\"ring_major_arcsec\":null,\"ring_minor_arcsec\":null,\"ring_side\":null"),
                   std::string::npos);
         // The polar view with south up does not recompute Jupiter's polar pair.
-        EXPECT_NE(line.find("\"SatPolarX\":null,\"SatPolarY\":null}"), std::string::npos) << line;
+        EXPECT_NE(line.find("\"SatPolarX\":null,\"SatPolarY\":null,"), std::string::npos) << line;
         EXPECT_EQ(line.find("\"SatShadowX\":null"), std::string::npos) << "Jupiter's shadows are computed";
+    }
+}
+
+// The central meridian columns each planet has; the others are empty.
+TEST(RunEphemeris, MeridianColumnsOfEachPlanet)
+{
+    // cm_deg, cm_i_deg, cm_ii_deg, sub_earth_lat_deg: 1 given, 0 empty.
+    const std::pair<PlanetId, const char*> rows[] = {{Mars, "1001"},   {Jupiter, "1111"}, {Saturn, "1001"},
+                                                     {Uranus, "0000"}, {Neptune, "0000"}, {Pluto, "0000"}};
+    for (const auto& [planet, wanted] : rows) {
+        EphemRequest request;
+        request.Planet = planet;
+        std::ostringstream out;
+        RunEphemeris(request, out);
+        const std::vector<std::string> f = Split(Split(out.str(), '\n')[1], ',');
+        ASSERT_EQ(f.size(), 29u);
+        for (int c = 0; c < 4; ++c) EXPECT_EQ(f[25 + c].empty(), wanted[c] == '0') << PlanetName(planet) << " " << c;
+    }
+}
+
+// At each Red Spot transit, cm_ii_deg is the spot's longitude: within 0.01 deg, as one second
+// turns System II by 0.0101 deg. Transits follow one another at System II's period seen from the
+// Earth, 35740.6 s within 16 s (Jupiter's geocentric motion and changing light time alter it by
+// under 4e-4, and each end is rounded to the second), so none is missed.
+TEST(RedSpotTransits, CmIIIsTheSpotsLongitudeAtEach)
+{
+    const struct Row {
+        CalendarFields first;
+        double longitudeII;
+    } rows[] = {{{29, 2, 2004, 0, 0, 0, 0}, 93.5}, {{15, 7, 1990, 6, 0, 0, 0}, 359.99}, {{20, 12, 2100, 12, 0, 0, 0}, 0}};
+    const double period = 86400 * 360 / 870.27;
+    for (const Row& r : rows) {
+        const Extended first = JulianDayFromCalendar(r.first);
+        const std::vector<Extended> transits = RedSpotTransits(first, first + 2, r.longitudeII);
+        Extended previous = first;
+        for (const Extended t : transits) {
+            EphemRequest request;
+            request.Start = CalendarFromJulianDay(t);
+            EXPECT_EQ(JulianDayFromCalendar(request.Start), t) << "a whole second";
+            PlanetPlaces places;
+            SatelliteRecord record;
+            RunSatelliteTheory(Jupiter, {t, 2000, ViewMode::Equatorial, Orientation::North}, places, record);
+            const double got = *MakeRow(request, request.Start, 0, 1, places, record).CentralMeridianIIDeg;
+            EXPECT_NEAR(std::remainder(got - r.longitudeII, 360.0), 0, 0.01) << FormatInstant(request.Start);
+            const double gap = double(t - previous) * 86400;
+            EXPECT_TRUE(gap < period + 16 && (previous == first || gap > period - 16)) << FormatInstant(request.Start);
+            previous = t;
+        }
+        EXPECT_LT(double(first + 2 - previous) * 86400, period + 16);
     }
 }
 

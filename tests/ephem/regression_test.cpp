@@ -88,7 +88,8 @@ int Column(const Table& table, const std::string& name)
     return -1;
 }
 
-// The rows vireon-ephem prints today for one planet, instant, view and orientation.
+// The rows vireon-ephem prints today for one planet, instant, view and orientation, each
+// field under the table's column of the same name (columns added since are not compared).
 std::vector<std::vector<std::string>> RunToday(const std::vector<std::string>& first, const Table& table)
 {
     const std::vector<std::string> args = {"--planet", first[Column(table, "planet")],
@@ -102,9 +103,18 @@ std::vector<std::vector<std::string>> RunToday(const std::vector<std::string>& f
     RunEphemeris(*parsed.Request, out);
     std::istringstream lines(out.str());
     std::string line;
-    std::getline(lines, line);  // header
+    std::getline(lines, line);
+    Table today;
+    today.Columns = Split("view,orientation," + line);
     while (std::getline(lines, line)) {
-        rows.push_back(Split(first[Column(table, "view")] + "," + first[Column(table, "orientation")] + "," + line));
+        const std::vector<std::string> fields =
+            Split(first[Column(table, "view")] + "," + first[Column(table, "orientation")] + "," + line);
+        std::vector<std::string> row;
+        for (const std::string& name : table.Columns) {
+            const int c = Column(today, name);
+            row.push_back(c >= 0 && c < static_cast<int>(fields.size()) ? fields[c] : "(no column " + name + ")");
+        }
+        rows.push_back(row);
     }
     return rows;
 }

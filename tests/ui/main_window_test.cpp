@@ -52,6 +52,7 @@ TEST_F(WindowTest, EveryFrenchTextOfTheWindow)
         {"miInversionRC1", "&Renvoi coudé"},
         {"miZoom", "&Zoom"},
         {"miAffichagenumeros1", "&Affichage numéros"},
+        {"miMeridiencentral", "Méri&dien central"},
         {"miTraces1", "&Traces"},
         {"miAnimation1", "Ani&mation"},
         {"miSecarc1", "&Secondes d'arc"},
@@ -168,8 +169,9 @@ TEST_F(WindowTest, TheNumbersButtonHintFollowsItsState)
 
 TEST_F(WindowTest, InitialChecksAndDownButtons)
 {
-    const char* checked[] = {"miJupiter", "miEquatoriale1", "miNordenhaut1", "miAffichagenumeros1", "miRayonpla1",
-                             "miEquatoriale2", "miNordenhaut2", "miAffichagenumeros2"};
+    const char* checked[] = {"miJupiter",      "miEquatoriale1", "miNordenhaut1",       "miAffichagenumeros1",
+                             "miRayonpla1",    "miEquatoriale2", "miNordenhaut2",       "miAffichagenumeros2",
+                             "miMeridiencentral"};
     for (const char* name : checked) EXPECT_TRUE(Action(name)->isChecked()) << name;
     const char* unchecked[] = {"miMars", "miPolaire1", "miGraphique1", "miSudenhaut1", "miPoleN1", "miPoleS1",
                                "miInversionRC1", "miTraces1", "miAnimation1", "miSecarc1", "miKm1"};
@@ -397,6 +399,12 @@ INSTANTIATE_TEST_SUITE_P(
                     [](TForm1& t) {
                         EXPECT_FALSE(Settings.ShowNumbers);
                         ExpectChecked(t, "miAffichagenumeros1", false);
+                    },
+                    1},
+        CommandCase{"central meridians hidden", nullptr, Trigger("miMeridiencentral"),
+                    [](TForm1& t) {
+                        EXPECT_FALSE(Settings.ShowCentralMeridian);
+                        ExpectChecked(t, "miMeridiencentral", false);
                     },
                     1},
         CommandCase{"traces from the pop-up menu", nullptr, Trigger("miTraces2"),
