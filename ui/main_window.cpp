@@ -319,9 +319,9 @@ void TForm1::createMenus()
 
     QMenu* view = bar->addMenu("&Vue");
     view->setObjectName("miVue");
-    add(view, {"miEquatoriale1", "miPolaire1", "miGraphique1", nullptr, "miPhenomenes", nullptr, "miNordenhaut1", "miSudenhaut1", "miPoleN1",
-               "miPoleS1", nullptr, "miInversionRC1", nullptr, "miZoom", "miAffichagenumeros1", "miTraces1",
-               "miAnimation1"});
+    add(view, {"miEquatoriale1", "miPolaire1", "miGraphique1", nullptr, "miPhenomenes", nullptr, "miNordenhaut1",
+               "miSudenhaut1", "miPoleN1", "miPoleS1", nullptr, "miInversionRC1", nullptr, "miZoom",
+               "miAffichagenumeros1", "miTraces1", "miAnimation1"});
 
     QMenu* data = bar->addMenu("&Données");
     data->setObjectName("miDonnees");
