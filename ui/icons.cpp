@@ -254,6 +254,19 @@ const std::map<QString, Drawing>& Drawings()
              p.setPen(QPen(StepBlue, 1.2));
              p.drawPath(second);
          }},
+        {"sbPhenomenes",
+         [](QPainter& p) {
+             // A satellite just off the limb and its shadow on the disc: a transit.
+             const QColor jupiter(168, 142, 117);
+             Disc(p, QPointF(9.8, 8), 5.6, jupiter);
+             p.setPen(QPen(jupiter.darker(140), 1));
+             p.drawLine(QPointF(5, 6.5), QPointF(14.6, 6.5));
+             p.drawLine(QPointF(5, 9.5), QPointF(14.6, 9.5));
+             p.setPen(Qt::NoPen);
+             p.setBrush(Qt::black);
+             p.drawEllipse(QPointF(7.6, 8), 1.4, 1.4);
+             Disc(p, QPointF(2.3, 8), 1.7, QColor(255, 230, 60));
+         }},
         {"sbMAJ",
          [](QPainter& p) {
              Disc(p, QPointF(8, 8), 6.5, QColor(90, 150, 230));

@@ -18,19 +18,23 @@
 #include <QWheelEvent>
 
 #include <cmath>
+#include <utility>
 
 #include "app/driver.h"
 #include "app/view_commands.h"
 #include "core/date_commands.h"
 #include "core/platform.h"
 #include "core/settings.h"
+#include "display/panel.h"
 #include "display/view_options.h"
+#include "satellites/phenomena.h"
 #include "ui/about_dialog.h"
 #include "ui/date_dialog.h"
 #include "ui/field_dialog.h"
 #include "ui/help_dialog.h"
 #include "ui/icons.h"
 #include "ui/increment_dialog.h"
+#include "ui/phenomena_dialog.h"
 #include "ui/program_texts.h"
 #include "ui/qt_display_port.h"
 #include "ui/view_widgets.h"
@@ -90,7 +94,8 @@ PlanetId NextPlanet(PlanetId p) { return p >= LastPlanet ? FirstPlanet : static_
 
 }  // namespace
 
-TForm1::TForm1(QWidget* parent) : QMainWindow(parent, MainWindowFlags)
+TForm1::TForm1(QWidget* parent, PhenomenaSource phenomena)
+    : QMainWindow(parent, MainWindowFlags), phenomena_(std::move(phenomena))
 {
     setObjectName("Form1");
     setWindowTitle("Vireon");
@@ -263,6 +268,11 @@ void TForm1::createActions()
     makeAction("miMeridiencentral", "Méri&dien central", true, true);
     makeAction("miTraces1", "&Traces", true);
     makeAction("miAnimation1", "Ani&mation", true);
+    QAction* phenomena = makeAction("miPhenomenes", "P&hénomènes du mois...");
+    // Its tool button shares the action.
+    phenomena->setIcon(ToolIcon("sbPhenomenes"));
+    phenomena->setIconVisibleInMenu(false);
+    phenomena->setToolTip("Phénomènes du mois");
 
     makeAction("miSecarc1", "&Secondes d'arc", true);
     makeAction("miRayonpla1", "&Rayons planétaires", true, true);
@@ -310,9 +320,9 @@ void TForm1::createMenus()
 
     QMenu* view = bar->addMenu("&Vue");
     view->setObjectName("miVue");
-    add(view, {"miEquatoriale1", "miPolaire1", "miGraphique1", nullptr, "miNordenhaut1", "miSudenhaut1", "miPoleN1",
-               "miPoleS1", nullptr, "miInversionRC1", nullptr, "miZoom", "miAffichagenumeros1", "miMeridiencentral",
-               "miTraces1", "miAnimation1"});
+    add(view, {"miEquatoriale1", "miPolaire1", "miGraphique1", nullptr, "miPhenomenes", nullptr, "miNordenhaut1",
+               "miSudenhaut1", "miPoleN1", "miPoleS1", nullptr, "miInversionRC1", nullptr, "miZoom",
+               "miAffichagenumeros1", "miMeridiencentral", "miTraces1", "miAnimation1"});
 
     QMenu* data = bar->addMenu("&Données");
     data->setObjectName("miDonnees");
@@ -405,6 +415,7 @@ void TForm1::createToolBars()
     makeButton("sbPol", "Vue polaire nord", nullptr, true);
     makeButton("sbGraph", "Graphique mensuel", nullptr, true);
     exclusive({"sbEqu", "sbPol", "sbGraph"});
+    makeButton("sbPhenomenes", "Phénomènes du mois", actions_.value("miPhenomenes"));
     ToolBar1->addSeparator();
     makeButton("sbMAJ", "Met à jour le programme via internet");
 
@@ -448,6 +459,7 @@ void TForm1::createDialogs()
     fApropos = new TfApropos(this);
     fAide = new TfAide(this);
     fChamp = new TfChamp(*port_, this);
+    fPhenomenes = new TfPhenomenes(phenomena_, this);
 }
 
 void TForm1::connectCommands()
@@ -481,6 +493,7 @@ void TForm1::connectCommands()
     on("miMeridiencentral", &TForm1::miMeridiencentralClick);
     on("miTraces1", &TForm1::miTraces1Click);
     on("miAnimation1", &TForm1::miAnimation1Click);
+    on("miPhenomenes", &TForm1::miPhenomenesClick);
     on("miSecarc1", &TForm1::miSecarc1Click);
     on("miRayonpla1", &TForm1::miRayonpla1Click);
     on("miKm1", &TForm1::miKm1Click);
@@ -534,6 +547,17 @@ void TForm1::connectCommands()
     });
     connect(pbSatel, &ImageBox::ContextMenuRequested, this, [this](QPoint global) { pumSatel->popup(global); });
     connect(panNS, &CaptionPanel::DoubleClicked, this, &TForm1::panNSDblClick);
+
+    // The phenomena are listed for some planets only. Every way of choosing a planet (menu,
+    // buttons, keys, the driver) checks the planet's menu item, so the command follows it.
+    QAction* phenomena = actions_.value("miPhenomenes");
+    for (PlanetId p = FirstPlanet; p <= LastPlanet; ++p) {
+        QAction* planet = actions_.value(QString::fromStdString(PlanetMenuItem(p)));
+        connect(planet, &QAction::toggled, phenomena, [phenomena, p](bool checked) {
+            if (checked) phenomena->setEnabled(HasPhenomena(p));
+        });
+        if (planet->isChecked()) phenomena->setEnabled(HasPhenomena(p));
+    }
 }
 
 // --- Shared steps of the commands ---
@@ -605,6 +629,14 @@ void TForm1::OpenIncrementDialog(int left, int top)
     if (Settings.DialogAccepted) EraseAndRedraw();
 }
 
+void TForm1::ShowPhenomenon(const Phenomenon& phenomenon)
+{
+    SetCurrentInstant(Settings, phenomenon.JD);
+    // The equatorial view shows the satellite or its shadow at the planet's limb.
+    if (Settings.ViewMode == ViewMode::Equatorial) EraseAndRedraw();
+    else SetEquatorialView(*port_, Settings);
+}
+
 void TForm1::OpenZoomDialog(int left, int top)
 {
     fZoom->Prepare();
@@ -665,6 +697,12 @@ void TForm1::miTraces1Click()
     Redraw();
 }
 void TForm1::miAnimation1Click() { ToggleAnimation(); }
+void TForm1::miPhenomenesClick()
+{
+    if (!HasPhenomena(Settings.CurrentPlanet)) return;
+    fPhenomenes->Prepare();
+    if (fPhenomenes->exec() == QDialog::Accepted && fPhenomenes->Chosen()) ShowPhenomenon(*fPhenomenes->Chosen());
+}
 
 void TForm1::Zoom1Click() { miZoomClick(); }
 void TForm1::miNordenhaut2Click() { miNordenhaut1Click(); }

@@ -11,6 +11,7 @@
 #include <memory>
 
 #include "core/types.h"
+#include "ui/phenomena_dialog.h"
 
 class QAction;
 class QActionGroup;
@@ -35,7 +36,8 @@ class TForm1 : public QMainWindow {
     Q_OBJECT
 
 public:
-    explicit TForm1(QWidget* parent = nullptr);
+    // phenomena: where the phenomena dialog takes its rows.
+    explicit TForm1(QWidget* parent = nullptr, PhenomenaSource phenomena = FindPhenomena);
     ~TForm1() override;
 
     // Client area of the window below the menu bar, fixed.
@@ -58,6 +60,7 @@ public:
     TfApropos* fApropos = nullptr;
     TfAide* fAide = nullptr;
     TfChamp* fChamp = nullptr;
+    TfPhenomenes* fPhenomenes = nullptr;
 
     // --- Commands, named after the components and events they serve ---
     // "&Fichier"
@@ -85,6 +88,7 @@ public:
     void miMeridiencentralClick();
     void miTraces1Click();
     void miAnimation1Click();
+    void miPhenomenesClick();
     void Zoom1Click();
     void miNordenhaut2Click();
     void miSudenhaut2Click();
@@ -179,6 +183,8 @@ private:
     void OpenDateDialog();
     void OpenIncrementDialog(int left, int top);
     void OpenZoomDialog(int left, int top);
+    // The current instant becomes the phenomenon's, shown in the equatorial view.
+    void ShowPhenomenon(const Phenomenon& phenomenon);
 
     QWidget* client_ = nullptr;
     QToolBar* ToolBar1 = nullptr;
@@ -193,6 +199,7 @@ private:
     QHash<QString, QAction*> actions_;
     QHash<QString, QToolButton*> buttons_;
     std::unique_ptr<QtDisplayPort> port_;
+    PhenomenaSource phenomena_;
 
     // Ruler: the first point of the segment being measured.
     QPoint rulerFirst_;

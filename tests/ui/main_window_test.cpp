@@ -55,6 +55,7 @@ TEST_F(WindowTest, EveryFrenchTextOfTheWindow)
         {"miMeridiencentral", "Méri&dien central"},
         {"miTraces1", "&Traces"},
         {"miAnimation1", "Ani&mation"},
+        {"miPhenomenes", "P&hénomènes du mois..."},
         {"miSecarc1", "&Secondes d'arc"},
         {"miRayonpla1", "&Rayons planétaires"},
         {"miKm1", "&Km (milliers)"},
@@ -117,6 +118,7 @@ TEST_F(WindowTest, EveryFrenchTextOfTheWindow)
         {"sbEqu", "Vue équatoriale"},
         {"sbPol", "Vue polaire nord"},
         {"sbGraph", "Graphique mensuel"},
+        {"sbPhenomenes", "Phénomènes du mois"},
         {"sbMAJ", "Met à jour le programme via internet"},
     };
     for (const NamedText& hint : hints) {
@@ -531,6 +533,18 @@ INSTANTIATE_TEST_SUITE_P(
                     1}),
     [](const ::testing::TestParamInfo<CommandCase>& info) { return "Case" + std::to_string(info.index); });
 
+// The phenomena are listed for Jupiter and Saturn only, whatever chooses the planet.
+TEST_F(WindowTest, PhenomenaFollowThePlanet)
+{
+    const std::pair<std::function<void(TForm1&)>, bool> steps[] = {
+        {Trigger("miMars"), false}, {Key(Qt::Key_PageDown), true}, {Click("sbSaturne"), true},
+        {Click("sbDernPla"), false}, {Click("sbGraph"), false},     {Click("sbJupiter"), true}};
+    for (const auto& [choose, enabled] : steps) {
+        choose(*window);
+        EXPECT_EQ(Button("sbPhenomenes")->isEnabled(), enabled) << "planet " << int(Settings.CurrentPlanet);
+    }
+}
+
 // --- Zoom limits ---
 
 struct ZoomCase {
@@ -815,7 +829,7 @@ TEST(StartUp, DialogsAreCreatedWithTheWindowInOrder)
     for (QObject* child : window.children()) {
         if (qobject_cast<QDialog*>(child)) order << child->objectName();
     }
-    EXPECT_EQ(order, QStringList({"fIncrement", "fZoom", "fApropos", "fAide", "fChamp"}));
+    EXPECT_EQ(order, QStringList({"fIncrement", "fZoom", "fApropos", "fAide", "fChamp", "fPhenomenes"}));
 }
 
 }  // namespace

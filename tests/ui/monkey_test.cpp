@@ -9,6 +9,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCalendarWidget>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QContextMenuEvent>
 #include <QDialog>
@@ -23,6 +24,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
+#include <QTreeWidget>
 #include <QWheelEvent>
 #include <gtest/gtest.h>
 
@@ -230,6 +232,7 @@ private:
         else if (name == "fChamp") AnswerField(modal, giveUp);
         else if (name == "fAide") AnswerHelp(modal);
         else if (name == "fApropos") Click(modal, "bbOK");
+        else if (name == "fPhenomenes") AnswerPhenomena(modal, giveUp);
         else {
             unknown.push_back("modal window \"" + name + "\" of class " + modal->metaObject()->className());
             if (auto* dialog = qobject_cast<QDialog*>(modal)) dialog->reject();
@@ -312,6 +315,17 @@ private:
         } else {
             Click(d, "bbCancel");
         }
+    }
+
+    void AnswerPhenomena(QWidget* d, bool giveUp)
+    {
+        auto* list = Child<QTreeWidget>(d, "lvPhenomenes");
+        if (!giveUp && list && list->topLevelItemCount() > 0 && Chance(rng_, 0.3))
+            list->setCurrentItem(list->topLevelItem(Uniform(rng_, 0, list->topLevelItemCount() - 1)));
+        const char* buttons[] = {"bbMoisPrec", "bbMoisSuiv", "bbAfficher", "bbFermer"};
+        if (giveUp || Chance(rng_, 0.1)) Escape(d);
+        else if (auto* box = Child<QCheckBox>(d, "cbInvisibles"); box && Chance(rng_, 0.15)) box->click();
+        else Click(d, buttons[Uniform(rng_, 0, 3)]);
     }
 
     void AnswerHelp(QWidget* d)

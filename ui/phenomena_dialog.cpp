@@ -1,0 +1,258 @@
+#include "ui/phenomena_dialog.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <utility>
+
+#include "core/date_commands.h"
+#include "core/settings.h"
+#include "core/time_base.h"
+#include "satellites/planet_descriptor.h"
+#include "ui/dialog_support.h"
+
+namespace vireon {
+namespace {
+
+const char* const MonthNames[12] = {"janvier", "février", "mars",      "avril",   "mai",      "juin",
+                                    "juillet", "août",    "septembre", "octobre", "novembre", "décembre"};
+
+const char* KindText(PhenomenonKind kind)
+{
+    switch (kind) {
+    case PhenomenonKind::TransitStart: return "Début de passage";
+    case PhenomenonKind::TransitEnd: return "Fin de passage";
+    case PhenomenonKind::ShadowStart: return "Début de passage de l'ombre";
+    case PhenomenonKind::ShadowEnd: return "Fin de passage de l'ombre";
+    case PhenomenonKind::OccultationStart: return "Début d'occultation";
+    case PhenomenonKind::OccultationEnd: return "Fin d'occultation";
+    case PhenomenonKind::EclipseStart: return "Début d'éclipse";
+    case PhenomenonKind::EclipseEnd: return "Fin d'éclipse";
+    }
+    return "";
+}
+
+// Months are counted as year x 12 + (month - 1), so that a step over the new year is an
+// addition; the supported range runs from January of year 1 to December of 9999.
+constexpr int FirstMonthIndex = 1 * 12;
+constexpr int LastMonthIndex = 9999 * 12 + 11;
+int MonthIndex(int month, int year) { return year * 12 + month - 1; }
+
+// Half a second, in days: the rows are whole seconds of the program's time scale.
+constexpr Extended HalfSecondDays = 0.5L / 86400;
+
+// Row data: the index of the phenomenon in the month's rows.
+constexpr int RowIndexRole = Qt::UserRole;
+
+const QColor InvisibleGrey(128, 128, 128);
+
+// The widest of some texts in the list's font, with room for the cell's margins.
+int ColumnWidth(const QFontMetrics& metrics, const QStringList& texts)
+{
+    int widest = 0;
+    for (const QString& text : texts) widest = std::max(widest, metrics.horizontalAdvance(text));
+    return widest + 2 * metrics.averageCharWidth() + 8;
+}
+
+QStringList SatelliteNamesWithPhenomena()
+{
+    QStringList names;
+    for (PlanetId p = FirstPlanet; p <= LastPlanet; ++p) {
+        if (!HasPhenomena(p)) continue;
+        const PlanetDescriptor& planet = Planet(p);
+        for (int k = 1; k <= planet.SatelliteCount; ++k) names << QString::fromUtf8(planet.Satellites[k].Name);
+    }
+    return names;
+}
+
+}  // namespace
+
+TfPhenomenes::TfPhenomenes(PhenomenaSource source, QWidget* parent) : QDialog(parent), source_(std::move(source))
+{
+    setObjectName("fPhenomenes");
+    setWindowTitle("Phénomènes");
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+
+    labTitre = new QLabel(this);
+    labTitre->setObjectName("labTitre");
+    labTitre->setTextFormat(Qt::PlainText);
+    labTitre->setAlignment(Qt::AlignCenter);
+    QFont bold = labTitre->font();
+    bold.setBold(true);
+    labTitre->setFont(bold);
+
+    lvPhenomenes = new QTreeWidget(this);
+    lvPhenomenes->setObjectName("lvPhenomenes");
+    lvPhenomenes->setColumnCount(ColumnCount);
+    lvPhenomenes->setHeaderLabels({"Date", "Heure", "Satellite", "Phénomène"});
+    lvPhenomenes->setRootIsDecorated(false);
+    lvPhenomenes->setUniformRowHeights(true);
+    lvPhenomenes->setAllColumnsShowFocus(true);
+    lvPhenomenes->setSelectionMode(QAbstractItemView::SingleSelection);
+    lvPhenomenes->setSelectionBehavior(QAbstractItemView::SelectRows);
+    lvPhenomenes->setSortingEnabled(false);  // the rows keep the search's order: instant, then satellite
+    const QFontMetrics metrics(lvPhenomenes->font());
+    QHeaderView* header = lvPhenomenes->header();
+    header->setSectionsMovable(false);
+    header->setStretchLastSection(true);
+    header->resizeSection(ColDate, ColumnWidth(metrics, {"Date", "00/00/0000"}));
+    header->resizeSection(ColHeure, ColumnWidth(metrics, {"Heure", "00:00:00"}));
+    header->resizeSection(ColSatellite, ColumnWidth(metrics, SatelliteNamesWithPhenomena() << "Satellite"));
+    const int kindWidth = ColumnWidth(metrics, {"Phénomène", "Début de passage de l'ombre"});
+    int listWidth = kindWidth + lvPhenomenes->verticalScrollBar()->sizeHint().width() + 2 * lvPhenomenes->frameWidth();
+    for (int column : {ColDate, ColHeure, ColSatellite}) listWidth += header->sectionSize(column);
+    lvPhenomenes->setMinimumWidth(listWidth);
+
+    cbInvisibles = new QCheckBox("Afficher aussi les phénomènes invisibles", this);
+    cbInvisibles->setObjectName("cbInvisibles");
+    cbInvisibles->setChecked(false);
+
+    bbMoisPrec = MakeDialogButton("bbMoisPrec", "Mois précédent", this);
+    bbMoisSuiv = MakeDialogButton("bbMoisSuiv", "Mois suivant", this);
+    bbAfficher = MakeDialogButton("bbAfficher", "Afficher", this);
+    bbAfficher->setDefault(true);  // Enter on a row of the list
+    bbFermer = MakeDialogButton("bbFermer", "Fermer", this);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(bbMoisPrec);
+    buttons->addWidget(bbMoisSuiv);
+    buttons->addStretch();
+    buttons->addWidget(bbAfficher);
+    buttons->addWidget(bbFermer);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(labTitre);
+    layout->addWidget(lvPhenomenes, 1);
+    layout->addWidget(cbInvisibles);
+    layout->addLayout(buttons);
+    resize(sizeHint().width(), 480);
+
+    connect(bbMoisPrec, &QPushButton::clicked, this, &TfPhenomenes::bbMoisPrecClick);
+    connect(bbMoisSuiv, &QPushButton::clicked, this, &TfPhenomenes::bbMoisSuivClick);
+    connect(bbAfficher, &QPushButton::clicked, this, &TfPhenomenes::bbAfficherClick);
+    connect(bbFermer, &QPushButton::clicked, this, &QDialog::reject);
+    connect(cbInvisibles, &QCheckBox::clicked, this, &TfPhenomenes::cbInvisiblesClick);
+    connect(lvPhenomenes, &QTreeWidget::itemDoubleClicked, this, &TfPhenomenes::lvPhenomenesDblClick);
+    connect(lvPhenomenes, &QTreeWidget::itemSelectionChanged, this, &TfPhenomenes::UpdateButtons);
+}
+
+void TfPhenomenes::Prepare()
+{
+    chosen_.reset();
+    planet_ = Settings.CurrentPlanet;
+    ShowMonth(Settings.Current.Month, Settings.Current.Year);
+    SelectFirstFrom(Settings.CurrentJD);
+    lvPhenomenes->setFocus();
+}
+
+void TfPhenomenes::ShowMonth(int month, int year)
+{
+    month_ = month;
+    year_ = year;
+    const Extended firstJD = JulianDayFromCalendar(1, month, year, 0, 0, 0);
+    const Extended lastJD = JulianDayFromCalendar(DaysInMonth(month, year), month, year, 59, 59, 23);
+    rows_ = source_(planet_, firstJD, lastJD);
+    labTitre->setText(QString("%1 - %2 %3")
+                          .arg(QString::fromUtf8(Planet(planet_).CapitalName), QString::fromUtf8(MonthNames[month - 1]))
+                          .arg(year));
+    FillList(-1);
+    lvPhenomenes->scrollToTop();
+    UpdateButtons();
+}
+
+void TfPhenomenes::FillList(int selectedRow)
+{
+    const bool invisibleToo = cbInvisibles->isChecked();
+    const PlanetDescriptor& planet = Planet(planet_);
+    QList<QTreeWidgetItem*> items;
+    QTreeWidgetItem* reselect = nullptr;
+    for (std::size_t i = 0; i < rows_.size(); ++i) {
+        const Phenomenon& row = rows_[i];
+        if (!row.Visible && !invisibleToo) continue;
+        const CalendarFields at = CalendarFromJulianDay(row.JD);
+        auto* item = new QTreeWidgetItem(QStringList{QString::fromStdString(FormatDialogDate(at)),
+                                                     QString::fromStdString(FormatDialogTime(at)),
+                                                     QString::fromUtf8(planet.Satellites[row.Satellite].Name),
+                                                     QString::fromUtf8(KindText(row.Kind))});
+        item->setData(ColDate, RowIndexRole, static_cast<int>(i));
+        // Listed on request, and told apart from the ones the observer can see.
+        if (!row.Visible)
+            for (int column = 0; column < ColumnCount; ++column) item->setForeground(column, InvisibleGrey);
+        if (static_cast<int>(i) == selectedRow) reselect = item;
+        items << item;
+    }
+    const QSignalBlocker quiet(lvPhenomenes);
+    lvPhenomenes->clear();
+    lvPhenomenes->addTopLevelItems(items);
+    if (reselect) {
+        lvPhenomenes->setCurrentItem(reselect);
+        lvPhenomenes->scrollToItem(reselect);
+    }
+}
+
+void TfPhenomenes::SelectFirstFrom(Extended jd)
+{
+    for (int i = 0; i < lvPhenomenes->topLevelItemCount(); ++i) {
+        QTreeWidgetItem* item = lvPhenomenes->topLevelItem(i);
+        if (rows_[static_cast<std::size_t>(item->data(ColDate, RowIndexRole).toInt())].JD >= jd - HalfSecondDays) {
+            lvPhenomenes->setCurrentItem(item);
+            lvPhenomenes->scrollToItem(item, QAbstractItemView::PositionAtCenter);
+            break;
+        }
+    }
+    UpdateButtons();
+}
+
+void TfPhenomenes::UpdateButtons()
+{
+    const int shown = MonthIndex(month_, year_);
+    bbMoisPrec->setEnabled(shown > FirstMonthIndex);
+    bbMoisSuiv->setEnabled(shown < LastMonthIndex);
+    bbAfficher->setEnabled(!lvPhenomenes->selectedItems().isEmpty());
+}
+
+void TfPhenomenes::StepMonth(int months)
+{
+    const int target = MonthIndex(month_, year_) + months;
+    if (target < FirstMonthIndex || target > LastMonthIndex) {
+        QApplication::beep();
+        return;
+    }
+    ShowMonth(target % 12 + 1, target / 12);
+}
+
+void TfPhenomenes::bbMoisPrecClick() { StepMonth(-1); }
+void TfPhenomenes::bbMoisSuivClick() { StepMonth(+1); }
+
+void TfPhenomenes::bbAfficherClick()
+{
+    const QList<QTreeWidgetItem*> selected = lvPhenomenes->selectedItems();
+    if (selected.isEmpty()) return;
+    chosen_ = rows_[static_cast<std::size_t>(selected.front()->data(ColDate, RowIndexRole).toInt())];
+    accept();
+}
+
+void TfPhenomenes::cbInvisiblesClick()
+{
+    // The month's rows are all at hand: only the list is refilled, and the phenomenon selected
+    // stays selected when it is still listed.
+    const QList<QTreeWidgetItem*> selected = lvPhenomenes->selectedItems();
+    FillList(selected.isEmpty() ? -1 : selected.front()->data(ColDate, RowIndexRole).toInt());
+    UpdateButtons();
+}
+
+void TfPhenomenes::lvPhenomenesDblClick(QTreeWidgetItem* item)
+{
+    if (!item) return;
+    lvPhenomenes->setCurrentItem(item);
+    bbAfficherClick();
+}
+
+}  // namespace vireon

@@ -1,0 +1,79 @@
+// The dialog "Phénomènes": the transits, shadow transits, occultations and eclipses of the
+// current planet's satellites over one calendar month, from the 1st at 00:00:00 to the last day
+// at 23:59:59, in the program's own calendar and time scale. "Afficher" (or a double click, or
+// Enter on a row) closes it with that phenomenon chosen; the window then shows its instant.
+#pragma once
+
+#include <QDialog>
+
+#include <functional>
+#include <optional>
+#include <vector>
+
+#include "core/types.h"
+#include "satellites/phenomena.h"
+
+class QCheckBox;
+class QLabel;
+class QPushButton;
+class QTreeWidget;
+class QTreeWidgetItem;
+
+namespace vireon {
+
+// Where the rows come from: the phenomena of a planet's satellites from firstJD to lastJD,
+// sorted by instant, then by satellite (FindPhenomena in the program).
+using PhenomenaSource = std::function<std::vector<Phenomenon>(PlanetId planet, Extended firstJD, Extended lastJD)>;
+
+class TfPhenomenes : public QDialog {
+    Q_OBJECT
+
+public:
+    TfPhenomenes(PhenomenaSource source, QWidget* parent);
+
+    // Before showing: the current planet and the month of the current instant. The month's
+    // rows are searched once; the first listed row at or after the current instant is selected.
+    void Prepare();
+
+    // The phenomenon chosen by "Afficher" (empty until the dialog is accepted).
+    const std::optional<Phenomenon>& Chosen() const { return chosen_; }
+
+    QLabel* labTitre;
+    QTreeWidget* lvPhenomenes;
+    QCheckBox* cbInvisibles;
+    QPushButton* bbMoisPrec;
+    QPushButton* bbMoisSuiv;
+    QPushButton* bbAfficher;
+    QPushButton* bbFermer;
+
+    void bbMoisPrecClick();
+    void bbMoisSuivClick();
+    void bbAfficherClick();
+    void cbInvisiblesClick();
+    void lvPhenomenesDblClick(QTreeWidgetItem* item);
+
+    // The list's columns.
+    enum Column { ColDate, ColHeure, ColSatellite, ColPhenomene, ColumnCount };
+
+private:
+    // Shows the month: searches its rows, then the title, the list and the month buttons.
+    void ShowMonth(int month, int year);
+    // Moves by a number of months, within 01/0001 .. 12/9999.
+    void StepMonth(int months);
+    // Fills the list from the month's rows, the invisible ones only when the box is checked;
+    // selects the row of that index in the month's rows when it is listed (-1: none).
+    void FillList(int selectedRow);
+    // Selects and shows the first listed row at or after jd (to half a second).
+    void SelectFirstFrom(Extended jd);
+    // The month buttons are off at the ends of the range, "Afficher" while no row is selected.
+    void UpdateButtons();
+
+    PhenomenaSource source_;
+    PlanetId planet_ = Jupiter;
+    int month_ = 1;
+    int year_ = 2000;
+    std::vector<Phenomenon> rows_;  // the whole month, invisible rows included
+    std::optional<Phenomenon> chosen_;
+};
+
+}  // namespace vireon
