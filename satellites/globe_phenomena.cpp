@@ -41,15 +41,39 @@ LinePass PassOf(const Vec3& origin, const Vec3& satellite, Extended a)
     return pass;
 }
 
-// Whether the shadow's point can be seen from the Earth: the first point where the sunlight
-// meets the sphere (its chord's near end; the nearest point itself when the line misses) lies
-// on the Earth's side of the tangent plane there, X.E > a^2. Given as (X.E - a^2) / (a |E|),
-// the cosine of the angle between X and E less a / |E|: positive when it can be seen.
-Extended ShadowSeen(const LinePass& sunlight, const Vec3& earth, Extended a)
+// Whether the shadow's point can be seen from the Earth, as a margin in the plane through the
+// centre across the sunlight, where the sunlight's nearest point q stands. The first point
+// where the sunlight meets the sphere is X = q - h d, h = sqrt(a^2 - |q|^2), d the sunlight's
+// direction; it faces the Earth E when X.E > a^2. With E = -p d + e u (u across the sunlight,
+// p > 0: the Earth on the Sun's side of the planet, always so for a planet beyond the Earth's
+// orbit) and q = x u + y v, that is x e + h p > a^2: true wherever x e >= a^2 on the disc, and
+// elsewhere exactly inside the ellipse
+//     |E|^2 (x - x0)^2 + p^2 y^2 < a^2 p^2 (1 - a^2 / |E|^2),  x0 = a^2 e / |E|^2,
+// which lies within the disc. The margin is the disc's normalised radius on the one side and the
+// ellipse's on the other: both meet on the boundary, and together they are the gauge of a convex
+// region (to a ten-thousandth across the line x e = a^2), so the margin has a single minimum
+// as a shadow crosses the planet.
+Extended ShadowSeenMargin(const LinePass& sunlight, const Vec3& earth, Extended a)
 {
-    const Extended halfChord = std::sqrt(std::max(Extended{0}, a * a - Dot(sunlight.Closest, sunlight.Closest)));
-    const Vec3 hit = sunlight.Closest - halfChord * sunlight.Direction;
-    return (Dot(hit, earth) - a * a) / (a * Norm(earth));
+    const Vec3& q = sunlight.Closest;
+    const Extended along = Dot(earth, sunlight.Direction);
+    const Vec3 across = earth - along * sunlight.Direction;
+    const Extended p = -along;
+    const Extended e = Norm(across);
+    const Extended x = e > 0 ? Dot(q, across) / e : 0;
+    if (x * e >= a * a) return sunlight.Miss;
+    const Extended earth2 = Dot(earth, earth);
+    if (!(p > 0)) {
+        // The Earth beyond the planet from the Sun: the direct test X.E > a^2, as a margin.
+        const Extended h = std::sqrt(std::max(Extended{0}, a * a - Dot(q, q)));
+        return (a * a - x * e - h * p) / (a * std::sqrt(earth2));
+    }
+    const Extended y = std::sqrt(std::max(Extended{0}, Dot(q, q) - x * x));
+    const Extended k = std::sqrt(1 - a * a / earth2);
+    const Extended semiAxisX = a * p * k / std::sqrt(earth2);
+    const Extended semiAxisY = a * k;
+    const Extended x0 = a * a * e / earth2;
+    return std::hypot((x - x0) / semiAxisX, y / semiAxisY) - 1;
 }
 
 }  // namespace
@@ -75,7 +99,7 @@ PhenomenonMargins PhenomenonMarginsOf(const GlobeScene& scene, const Vec3& satel
     m.Transit = std::max(sight.Miss, -sight.Beyond);
     m.Occultation = std::max(sight.Miss, sight.Beyond);
     m.Eclipse = std::max(sunlight.Miss, sunlight.Beyond);
-    m.ShadowTransit = std::max({sunlight.Miss, -sunlight.Beyond, -ShadowSeen(sunlight, earth, a)});
+    m.ShadowTransit = std::max({sunlight.Miss, -sunlight.Beyond, ShadowSeenMargin(sunlight, earth, a)});
     return m;
 }
 
