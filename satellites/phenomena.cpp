@@ -7,10 +7,9 @@
 // 1. The planet-level values (the Earth's and the Sun's planetocentric positions, the pole, the
 //    light time and the satellites' axes) come from full runs of the theory every half day and
 //    are interpolated in between by cubic Lagrange polynomials; only the satellites themselves
-//    are computed at every instant examined. Over half a day the interpolation is off by under
-//    0.1 km in the Earth's position (its fourth derivative, dominated by the Earth's orbital
-//    motion and the 9 to 14 day nutation terms, stays under 40 km per day^4), which moves an
-//    event by well under a millisecond.
+//    are computed at every instant examined. Against full runs at every instant, the changes
+//    found this way moved by at most 0.04 ms (Jupiter and Saturn, some 2400 changes in the
+//    years 1700, 1800, 2024, 2025 and 3000; 0.4 ms with nodes a day apart).
 // 2. The margins are sampled every hour, from two samples before the span to two after. A sign
 //    change between two samples brackets one start or end. An event short enough to fall
 //    between two samples (a grazing one) shows as a local minimum of the margin: the margin of
