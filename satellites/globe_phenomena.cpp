@@ -61,13 +61,13 @@ Extended ShadowSeenMargin(const LinePass& sunlight, const Vec3& earth, Extended 
     const Extended p = -along;
     const Extended e = Norm(across);
     const Extended x = e > 0 ? Dot(q, across) / e : 0;
-    if (x * e >= a * a) return sunlight.Miss;
     const Extended earth2 = Dot(earth, earth);
     if (!(p > 0)) {
         // The Earth beyond the planet from the Sun: the direct test X.E > a^2, as a margin.
         const Extended h = std::sqrt(std::max(Extended{0}, a * a - Dot(q, q)));
         return (a * a - x * e - h * p) / (a * std::sqrt(earth2));
     }
+    if (x * e >= a * a) return sunlight.Miss;
     const Extended y = std::sqrt(std::max(Extended{0}, Dot(q, q) - x * x));
     const Extended k = std::sqrt(1 - a * a / earth2);
     const Extended semiAxisX = a * p * k / std::sqrt(earth2);
