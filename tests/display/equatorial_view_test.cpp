@@ -6,9 +6,11 @@
 
 #include <gtest/gtest.h>
 
+#include "core/time_base.h"
 #include "display/colours.h"
 #include "display/views.h"
 #include "fakes.h"
+#include "satellites/theory.h"
 
 namespace vireon {
 namespace {
@@ -249,6 +251,45 @@ TEST(EquatorialView, HiddenAndEclipsedColours)
         for (const DrawOp& op : drawn) found = found || (op.brush == r.want && op.x2 - op.x1 == 4);
         EXPECT_TRUE(found) << int(r.planet) << " y " << double(r.y) << " occultation " << r.occultation << " eclipse "
                            << r.eclipse << " want " << r.want;
+    }
+}
+
+// The real theory drawn at instants around listed phenomena: Io's shadow starts at 20:32:52 on
+// 2024-12-03 (vireon-ephem --events); Ganymede is eclipsed on 2016-01-01 from 14:14 to 17:40
+// (published), then hidden from 19:07. Before the globe's geometry the view drew that eclipse
+// from 15:58 to 20:44.
+TEST(EquatorialView, RealPhenomenaAsTheViewDrawsThem)
+{
+    const struct {
+        int year, month, day, hour, minute, second;
+        int k;
+        bool shadow;  // its shadow drawn on the disc
+        Color colour;
+    } rows[] = {
+        {2024, 12, 3, 20, 31, 52, 1, false, SatelliteColour(1)},
+        {2024, 12, 3, 20, 33, 52, 1, true, SatelliteColour(1)},
+        {2016, 1, 1, 14, 0, 0, 3, false, SatelliteColour(3)},
+        {2016, 1, 1, 14, 30, 0, 3, false, Navy},
+        {2016, 1, 1, 17, 30, 0, 3, false, Navy},
+        {2016, 1, 1, 18, 0, 0, 3, false, SatelliteColour(3)},
+        {2016, 1, 1, 19, 30, 0, 3, false, Black},
+    };
+    for (const auto& r : rows) {
+        Scene scene(Jupiter);
+        const double jd = JulianDayFromCalendar(r.day, r.month, r.year, r.second, r.minute, r.hour);
+        RunSatelliteTheory(Jupiter, {jd, r.year}, scene.places, scene.record);
+        scene.Draw();
+        // The satellite's number is written in black beside its shadow, and beside itself when hidden.
+        std::size_t blackNumbers = 0;
+        for (const DrawOp& op : scene.port.view.Texts(std::to_string(r.k))) blackNumbers += op.font == Black;
+        EXPECT_EQ(blackNumbers, (r.shadow ? 1u : 0u) + (r.colour == Black ? 1u : 0u))
+            << r.year << "-" << r.month << "-" << r.day << " " << r.hour << ":" << r.minute << ":" << r.second;
+        bool drawn = false;
+        for (const DrawOp& op : scene.Ellipses(r.colour)) drawn = drawn || op.x2 - op.x1 <= 5;
+        EXPECT_TRUE(drawn) << "satellite " << r.k << " in " << r.colour << " at " << r.hour << ":" << r.minute;
+        const auto legend = scene.port.legend.Texts(std::to_string(r.k));
+        ASSERT_EQ(legend.size(), 1u);
+        EXPECT_EQ(legend[0].font, r.colour == SatelliteColour(r.k) ? r.colour : Navy) << r.hour << ":" << r.minute;
     }
 }
 
