@@ -139,10 +139,10 @@ public:
     PlanetTrack(PlanetId planet, Extended baseJD, std::int64_t firstSecond, std::int64_t lastSecond)
         : baseJD_(baseJD)
     {
-        // Nodes from one spacing before the first instant to two after the last, so every
-        // instant has two nodes on each side.
-        firstNode_ = FloorDiv(firstSecond, NodeSpacingSeconds) - 1;
-        const std::int64_t lastNode = FloorDiv(lastSecond, NodeSpacingSeconds) + 2;
+        // Every instant has two nodes on each side, with one spacing to spare at each end for
+        // the whole seconds just beyond the last samples.
+        firstNode_ = FloorDiv(firstSecond, NodeSpacingSeconds) - 2;
+        const std::int64_t lastNode = FloorDiv(lastSecond, NodeSpacingSeconds) + 3;
         PlanetPlaces places;
         SatelliteSystem system;
         for (std::int64_t i = firstNode_; i <= lastNode; ++i) {
@@ -170,8 +170,8 @@ public:
         s.Scene.Pole = Weighted(w, a.Scene.Pole, b.Scene.Pole, c.Scene.Pole, d.Scene.Pole);
         s.Scene.EquatorialRadiusKm = b.Scene.EquatorialRadiusKm;
         s.Scene.PolarRadiusKm = b.Scene.PolarRadiusKm;
-        s.Axes.LightTimeDays = w[0] * a.Axes.LightTimeDays + w[1] * b.Axes.LightTimeDays +
-                               w[2] * c.Axes.LightTimeDays + w[3] * d.Axes.LightTimeDays;
+        s.Axes.LightTimeDays =
+            Weighted(w, a.Axes.LightTimeDays, b.Axes.LightTimeDays, c.Axes.LightTimeDays, d.Axes.LightTimeDays);
         s.Axes.ToEquatorOfDate = WeightedMatrix(w, a.Axes.ToEquatorOfDate, b.Axes.ToEquatorOfDate,
                                                 c.Axes.ToEquatorOfDate, d.Axes.ToEquatorOfDate);
         return s;
@@ -369,9 +369,10 @@ public:
           model_(planet, base, firstSample_, firstSample_ + (sampleCount_ - 1) * SampleStepSeconds)
     {
         const PlanetDescriptor& d = model_.Descriptor();
-        // The line margins are in radii of the spheroid stretched by a/b along the pole.
-        lineRatePerKmPerSecond_ = SpeedSafety * (d.DiscEquatorialRadiusKm / d.DiscPolarRadiusKm) /
-                                  d.DiscEquatorialRadiusKm / SampleStepSeconds;
+        // The line margins are in radii of the spheroid stretched by a/b along the pole; a
+        // satellite's speed is its chord over one step.
+        lineRatePerChordKm_ = SpeedSafety * (d.DiscEquatorialRadiusKm / d.DiscPolarRadiusKm) /
+                              d.DiscEquatorialRadiusKm / SampleStepSeconds;
     }
 
     std::vector<Phenomenon> Run()
@@ -430,9 +431,9 @@ private:
         const Extended m1 = MarginOf(w[1].Margins[k], c);
         const Extended m2 = MarginOf(w[2].Margins[k], c);
         if (m0 < 0 || m1 < 0 || m2 < 0 || !(m1 < m0 && m1 <= m2)) return;
-        const Extended speed = std::max(Norm(w[1].Positions[k] - w[0].Positions[k]),
+        const Extended chord = std::max(Norm(w[1].Positions[k] - w[0].Positions[k]),
                                         Norm(w[2].Positions[k] - w[1].Positions[k]));
-        const Extended lineRate = lineRatePerKmPerSecond_ * speed;
+        const Extended lineRate = lineRatePerChordKm_ * chord;
         const Extended lowest = std::min({LineMarginOf(w[0].Margins[k], c), LineMarginOf(w[1].Margins[k], c),
                                           LineMarginOf(w[2].Margins[k], c)});
         // Every instant of the window lies within half a step of a sample.
@@ -524,7 +525,7 @@ private:
     std::int64_t firstSample_;
     std::int64_t sampleCount_;
     MarginModel model_;
-    Extended lineRatePerKmPerSecond_ = 0;
+    Extended lineRatePerChordKm_ = 0;  // the line margins' bound on their rate, per second, per km of chord
     std::array<std::array<ConditionScan, ConditionCount>, 9> scans_{};
 };
 
