@@ -287,9 +287,6 @@ TEST(EquatorialView, RealPhenomenaAsTheViewDrawsThem)
         bool drawn = false;
         for (const DrawOp& op : scene.Ellipses(r.colour)) drawn = drawn || op.x2 - op.x1 <= 5;
         EXPECT_TRUE(drawn) << "satellite " << r.k << " in " << r.colour << " at " << r.hour << ":" << r.minute;
-        const auto legend = scene.port.legend.Texts(std::to_string(r.k));
-        ASSERT_EQ(legend.size(), 1u);
-        EXPECT_EQ(legend[0].font, r.colour == SatelliteColour(r.k) ? r.colour : Navy) << r.hour << ":" << r.minute;
     }
 }
 

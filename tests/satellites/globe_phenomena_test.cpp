@@ -1,66 +1,21 @@
-// Transits, occultations, shadow transits and eclipses of one instant on constructed geometry,
-// and against a direct construction: the lines from the Earth and from the Sun through the
+// Transits, occultations, shadow transits and eclipses of one instant on constructed geometries,
+// against a direct construction: the lines from the Earth and from the Sun through the
 // satellite intersected with the spheroid's implicit equation in the planet's own frame, and
 // the shadow's point tested against the true surface normal there (the product code stretches
-// the spheroid into a sphere and works in the plane across the sunlight instead).
+// the spheroid into a sphere and works in the plane across the sunlight instead). The real
+// dates are in phenomena_test.cpp.
 #include <cmath>
 #include <random>
 
 #include <gtest/gtest.h>
 
 #include "satellites/globe_phenomena.h"
-#include "satellites/projection.h"
 
 namespace vireon {
 namespace {
 
 constexpr Extended A = 71398;  // Jupiter's equatorial and polar radii, km
 constexpr Extended B = 66854;
-constexpr Extended DegreesToRadians = 3.14159265358979323846L / 180;
-
-// The Earth 6.3e8 km along +x; the Sun 7.8e8 km away, phaseDeg from the Earth's direction toward +y.
-GlobeScene SceneWithPhase(Extended phaseDeg)
-{
-    const Extended p = phaseDeg * DegreesToRadians;
-    return {{6.3e8L, 0, 0}, {7.8e8L * std::cos(p), 7.8e8L * std::sin(p), 0}, {0, 0, 1}, A, B};
-}
-
-// The satellite 400000 km up the sunlight from the point of the equator at longitude thetaDeg
-// (0 toward the Earth): its shadow falls there.
-Vec3 CastingOnto(Extended thetaDeg, Extended phaseDeg)
-{
-    const Extended t = thetaDeg * DegreesToRadians, p = phaseDeg * DegreesToRadians;
-    return Vec3{A * std::cos(t), A * std::sin(t), 0} + 400000 * Vec3{std::cos(p), std::sin(p), 0};
-}
-
-TEST(PhenomenonMargins, EachPhenomenonOnAConstructedGeometry)
-{
-    const struct {
-        const char* what;
-        Extended phaseDeg;
-        Vec3 satellite;
-        SatellitePhenomena want;  // transit, occultation, shadow transit, eclipse
-    } rows[] = {
-        {"in front near the centre, shadow on the disc", 10, {400000, 10000, 0}, {true, false, true, false}},
-        {"shadow 5 deg inside the Earth's limb", 10, CastingOnto(85, 10), {false, false, true, false}},
-        {"shadow 5 deg behind the Earth's limb, still sunlit", 10, CastingOnto(95, 10), {}},
-        {"behind, off the sunlight", 10, {-400000, 10000, 0}, {false, true, false, false}},
-        {"behind, beside the disc, in the shadow", 10, {-400000, -75000, 0}, {false, false, false, true}},
-        {"behind the disc and in the shadow", 10, {-400000, -50000, 0}, {false, true, false, true}},
-        {"above the polar radius, within the equatorial", 0, {400000, 0, 68000}, {}},
-        {"below the polar radius", 0, {400000, 0, 66000}, {true, false, true, false}},
-        {"far out", 10, {1.8e6L, 9e5L, 0}, {}},
-    };
-    for (const auto& r : rows) {
-        const PhenomenonMargins m = PhenomenonMarginsOf(SceneWithPhase(r.phaseDeg), r.satellite);
-        const SatellitePhenomena got = HoldingPhenomena(m);
-        EXPECT_EQ(got, r.want) << r.what << ": got transit " << got.Transit << " occultation " << got.Occultation
-                               << " shadow " << got.ShadowTransit << " eclipse " << got.Eclipse;
-        // The lines' margins bound every margin from below.
-        EXPECT_LE(m.LineOfSight, std::min(m.Transit, m.Occultation)) << r.what;
-        EXPECT_LE(m.Sunlight, std::min(m.ShadowTransit, m.Eclipse)) << r.what;
-    }
-}
 
 // The roots t of |origin + t (through - origin)| = 1 on the spheroid's implicit function, in
 // the planet's frame (pole along z); false when the line misses.
@@ -77,15 +32,16 @@ bool LineMeetsSpheroid(const Vec3& origin, const Vec3& through, Extended& t1, Ex
     return true;
 }
 
-TEST(PhenomenonMargins, AgreeWithTheLinesIntersectedWithTheSpheroid)
+TEST(PhenomenonMargins, EachPhenomenonAsTheLinesMeetTheSpheroid)
 {
     std::mt19937_64 random(20241203);
     std::uniform_real_distribution<double> unit(-1, 1);
     int checked = 0;
     int held[4] = {};
     for (int trial = 0; trial < 20000; ++trial) {
-        // The Earth and the Sun within about 17 deg of each other as seen from the planet, and one
-        // case in twenty with the Earth on the far side from the Sun.
+        // The Earth and the Sun within about 17 deg of each other as seen from the planet (shadows
+        // behind the limb included), one case in twenty with the Earth on the far side from the
+        // Sun; satellites in front of and behind the globe, across its polar flattening.
         const Vec3 earth = 6.3e8L * Normalized(Vec3{1, 0.1L * unit(random), 0.1L * unit(random)});
         const bool farSide = trial % 20 == 0;
         const Vec3 sun = 7.8e8L * Normalized(Vec3{farSide ? -1.0L : 1.0L, 0.2L * unit(random), 0.2L * unit(random)});
@@ -96,57 +52,28 @@ TEST(PhenomenonMargins, AgreeWithTheLinesIntersectedWithTheSpheroid)
 
         // The direct construction. Through the satellite at t = 1: the globe beyond it has both
         // roots above 1, before it both between 0 and 1.
-        bool transit = false, occultation = false, shadow = false, eclipse = false;
+        bool want[4] = {};  // transit, occultation, shadow transit, eclipse
         if (LineMeetsSpheroid(earth, satellite, t1, t2)) {
-            transit = t1 > 1;
-            occultation = t2 < 1;
+            want[0] = t1 > 1;
+            want[1] = t2 < 1;
         }
         if (LineMeetsSpheroid(sun, satellite, t1, t2)) {
-            eclipse = t2 < 1;
-            if (t1 > 1) {
-                const Vec3 hit = sun + t1 * (satellite - sun);
-                const Vec3 normal{hit.x / (A * A), hit.y / (A * A), hit.z / (B * B)};
-                const Extended facing = Dot(earth - hit, normal) / (Norm(earth - hit) * Norm(normal));
-                if (std::fabs(facing) < 1e-9L) continue;  // on the limb to rounding
-                shadow = facing > 0;
-            }
+            want[3] = t2 < 1;
+            const Vec3 hit = sun + t1 * (satellite - sun);
+            const Vec3 normal{hit.x / (A * A), hit.y / (A * A), hit.z / (B * B)};
+            const Extended facing = Dot(earth - hit, normal) / (Norm(earth - hit) * Norm(normal));
+            if (t1 > 1 && std::fabs(facing) < 1e-9L) continue;  // on the limb to rounding
+            want[2] = t1 > 1 && facing > 0;
         }
         ++checked;
-        held[0] += transit;
-        held[1] += occultation;
-        held[2] += shadow;
-        held[3] += eclipse;
-        const SatellitePhenomena got = HoldingPhenomena(m);
-        ASSERT_EQ(got, (SatellitePhenomena{transit, occultation, shadow, eclipse}))
+        for (int i = 0; i < 4; ++i) held[i] += want[i];
+        ASSERT_EQ(HoldingPhenomena(m), (SatellitePhenomena{want[0], want[1], want[2], want[3]}))
             << "trial " << trial << " satellite (" << satellite.x << ", " << satellite.y << ", " << satellite.z
             << ") margins " << m.Transit << " " << m.Occultation << " " << m.ShadowTransit << " " << m.Eclipse;
     }
     // Enough of each kind for the comparison to mean something.
     EXPECT_GT(checked, 15000);
     for (int n : held) EXPECT_GT(n, 300);
-}
-
-// The projection records the phenomena for the planets whose views draw them, and none for
-// the others, whatever the geometry.
-TEST(ProjectSystem, RecordsPhenomenaForJupiterAndSaturnOnly)
-{
-    for (PlanetId planet : {Jupiter, Saturn, Uranus, Mars}) {
-        SatelliteSystem system;
-        system.Planet = planet;
-        system.Geocentric = {-6.3e8L, 0, 0};
-        system.Heliocentric = {-7.8e8L, 0, 0};
-        system.Pole = {0, 0, 1};
-        system.EquatorialRadiusKm = A;
-        system.PolarRadiusKm = B;
-        system.Count = 2;
-        system.Position[1] = {-400000, 10000, 0};  // behind the globe and in its shadow
-        system.Position[2] = {400000, 10000, 0};   // in front, its shadow on the disc
-        SatelliteRecord record;
-        ProjectSystem(system, ViewMode::Equatorial, Orientation::North, record);
-        const bool drawn = planet == Jupiter || planet == Saturn;
-        EXPECT_EQ(record.SatPhenomena[1], (SatellitePhenomena{false, drawn, false, drawn})) << int(planet);
-        EXPECT_EQ(record.SatPhenomena[2], (SatellitePhenomena{drawn, false, drawn, false})) << int(planet);
-    }
 }
 
 }  // namespace
