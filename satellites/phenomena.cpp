@@ -482,34 +482,40 @@ private:
         return intervals;
     }
 
-    std::vector<Phenomenon> List()
+    // A listed start or end with the second it is listed at, for sorting.
+    struct Row {
+        std::int64_t Second;
+        Phenomenon Event;
+    };
+
+    // The rows of satellite k within the span.
+    void AddRows(int k, std::vector<Row>& rows)
     {
-        struct Row {
-            std::int64_t Second;
-            Phenomenon Event;
-        };
-        std::vector<Row> rows;
-        for (int k = 1; k <= model_.Count(); ++k) {
-            std::array<std::vector<Interval>, ConditionCount> intervals;
-            for (int c = 0; c < ConditionCount; ++c) intervals[c] = IntervalsOf(k, c);
-            for (int c = 0; c < ConditionCount; ++c) {
-                // An occultation seen while eclipsed, or an eclipse while occulted, cannot be seen.
-                const int hiding = c == OccultationCondition ? EclipseCondition
-                                 : c == EclipseCondition     ? OccultationCondition
-                                                             : -1;
-                for (const Interval& i : intervals[c]) {
-                    for (const auto& [second, kind] : {std::pair{i.First, 2 * c}, std::pair{i.Last, 2 * c + 1}}) {
-                        if (!second || *second < 0 || *second > lastSecond_) continue;
-                        bool visible = true;
-                        if (hiding >= 0) {
-                            for (const Interval& h : intervals[hiding]) visible = visible && !h.Contains(*second);
-                        }
-                        rows.push_back({*second, {model_.JulianDayOf(*second), k, static_cast<PhenomenonKind>(kind),
-                                                  visible}});
-                    }
+        std::array<std::vector<Interval>, ConditionCount> intervals;
+        for (int c = 0; c < ConditionCount; ++c) intervals[c] = IntervalsOf(k, c);
+        for (int c = 0; c < ConditionCount; ++c) {
+            // An occultation that begins or ends while eclipsed, or an eclipse while occulted, is
+            // not seen.
+            const std::vector<Interval>* hiding = c == OccultationCondition ? &intervals[EclipseCondition]
+                                                : c == EclipseCondition     ? &intervals[OccultationCondition]
+                                                                            : nullptr;
+            for (const Interval& i : intervals[c]) {
+                for (const auto& [second, kind] : {std::pair{i.First, 2 * c}, std::pair{i.Last, 2 * c + 1}}) {
+                    if (!second || *second < 0 || *second > lastSecond_) continue;
+                    const bool visible = !hiding || std::none_of(hiding->begin(), hiding->end(), [&](const Interval& h) {
+                        return h.Contains(*second);
+                    });
+                    rows.push_back(
+                        {*second, {model_.JulianDayOf(*second), k, static_cast<PhenomenonKind>(kind), visible}});
                 }
             }
         }
+    }
+
+    std::vector<Phenomenon> List()
+    {
+        std::vector<Row> rows;
+        for (int k = 1; k <= model_.Count(); ++k) AddRows(k, rows);
         std::sort(rows.begin(), rows.end(), [](const Row& a, const Row& b) {
             if (a.Second != b.Second) return a.Second < b.Second;
             if (a.Event.Satellite != b.Event.Satellite) return a.Event.Satellite < b.Event.Satellite;
