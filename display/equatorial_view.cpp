@@ -202,9 +202,8 @@ void DrawSatellite(const ViewFrame& f, SatelliteRecord& record, int k, Extended 
     ToScreenSenses(f.settings, record.SatShadowX[k], record.SatShadowY[k]);
     c.SetPen(Black);
     c.SetBrush(Black, c.BrushStyleNow());
-    // Only a satellite in front of the planet casts a shadow that can be seen, and only where
-    // it falls on the disc: off the disc the black spot would lie in empty sky, right beside
-    // (or over) the satellite itself, and blot it out.
+    // Drawn exactly while the shadow transit holds: a shadow that misses the globe, or falls on
+    // its far side, would lie in empty sky or inside the disc where nothing can be seen.
     if (!ShadowOnDisc(record, planet, k)) return;
     const Extended xs = f.cx + record.SatShadowX[k] / s;
     const Extended ys = f.cy + record.SatShadowY[k] / s;

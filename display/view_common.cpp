@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <numbers>
 
 #include "core/conventions.h"
 #include "display/colours.h"
@@ -53,40 +52,21 @@ void DrawPlanetDisc(Canvas& canvas, PlanetId planet, const SatelliteRecord& reco
     canvas.Ellipse(PixelMinus(cx, a), PixelMinus(cy, b), PixelPlus(cx, a), PixelPlus(cy, b));
 }
 
-namespace {
-
-// Whether a sky offset (arcsec) lies within half the planet's equatorial diameter. Jupiter's
-// theory measures sky distances with the globe's flattening (equatorial over polar diameter);
-// the others have none.
-bool WithinDisc(const SatelliteRecord& record, PlanetId planet, Extended x, Extended y)
-{
-    const Extended f = Planet(planet).SkyFlattening;
-    return std::hypot(x, f * y) / record.PlanetApparentDiameter[1] < 0.5L;
-}
-
-}  // namespace
-
 bool HiddenByDisc(const SatelliteRecord& record, PlanetId planet, int k)
 {
-    return record.SatFarSide[k] == 'E' && WithinDisc(record, planet, record.SatOffsetX[k], record.SatOffsetY[k]);
+    if (Planet(planet).DrawsShadows) return record.SatPhenomena[k].Occultation;
+    return record.SatFarSide[k] == 'E' &&
+           std::hypot(record.SatOffsetX[k], record.SatOffsetY[k]) / record.PlanetApparentDiameter[1] < 0.5L;
 }
 
 bool ShadowOnDisc(const SatelliteRecord& record, PlanetId planet, int k)
 {
-    return record.SatFarSide[k] == 'P' && WithinDisc(record, planet, record.SatShadowX[k], record.SatShadowY[k]);
+    return Planet(planet).DrawsShadows && record.SatPhenomena[k].ShadowTransit;
 }
 
 bool InPlanetShadow(const SatelliteRecord& record, PlanetId planet, int k)
 {
-    if (!Planet(planet).DrawsShadows) return false;
-    if (record.SatFarSide[k] != 'E') return false;
-    const Extended x = record.SatPolarX[k];
-    const Extended y = record.SatPolarY[k];
-    constexpr Extended halfPi = std::numbers::pi_v<Extended> / 2;
-    // Straight above or below the centre the angle is a right angle, on the side of x.
-    const Extended t = y != 0 ? -std::atan(x / y) : (x > 0 ? -halfPi : (x < 0 ? halfPi : 0.0L));
-    const Extended p = record.PhaseAngleSigned;
-    return (0 < t && t < p) || (p < t && t < 0);
+    return Planet(planet).DrawsShadows && record.SatPhenomena[k].Eclipse;
 }
 
 bool DarkenedBehindPlanet(const SatelliteRecord& record, PlanetId planet, int k)

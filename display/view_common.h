@@ -31,17 +31,14 @@ void DrawScaleBar(Canvas& canvas, PlanetId planet, Extended arcsecPerPixel);
 void DrawPlanetDisc(Canvas& canvas, PlanetId planet, const SatelliteRecord& record, int cx, int cy,
                     Extended arcsecPerPixel);
 
-// Hidden by the disc: the satellite lies behind the planet's centre and its sky distance
-// hypot(X, f Y), with Jupiter's flattening f = 1.071374 (1 for the other planets), is within
-// half the equatorial diameter.
+// Hidden by the planet. Jupiter and Saturn: the record's occultation, the line of sight through
+// the satellite meeting the globe behind it. The other planets: the satellite lies behind the
+// planet's centre and its sky distance hypot(X, Y) is within half the equatorial diameter.
 bool HiddenByDisc(const SatelliteRecord& record, PlanetId planet, int k);
-// The shadow of a satellite in front of the planet falls on the disc: its sky position is
-// within half the equatorial diameter, measured as for the hidden test. A shadow that misses
-// the globe falls on nothing that can be seen.
+// The satellite's shadow is drawn on the disc: Jupiter and Saturn, while the record's shadow
+// transit holds (the sunlight through the satellite meets the globe on the side the Earth sees).
 bool ShadowOnDisc(const SatelliteRecord& record, PlanetId planet, int k);
-// In the planet's shadow (Jupiter and Saturn, whose polar pair is the offset along the
-// equator and the depth): the satellite is behind the planet and the angle of its polar pair,
-// t = -atan(X / Y), lies between 0 and the signed phase angle. An angular wedge, not a cylinder.
+// In the planet's shadow: Jupiter and Saturn, while the record's eclipse holds.
 bool InPlanetShadow(const SatelliteRecord& record, PlanetId planet, int k);
 // Either of the two, as the polar view and the legend show it (navy).
 bool DarkenedBehindPlanet(const SatelliteRecord& record, PlanetId planet, int k);

@@ -157,6 +157,16 @@ std::optional<std::string> ParseStep(std::string_view value, std::int64_t& secon
     return std::nullopt;
 }
 
+std::optional<std::string> ParseDays(std::string_view value, int& days)
+{
+    const std::string bad = "days " + Quoted(value) + " must be a whole number from 1 to 3660";
+    if (!AllDigits(value) || value.size() > 5) return bad;
+    const int n = Digits(value);
+    if (n < 1 || n > MaxDays) return bad;
+    days = n;
+    return std::nullopt;
+}
+
 std::optional<std::string> ParseCount(std::string_view value, int& count)
 {
     const std::string bad = "count " + Quoted(value) + " must be a whole number from 1 to 100000";
@@ -220,6 +230,34 @@ void AddRequestOptions(CLI::App& app, EphemRequest& r)
     AddValueOption(app, "--orientation", "N|S|A|B",
                    [&r](std::string_view v) { return ParseLetter(v, "NSAB", "orientation", r.Orientation); });
     AddValueOption(app, "--format", "csv|json", [&r](std::string_view v) { return ParseFormat(v, r.Format); });
+    app.add_flag("--events", r.Events)->multi_option_policy(CLI::MultiOptionPolicy::Throw)->disable_flag_override();
+    AddValueOption(app, "--days", "N", [&r](std::string_view v) { return ParseDays(v, r.Days); });
+}
+
+// The options of a table of instants, which --events does not take.
+constexpr const char* InstantOptions[] = {"--step", "--count", "--view", "--orientation"};
+
+// The checks of --events: a planet with phenomena, a number of days, the whole span in range,
+// none of the options of a table of instants.
+std::optional<std::string> CheckEvents(const CLI::App& app, const EphemRequest& request)
+{
+    if (!request.Events) {
+        if (app.count("--days") > 0) return std::string("--days goes with --events");
+        return std::nullopt;
+    }
+    for (const char* option : InstantOptions) {
+        if (app.count(option) > 0) return std::string(option) + " does not go with --events";
+    }
+    if (!HasPhenomena(request.Planet)) {
+        return "no phenomena for " + PlanetName(request.Planet) + " in this version (--events takes jupiter or saturn)";
+    }
+    if (app.count("--days") == 0) return std::string("--events needs --days");
+    const std::int64_t last = SecondsOf(request.Start) + std::int64_t{request.Days} * SecondsPerDay - 1;
+    if (last > LastSupportedSecond()) {
+        return "the " + std::to_string(request.Days) +
+               " days from the date leave the supported range (0001-01-01T00:00:00 to 9999-12-31T23:59:59)";
+    }
+    return std::nullopt;
 }
 
 // The checks that involve several options.
@@ -380,6 +418,29 @@ std::optional<double> Value(const std::optional<Extended>& v)
     return v ? std::optional<double>(static_cast<double>(*v)) : std::nullopt;
 }
 
+// The columns of --events, in order.
+template <class Writer>
+void VisitEventColumns(PlanetId planet, const Phenomenon& event, Writer& w)
+{
+    w.Text("instant", FormatInstant(CalendarFromJulianDay(event.JD)));
+    w.Number("jd", static_cast<double>(event.JD));
+    w.Text("planet", PlanetName(planet));
+    w.Integer("index", event.Satellite);
+    w.Text("name", SatelliteName(planet, event.Satellite));
+    w.Text("event", EventName(event.Kind));
+    w.Integer("visible", event.Visible ? 1 : 0);
+}
+
+void RunEvents(const EphemRequest& request, std::ostream& out)
+{
+    if (request.Format == OutputFormat::Csv) out << EventsCsvHeader() << '\n';
+    const double first = JulianDayFromCalendar(request.Start);
+    const double last = JulianDayFromCalendar(LastEventInstant(request));
+    for (const Phenomenon& event : FindPhenomena(request.Planet, first, last)) {
+        out << FormatEvent(request.Planet, event, request.Format) << '\n';
+    }
+}
+
 }  // namespace
 
 ParseResult ParseArguments(const std::vector<std::string>& args)
@@ -411,6 +472,7 @@ ParseResult ParseArguments(const std::vector<std::string>& args)
         return Failure(Printable(e.what(), 200) + " (see --help)");
     }
     if (!app.remaining().empty()) return Failure(UnexpectedArguments(app.remaining()));
+    if (auto error = CheckEvents(app, request)) return Failure(*error);
     if (auto error = CheckSeries(request)) return Failure(*error);
     ParseResult result;
     result.Request = request;
@@ -421,9 +483,12 @@ std::string_view HelpText()
 {
     return
         "Usage: vireon-ephem --planet NAME --date YYYY-MM-DDTHH:MM:SS [options]\n"
+        "       vireon-ephem --events --planet jupiter|saturn --date YYYY-MM-DDTHH:MM:SS --days N\n"
+        "                    [--format csv|json]\n"
         "\n"
         "Positions of a planet's satellites as seen from the Earth, computed by the same theories\n"
-        "as the Vireon program, one line per instant and satellite.\n"
+        "as the Vireon program, one line per instant and satellite; with --events, the phenomena\n"
+        "of Jupiter's or Saturn's satellites, one line per start or end.\n"
         "\n"
         "Options:\n"
         "  --planet NAME         mars, jupiter, saturn, uranus, neptune or pluto (required); a planet\n"
@@ -440,6 +505,11 @@ std::string_view HelpText()
         "  --orientation N|S|A|B N celestial north up (default), S celestial south up, B the\n"
         "                        planet's north pole up, A its south pole up\n"
         "  --format csv|json     csv with a header line (default), or one JSON object per line\n"
+        "  --events              list the phenomena of the satellites of jupiter or saturn from\n"
+        "                        --date over --days days, instead of positions; --step, --count,\n"
+        "                        --view and --orientation do not go with it\n"
+        "  --days N              days of --events, 1 to 3660; the whole span must stay in the\n"
+        "                        supported range\n"
         "  --help, -h            this text\n"
         "An option's value may also be written --option=VALUE.\n"
         "\n"
@@ -479,6 +549,24 @@ std::string_view HelpText()
         "  sub_earth_lat_deg           planetocentric latitude of the sub-Earth point, degrees\n"
         "                              (cm_deg and this column are empty for Uranus, Neptune, Pluto)\n"
         "Numbers have 17 significant digits; an empty CSV field is null in JSON.\n"
+        "\n"
+        "Columns of --events (JSON keys), rows by instant, then by satellite:\n"
+        "  instant                     the first (for a start) or last (for an end) whole second\n"
+        "                              at which the phenomenon holds, YYYY-MM-DDTHH:MM:SS\n"
+        "  jd                          its Julian Day\n"
+        "  planet, index, name         the planet, the satellite's number and name\n"
+        "  event                       transit_start, transit_end (the satellite before the\n"
+        "                              globe), shadow_start, shadow_end (its shadow on the side of\n"
+        "                              the globe that faces the Earth), occultation_start,\n"
+        "                              occultation_end (hidden behind the globe), eclipse_start,\n"
+        "                              eclipse_end (in the globe's shadow), for the satellite's\n"
+        "                              and the shadow's centres; Saturn's rings neither hide nor\n"
+        "                              shadow anything\n"
+        "  visible                     0 for an occultation start or end while the satellite is\n"
+        "                              eclipsed, or an eclipse start or end while it is occulted;\n"
+        "                              1 otherwise\n"
+        "A phenomenon under way at --date has no start row; one under way at the end of the span\n"
+        "has no end row.\n"
         "\n"
         "Exit status: 0 on success, 2 on a bad argument (one line on standard error).\n";
 }
@@ -559,8 +647,31 @@ std::string FormatRow(const EphemRow& row, OutputFormat format)
     return line.Finish();
 }
 
+CalendarFields LastEventInstant(const EphemRequest& request)
+{
+    return FieldsOfSeconds(SecondsOf(request.Start) + std::int64_t{request.Days} * SecondsPerDay - 1);
+}
+
+std::string EventsCsvHeader()
+{
+    HeaderWriter header;
+    VisitEventColumns(Jupiter, Phenomenon{}, header);
+    return header.text;
+}
+
+std::string FormatEvent(PlanetId planet, const Phenomenon& event, OutputFormat format)
+{
+    LineWriter line(format);
+    VisitEventColumns(planet, event, line);
+    return line.Finish();
+}
+
 void RunEphemeris(const EphemRequest& request, std::ostream& out)
 {
+    if (request.Events) {
+        RunEvents(request, out);
+        return;
+    }
     if (request.Format == OutputFormat::Csv) out << CsvHeader() << '\n';
     // The program's own state lives as long as the run: the theories overwrite the record in
     // place, as they do in the program.

@@ -1,6 +1,7 @@
 // vireon-ephem, the command-line companion: the satellites of one planet for one instant or a
 // series of instants, computed exactly as the program's recompute driver computes them (the
 // calendar fields give the Julian Day, then the planet's satellite theory fills the record),
+// or with --events the phenomena of Jupiter's or Saturn's satellites over a span of days,
 // written as CSV or as one JSON object per line.
 #pragma once
 
@@ -14,6 +15,7 @@
 #include "core/time_base.h"
 #include "core/types.h"
 #include "ephemeris/apparent_place.h"
+#include "satellites/phenomena.h"
 #include "satellites/satellite_record.h"
 
 namespace vireon::ephem {
@@ -29,9 +31,14 @@ struct EphemRequest {
     vireon::ViewMode ViewMode = ViewMode::Equatorial;  // equatorial or polar
     vireon::Orientation Orientation = Orientation::North;
     OutputFormat Format = OutputFormat::Csv;
+    // --events: the satellite phenomena of Jupiter or Saturn over Days days from Start (the
+    // instants above do not apply).
+    bool Events = false;
+    int Days = 0;                   // 1..MaxDays
 };
 
 inline constexpr int MaxCount = 100000;
+inline constexpr int MaxDays = 3660;
 inline constexpr std::int64_t MaxStepUnits = 1000000000;  // |N| of --step
 
 // What the command line asks for: help, a request, or an error (one line, English, naming the
@@ -85,7 +92,15 @@ EphemRow MakeRow(const EphemRequest& request, const CalendarFields& instant, dou
 std::string CsvHeader();
 std::string FormatRow(const EphemRow& row, OutputFormat format);
 
-// Runs the whole request and writes the header (CSV) and one line per instant and satellite.
+// The last whole second of an --events request: Days days after Start, less one second.
+CalendarFields LastEventInstant(const EphemRequest& request);
+
+// The CSV header of --events (no line end) and one phenomenon as CSV or as a JSON object.
+std::string EventsCsvHeader();
+std::string FormatEvent(PlanetId planet, const Phenomenon& event, OutputFormat format);
+
+// Runs the whole request and writes the header (CSV) and one line per instant and satellite,
+// or per phenomenon for --events.
 void RunEphemeris(const EphemRequest& request, std::ostream& out);
 
 }  // namespace vireon::ephem

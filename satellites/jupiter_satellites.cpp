@@ -140,7 +140,7 @@ Extended PolePositionAngle(Extended alpha0, Extended delta0, Extended alpha, Ext
 
 // The satellite-independent values of one run.
 struct JupiterRun {
-    Extended Time = 0;  // days from the epoch, light time taken off
+    Extended LightTime = 0;  // days
     Vec3 Pole;
     Extended PolePA = 0;
 };
@@ -156,9 +156,16 @@ JupiterRun PrepareRun(const TheoryInstant& in, PlanetPlaces& places)
     run.Pole = UnitVector(alpha0, delta0);
 
     const PlanetPlace& jupiter = places.Planet[Jupiter];
-    run.Time = in.JD - TheoryEpochJD - jupiter.Distance / SpeedOfLightKmPerDay;
+    run.LightTime = jupiter.Distance / SpeedOfLightKmPerDay;
     run.PolePA = PolePositionAngle(alpha0, delta0, jupiter.RA * 15 * RadiansPerDegree, jupiter.Dec * RadiansPerDegree);
     return run;
+}
+
+// The pole's frame as the matrix whose columns are e1, e2 and the pole: Jupiter's equatorial
+// frame to the true equator of the date.
+Mat3 PoleFrameMatrix(const PoleFrame& f)
+{
+    return {{Vec3{f.E1.x, f.E2.x, f.P.x}, Vec3{f.E1.y, f.E2.y, f.P.y}, Vec3{f.E1.z, f.E2.z, f.P.z}}};
 }
 
 }  // namespace
@@ -216,6 +223,16 @@ Vec3 GalileanPlanetFramePosition(int k, const GalileanInstant& instant)
     return {r * Extended{u.Cos}, r * Extended{u.Sin}, a * sums.Latitude};
 }
 
+void PlaceJupiterSatellites(Extended jd, const SatelliteAxes& axes, int first, int last, SatelliteSystem& system)
+{
+    const GalileanInstant instant = GalileanInstantAt(jd, jd - TheoryEpochJD - axes.LightTimeDays);
+    for (int k = first; k <= last; ++k) {
+        const Vec3 local = GalileanPlanetFramePosition(k, instant);
+        system.PlanetFrame[k] = local;
+        system.Position[k] = axes.ToEquatorOfDate * local;
+    }
+}
+
 void ComputeJupiterSystem(const TheoryInstant& in, PlanetPlaces& places, SatelliteSystem& system)
 {
     const JupiterRun run = PrepareRun(in, places);
@@ -230,13 +247,8 @@ void ComputeJupiterSystem(const TheoryInstant& in, PlanetPlaces& places, Satelli
     places.PlanetPolePA = run.PolePA;
     system.PhaseAngleSigned = SignedPhaseAngle(jupiter, places.Earth);
 
-    const PoleFrame frame = MakePoleFrame(run.Pole);
-    const GalileanInstant instant = GalileanInstantAt(in.JD, run.Time);
-    for (int k = 1; k <= system.Count; ++k) {
-        const Vec3 local = GalileanPlanetFramePosition(k, instant);
-        system.PlanetFrame[k] = local;
-        system.Position[k] = local.x * frame.E1 + local.y * frame.E2 + local.z * frame.P;
-    }
+    system.Axes = {run.LightTime, PoleFrameMatrix(MakePoleFrame(run.Pole))};
+    PlaceJupiterSatellites(in.JD, system.Axes, 1, system.Count, system);
 }
 
 }  // namespace vireon

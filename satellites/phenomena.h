@@ -23,7 +23,11 @@ enum class PhenomenonKind : std::uint8_t {
 };
 
 struct Phenomenon {
-    Extended JD = 0;     // the instant, whole seconds, the program's time scale (as entered, TT)
+    // The instant, a whole second of the program's calendar (as entered, TT; CalendarFromJulianDay
+    // gives it back exactly): the first second at which the phenomenon holds for a start, the last
+    // for an end, so that the views at that instant show it. Within a second of the true change,
+    // for the satellite's or the shadow's centre.
+    Extended JD = 0;
     int Satellite = 0;   // 1..8, as the satellites are numbered within their planet
     PhenomenonKind Kind = PhenomenonKind::TransitStart;
     bool Visible = true; // false for an occultation start or end while eclipsed, an eclipse start or
@@ -33,8 +37,11 @@ struct Phenomenon {
 // Whether the program lists the planet's phenomena (Jupiter and Saturn).
 bool HasPhenomena(PlanetId planet);
 
-// The phenomena of the planet's satellites from firstJD to lastJD (both in the supported range),
-// sorted by instant, then by satellite. A phenomenon under way at firstJD has no start row.
+// The phenomena of the planet's satellites from firstJD to lastJD (both in the supported range,
+// each taken to its nearest whole second), sorted by instant, then by satellite, then by kind.
+// A phenomenon under way at firstJD has no start row, one under way at lastJD no end row; one
+// that holds at no whole second is not listed. Empty for the planets without phenomena and for
+// a span that ends before it starts.
 std::vector<Phenomenon> FindPhenomena(PlanetId planet, Extended firstJD, Extended lastJD);
 
 // vireon-ephem's name of a kind: "transit_start", "shadow_end", ...

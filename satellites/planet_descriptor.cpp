@@ -61,6 +61,7 @@ PlanetDescriptor JupiterDescriptor()
     d.DiscEquatorialRadiusKm = 71398;
     d.DiscPolarRadiusKm = 66854;
     d.Theory = ComputeJupiterSystem;
+    d.PlaceSatellites = PlaceJupiterSatellites;
     d.OrientsOffsets = true;
     d.Polar = PolarPair::FromEquatorOffsetAndDepth;
     d.SkyFlattening = JupiterFlattening;
@@ -98,6 +99,7 @@ PlanetDescriptor SaturnDescriptor()
     d.DiscEquatorialRadiusKm = 60268;
     d.DiscPolarRadiusKm = 54364;
     d.Theory = ComputeSaturnSystem;
+    d.PlaceSatellites = PlaceSaturnSatellites;
     d.OrientsOffsets = true;
     d.Polar = PolarPair::FromEquatorOffsetAndDepth;
     d.SignedPhaseAngle = true;

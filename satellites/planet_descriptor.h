@@ -14,12 +14,16 @@
 namespace vireon {
 
 struct PlanetPlaces;
+struct SatelliteAxes;
 struct SatelliteSystem;
 struct TheoryInstant;
 
 // A theory: computes the planet's apparent place into places and the planet-level values and
 // satellite positions into system (satellites/theory.h).
 using SatelliteTheory = void (*)(const TheoryInstant& instant, PlanetPlaces& places, SatelliteSystem& system);
+// The satellites of such a theory from the instant and the planet-level axes of a run
+// (satellites/theory.h): PlanetFrame and Position of the satellites first..last.
+using SatellitePlacer = void (*)(Extended jd, const SatelliteAxes& axes, int first, int last, SatelliteSystem& system);
 
 struct SatelliteFacts {
     const char* Name = "";    // as shown to the user, UTF-8
@@ -62,6 +66,9 @@ struct PlanetDescriptor {
     Extended DiscPolarRadiusKm = 0;
 
     SatelliteTheory Theory = nullptr;
+    // Set for the theories whose satellites depend on the planet only through SatelliteAxes
+    // (Jupiter, Saturn): the phenomena search places them between full runs of the theory.
+    SatellitePlacer PlaceSatellites = nullptr;
 
     // The shared projection's rules.
     bool OrientsOffsets = false;      // the planetary orientations turn the offsets onto the planet's axes
@@ -72,7 +79,8 @@ struct PlanetDescriptor {
     bool RecordsMagnitudes = true;    // writes SatMagnitude (the panel shows Magnitude in any case)
     bool SignedPhaseAngle = false;    // the theory computes the phase angle (0 otherwise)
     bool ComputesShadows = false;     // SatShadowX/Y are computed
-    bool DrawsShadows = false;        // and drawn on the disc, with the eclipsed state of the satellites
+    bool DrawsShadows = false;        // and drawn on the disc, with the satellites' transits, occultations
+                                      // and eclipses by the globe (satellites/globe_phenomena.h)
     bool HasRings = false;
 
     // The views.

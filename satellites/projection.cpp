@@ -9,6 +9,7 @@
 #include <cmath>
 
 #include "core/angles.h"
+#include "satellites/globe_phenomena.h"
 
 namespace vireon {
 namespace {
@@ -90,6 +91,8 @@ void ProjectSatellite(const SatelliteSystem& system, const PlanetDescriptor& pla
     if (planet.ComputesShadows) {
         StoreShadow(record, k, ShadowGeometryOf(system), sky, v, orientation, system.PolePA);
     }
+    record.SatPhenomena[k] =
+        planet.DrawsShadows ? HoldingPhenomena(PhenomenonMarginsOf(GlobeSceneOf(system), v)) : SatellitePhenomena{};
 }
 
 }  // namespace

@@ -13,7 +13,8 @@ namespace vireon {
 
 // Writes the record for the view and orientation: the planet's apparent diameters, pole
 // position angle, phase angle, rings and theory time, and for each satellite 1..Count its sky
-// offsets, depth, far-side flag, apparent diameter, magnitude, distance, polar pair and shadow.
+// offsets, depth, far-side flag, apparent diameter, magnitude, distance, polar pair, shadow
+// and the phenomena that hold (satellites/globe_phenomena.h).
 // Slots above Count keep what they held; so does the polar pair of the planets whose pair is
 // the equator offset and the depth in the polar view with south up.
 void ProjectSystem(const SatelliteSystem& system, ViewMode view, Orientation orientation, SatelliteRecord& record);

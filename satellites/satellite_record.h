@@ -10,6 +10,16 @@
 
 namespace vireon {
 
+// What the planet's globe does to a satellite at the instant (satellites/globe_phenomena.h).
+struct SatellitePhenomena {
+    bool Transit = false;        // in front of the globe, on the line of sight to it
+    bool Occultation = false;    // hidden behind the globe
+    bool ShadowTransit = false;  // its shadow falls on the side of the globe that faces the Earth
+    bool Eclipse = false;        // in the globe's shadow
+
+    friend bool operator==(const SatellitePhenomena&, const SatellitePhenomena&) = default;
+};
+
 // Per-satellite values are indexed 1..8 (slot 0 unused), as the satellites are numbered
 // within their planet. A run writes entries 1..SatelliteCount only; the entries above keep
 // what an earlier planet left there and are never read for the current planet.
@@ -26,6 +36,9 @@ struct SatelliteRecord {
     PerSatellite SatPolarY{};
     PerSatellite SatShadowX{};           // arcsec, sky position of the satellite's shadow (Mars, Jupiter, Saturn)
     PerSatellite SatShadowY{};
+    // The phenomena that hold (Jupiter and Saturn, whose descriptors draw the shadows; all false
+    // for the other planets, whose views keep the sky-distance hidden test).
+    std::array<SatellitePhenomena, 9> SatPhenomena{};
 
     // Working values of the projection, not read by the display.
     PerSatellite SatDepth{};            // km, component toward the Earth

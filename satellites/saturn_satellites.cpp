@@ -255,6 +255,17 @@ Vec3 SaturnSatelliteB1950(int k, const SatelliteElements& el)
     return k <= 4 ? SaturnEquatorToEcliptic(p, el) : OrbitOnEcliptic(p, el);
 }
 
+void PlaceSaturnSatellites(Extended jd, const SatelliteAxes& axes, int first, int last, SatelliteSystem& system)
+{
+    const Mat3 toDate = B1950EclipticToDate(EclipticPrecessionFromB1950(jd));
+    for (int k = first; k <= last; ++k) {
+        const SatelliteElements el = SaturnSatelliteElements(k, jd, axes.LightTimeDays);
+        // The planet frame of the polar view is the ecliptic of date.
+        system.PlanetFrame[k] = toDate * SaturnSatelliteB1950(k, el);
+        system.Position[k] = axes.ToEquatorOfDate * system.PlanetFrame[k];
+    }
+}
+
 void ComputeSaturnSystem(const TheoryInstant& in, PlanetPlaces& places, SatelliteSystem& system)
 {
     const Extended jd = in.JD;
@@ -262,7 +273,6 @@ void ComputeSaturnSystem(const TheoryInstant& in, PlanetPlaces& places, Satellit
 
     SaturnApparent(jd, places);
     const PlanetPlace& saturn = places.Planet[Saturn];
-    const Extended tau = saturn.Distance / SpeedOfLightKmPerDay;
     const Extended eps = places.TrueObliquity;
 
     system = BeginSystem(Saturn, places);
@@ -274,12 +284,10 @@ void ComputeSaturnSystem(const TheoryInstant& in, PlanetPlaces& places, Satellit
     system.PhaseAngleSigned = SignedPhaseAngle(saturn, places.Earth);
     system.Rings = places.Rings;
 
-    for (int k = 1; k <= system.Count; ++k) {
-        const SatelliteElements el = SaturnSatelliteElements(k, jd, tau);
-        // The planet frame of the polar view is the ecliptic of the date.
-        system.PlanetFrame[k] = toDate * SaturnSatelliteB1950(k, el);
-        system.Position[k] = EclipticToEquator(system.PlanetFrame[k], eps);
-    }
+    // The ecliptic of date to the true equator of date, as EclipticToEquator turns a vector.
+    const Extended c = std::cos(eps), s = std::sin(eps);
+    system.Axes = {saturn.Distance / SpeedOfLightKmPerDay, {{Vec3{1, 0, 0}, Vec3{0, c, -s}, Vec3{0, s, c}}}};
+    PlaceSaturnSatellites(jd, system.Axes, 1, system.Count, system);
 }
 
 }  // namespace vireon

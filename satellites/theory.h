@@ -23,6 +23,16 @@ struct TheoryInstant {
     int Year = 2000;  // its calendar year (Mars's pole moves once a year)
 };
 
+// What the satellites of a theory depend on at an instant, besides the instant itself (Jupiter
+// and Saturn): the planet's light time and the turn from the theory's planet frame to the true
+// equator of the date. Both vary over days while the satellites move in hours, so the phenomena
+// search takes them from a few full runs of the theory and places the satellites at every
+// instant it examines (satellites/phenomena.cpp).
+struct SatelliteAxes {
+    Extended LightTimeDays = 0;  // the planet's light time, days, taken off the satellites' time arguments
+    Mat3 ToEquatorOfDate;        // SatelliteSystem::PlanetFrame to SatelliteSystem::Position
+};
+
 // What a theory computes for one instant. Frame: the true equator and equinox of the date; km.
 struct SatelliteSystem {
     PlanetId Planet = Jupiter;
@@ -45,6 +55,8 @@ struct SatelliteSystem {
     int Count = 0;
     std::array<Vec3, 9> Position{};
     std::array<Vec3, 9> PlanetFrame{};
+    SatelliteAxes Axes;  // what Position depends on besides the instant (zero when the theory has no
+                         // satellite placer, satellites/planet_descriptor.h)
 };
 
 // A system for planet p as its theory starts it from the planet's apparent place (places, after
@@ -59,6 +71,12 @@ void ComputeSaturnSystem(const TheoryInstant& instant, PlanetPlaces& places, Sat
 void ComputeUranusSystem(const TheoryInstant& instant, PlanetPlaces& places, SatelliteSystem& system);
 void ComputeNeptuneSystem(const TheoryInstant& instant, PlanetPlaces& places, SatelliteSystem& system);
 void ComputePlutoSystem(const TheoryInstant& instant, PlanetPlaces& places, SatelliteSystem& system);
+
+// The satellite placers of the theories whose satellites depend on the planet only through
+// SatelliteAxes: PlanetFrame and Position of the satellites first..last at the Julian Day jd
+// (the other fields of system are left as they are).
+void PlaceJupiterSatellites(Extended jd, const SatelliteAxes& axes, int first, int last, SatelliteSystem& system);
+void PlaceSaturnSatellites(Extended jd, const SatelliteAxes& axes, int first, int last, SatelliteSystem& system);
 
 // Runs planet p's theory for the instant (writes places and system).
 void ComputeSatelliteSystem(PlanetId p, const TheoryInstant& instant, PlanetPlaces& places, SatelliteSystem& system);

@@ -8,9 +8,11 @@
 
 #include <gtest/gtest.h>
 
+#include "core/time_base.h"
 #include "display/colours.h"
 #include "display/views.h"
 #include "fakes.h"
+#include "satellites/theory.h"
 
 namespace vireon {
 namespace {
@@ -151,6 +153,7 @@ TEST(EquatorialView, ShadowOfASatelliteInFrontIsBlackAtItsOwnPlace)
     scene.Place(3, 30, 15, 0.5, 'P');
     scene.record.SatShadowX[3] = 12;  // 12" east, 3" south of the centre
     scene.record.SatShadowY[3] = -3;
+    scene.record.SatPhenomena[3].ShadowTransit = true;
     scene.Draw();
     const auto black = scene.Ellipses(Black);
     ASSERT_EQ(black.size(), 1u);
@@ -164,34 +167,33 @@ TEST(EquatorialView, ShadowOfASatelliteInFrontIsBlackAtItsOwnPlace)
     EXPECT_EQ(numbers[1].y1, 290);
 }
 
-// A shadow is drawn for Jupiter and Saturn, for a satellite in front, where it falls on the
-// disc (45" wide; Jupiter's sky distances take its flattening 1.071374).
-TEST(EquatorialView, ShadowsOnlyWhereTheyFallOnTheDisc)
+// Jupiter and Saturn draw a shadow exactly while its shadow transit holds, wherever its point
+// stands (on the disc seen from the Earth, or behind the limb); the other planets draw none.
+TEST(EquatorialView, ShadowDrawnExactlyWhileItsShadowTransitHolds)
 {
     struct Row {
         PlanetId planet;
-        char side;
         Extended shadowX, shadowY;
+        bool transit;
         bool drawn;
     } rows[] = {
-        {Jupiter, 'P', 12, -3, true},   {Saturn, 'P', 12, -3, true},
-        {Mars, 'P', 12, -3, false},     {Uranus, 'P', 12, -3, false},
-        {Jupiter, 'E', 12, -3, false},  {Saturn, 'E', 12, -3, false},
-        {Jupiter, 'P', 0, 20.5L, true},  // 21.96" from the centre
-        {Jupiter, 'P', 0, 21.5L, false}, // 23.03": beyond the limb
-        {Saturn, 'P', 0, 21.5L, true},
-        {Jupiter, 'P', 31, 15, false},   // beside the satellite in empty sky
+        {Jupiter, 12, -3, true, true},    {Saturn, 12, -3, true, true},
+        {Jupiter, 12, -3, false, false},  // on the disc's picture but on the far side of the globe
+        {Saturn, 12, -3, false, false},
+        {Jupiter, 0, 22.4L, true, true},  // at the limb
+        {Mars, 12, -3, true, false},      {Uranus, 12, -3, true, false},
     };
     for (const Row& r : rows) {
         Scene scene(r.planet, 3);
         scene.record.Rings = {0, 0, 1};
-        scene.Place(1, 30, 15, 0.5, r.side);
-        scene.record.SatPolarY[1] = 1;  // no eclipse
+        scene.Place(1, 30, 15, 0.5, 'P');
         scene.record.SatShadowX[1] = r.shadowX;
         scene.record.SatShadowY[1] = r.shadowY;
+        scene.record.SatPhenomena[1].ShadowTransit = r.transit;
         scene.Draw();
         EXPECT_EQ(scene.Ellipses(Black).size(), r.drawn ? 1u : 0u)
-            << int(r.planet) << r.side << " shadow (" << double(r.shadowX) << "," << double(r.shadowY) << ")";
+            << int(r.planet) << " shadow transit " << r.transit << " at (" << double(r.shadowX) << ","
+            << double(r.shadowY) << ")";
         EXPECT_EQ(scene.Ellipses(SatelliteColour(1)).size(), 1u);
     }
 }
@@ -200,6 +202,7 @@ TEST(EquatorialView, HiddenSatelliteIsDrawnBlackOverTheDisc)
 {
     Scene scene(Jupiter);
     scene.Place(4, 6, 3, 0.5, 'E');  // behind, 6.7" from the centre of a 45" disc
+    scene.record.SatPhenomena[4].Occultation = true;
     scene.Draw();
     const auto& ops = scene.port.view.ops;
     int disc = -1, satellite = -1;
@@ -215,58 +218,77 @@ TEST(EquatorialView, HiddenSatelliteIsDrawnBlackOverTheDisc)
     EXPECT_TRUE(scene.Ellipses(SatelliteColour(4)).empty());
 }
 
-// The hidden test uses the sky distance hypot(X, f Y) with Jupiter's flattening.
-TEST(EquatorialView, HiddenTestUsesJupitersFlattening)
+// Jupiter and Saturn: black exactly while the occultation holds, navy while the eclipse holds
+// (the occultation wins when both do). The other planets: black when behind the planet within
+// half the equatorial diameter on the sky (46" here), never navy.
+TEST(EquatorialView, HiddenAndEclipsedColours)
 {
     struct Row {
         PlanetId planet;
-        Extended y;
-        bool hidden;
+        Extended y;  // the satellite at (0, y), behind the planet
+        bool occultation, eclipse;
+        Color want;
     } rows[] = {
-        {Jupiter, 22, false},  // 1.071374 x 22 = 23.57" > 23"
-        {Saturn, 22, true},    // 22" < 23"
-        {Jupiter, 21, true},   // 22.50" < 23"
+        {Jupiter, 30, true, false, Black},        // off the disc's picture, yet the record says hidden
+        {Jupiter, 5, false, false, SatelliteColour(1)},  // on the disc's picture, not hidden
+        {Saturn, 5, true, false, Black},
+        {Jupiter, 40, false, true, Navy},
+        {Saturn, 40, false, true, Navy},
+        {Jupiter, 20, true, true, Black},
+        {Uranus, 22, false, false, Black},        // 22" < 23"
+        {Uranus, 23.5L, false, false, SatelliteColour(1)},
+        {Neptune, 40, true, true, SatelliteColour(1)},  // flags are not read for the others
+        {Mars, 10, false, true, Black},
     };
     for (const Row& r : rows) {
         Scene scene(r.planet);
         scene.record.PlanetApparentDiameter = {0, 46, 43};
         scene.record.Rings = {0, 0, 1};
         scene.Place(1, 0, r.y, 0.5, 'E');
-        scene.record.SatDistance[1] = 0;  // not what the test reads
-        scene.record.SatPolarY[1] = 1;
+        scene.record.SatPhenomena[1].Occultation = r.occultation;
+        scene.record.SatPhenomena[1].Eclipse = r.eclipse;
         scene.Draw();
-        EXPECT_EQ(scene.Ellipses(SatelliteColour(1)).empty(), r.hidden) << int(r.planet) << " y " << double(r.y);
+        const auto drawn = scene.Ellipses(r.want);
+        bool found = false;
+        for (const DrawOp& op : drawn) found = found || (op.brush == r.want && op.x2 - op.x1 == 4);
+        EXPECT_TRUE(found) << int(r.planet) << " y " << double(r.y) << " occultation " << r.occultation << " eclipse "
+                           << r.eclipse << " want " << r.want;
     }
 }
 
-// Eclipse: behind the planet, outside the disc, and the angle -atan(X/Y) of the polar pair
-// between 0 and the signed phase angle. Only the Jupiter and Saturn polar pairs mean that.
-TEST(EquatorialView, EclipsedSatelliteIsNavyForJupiterAndSaturnOnly)
+// The real theory drawn at instants around listed phenomena: Io's shadow starts at 20:32:52 on
+// 2024-12-03 (vireon-ephem --events); Ganymede is eclipsed on 2016-01-01 from 14:14 to 17:40
+// (published), then hidden from 19:07. Before the globe's geometry the view drew that eclipse
+// from 15:58 to 20:44.
+TEST(EquatorialView, RealPhenomenaAsTheViewDrawsThem)
 {
-    struct Row {
-        PlanetId planet;
-        Extended polarX, polarY, phase;
-        bool navy;
+    const struct {
+        int year, month, day, hour, minute, second;
+        int k;
+        bool shadow;  // its shadow drawn on the disc
+        Color colour;
     } rows[] = {
-        {Jupiter, -1, 10, 0.2, true},    // t = +0.0997 in (0, 0.2)
-        {Jupiter, -1, 10, -0.2, false},
-        {Jupiter, 1, 10, -0.2, true},    // t = -0.0997 in (-0.2, 0)
-        {Jupiter, -5, 10, 0.2, false},   // t = 0.46 beyond the phase angle
-        {Saturn, -1, 10, 0.2, true},
-        {Uranus, -1, 10, 0.2, false},
-        {Neptune, -1, 10, 0.2, false},
-        {Jupiter, -1, 0, 0.2, false},    // straight across: t = +pi/2, no division by zero
+        {2024, 12, 3, 20, 31, 52, 1, false, SatelliteColour(1)},
+        {2024, 12, 3, 20, 33, 52, 1, true, SatelliteColour(1)},
+        {2016, 1, 1, 14, 0, 0, 3, false, SatelliteColour(3)},
+        {2016, 1, 1, 14, 30, 0, 3, false, Navy},
+        {2016, 1, 1, 17, 30, 0, 3, false, Navy},
+        {2016, 1, 1, 18, 0, 0, 3, false, SatelliteColour(3)},
+        {2016, 1, 1, 19, 30, 0, 3, false, Black},
     };
-    for (const Row& r : rows) {
-        Scene scene(r.planet, r.planet == Jupiter || r.planet == Saturn ? 1 : 3);
-        scene.record.Rings = {0, 0, 1};
-        scene.Place(1, 60, 0, 0.5, 'E');
-        scene.record.SatPolarX[1] = r.polarX;
-        scene.record.SatPolarY[1] = r.polarY;
-        scene.record.PhaseAngleSigned = r.phase;
+    for (const auto& r : rows) {
+        Scene scene(Jupiter);
+        const double jd = JulianDayFromCalendar(r.day, r.month, r.year, r.second, r.minute, r.hour);
+        RunSatelliteTheory(Jupiter, {jd, r.year}, scene.places, scene.record);
         scene.Draw();
-        EXPECT_EQ(scene.Ellipses(Navy).size(), r.navy ? 1u : 0u)
-            << int(r.planet) << " polar (" << double(r.polarX) << "," << double(r.polarY) << ") phase " << double(r.phase);
+        // The satellite's number is written in black beside its shadow, and beside itself when hidden.
+        std::size_t blackNumbers = 0;
+        for (const DrawOp& op : scene.port.view.Texts(std::to_string(r.k))) blackNumbers += op.font == Black;
+        EXPECT_EQ(blackNumbers, (r.shadow ? 1u : 0u) + (r.colour == Black ? 1u : 0u))
+            << r.year << "-" << r.month << "-" << r.day << " " << r.hour << ":" << r.minute << ":" << r.second;
+        bool drawn = false;
+        for (const DrawOp& op : scene.Ellipses(r.colour)) drawn = drawn || op.x2 - op.x1 <= 5;
+        EXPECT_TRUE(drawn) << "satellite " << r.k << " in " << r.colour << " at " << r.hour << ":" << r.minute;
     }
 }
 
@@ -501,7 +523,8 @@ TEST(EquatorialView, LegendColoursAndPlaces)
     Scene scene(Saturn);
     scene.record.Rings = {40, 10, -1};
     scene.record.PlanetApparentDiameter = {0, 18, 16};
-    scene.Place(5, 2, 1, 0.5, 'E');  // hidden by the disc: navy in the legend
+    scene.Place(5, 2, 1, 0.5, 'E');
+    scene.record.SatPhenomena[5].Occultation = true;  // hidden: navy in the legend
     scene.Draw();
     const auto& legend = scene.port.legend;
     ASSERT_FALSE(legend.ops.empty());

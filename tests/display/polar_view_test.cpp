@@ -40,7 +40,7 @@ struct PolarScene {
 };
 
 // Jupiter at 3"/px: a satellite 30" along the equator, 15" toward the Earth (in front) or
-// away from it (behind, and within half a diameter of the centre on the sky).
+// away from it (behind, and hidden by the globe).
 TEST(PolarView, InFrontBelowTheDiscBehindAboveIt)
 {
     PolarScene scene(Jupiter);
@@ -50,8 +50,7 @@ TEST(PolarView, InFrontBelowTheDiscBehindAboveIt)
     scene.record.SatPolarX[2] = 30;
     scene.record.SatPolarY[2] = -15;
     scene.record.SatFarSide[2] = 'E';
-    scene.record.SatOffsetX[2] = 5;  // on the sky: 5" from the centre of a 45" disc
-    scene.record.SatOffsetY[2] = 1;
+    scene.record.SatPhenomena[2].Occultation = true;
     scene.Draw();
 
     const auto front = scene.Ellipses(SatelliteColour(1));

@@ -127,6 +127,16 @@ TEST(ParseArguments, RefusesBadArgumentsWithOneLine)
         {{"--planet", "jupiter", "--date", "9999-12-31T00:00:00", "--step", "1d", "--count", "2"}, "instant 2"},
         {{"--planet", "jupiter", "--date", "0001-01-01T00:00:00", "--step", "-1s", "--count", "2"}, "instant 2"},
         {with({"--view", std::string("E\nP")}), "view 'E?P'"},
+        {with({"--days", "3"}), "--days goes with --events"},
+        {with({"--events"}), "--events needs --days"},
+        {with({"--events", "--days", "3661"}), "days '3661'"},
+        {with({"--events", "--days", "2", "--step", "1h"}), "--step does not go with --events"},
+        {with({"--events", "--days", "2", "--view", "E"}), "--view does not go with --events"},
+        {with({"--events=1", "--days", "2"}), "disallowed flag override"},
+        {{"--events", "--days", "2", "--planet", "mars", "--date", "2004-02-29T12:00:00"}, "no phenomena for mars"},
+        {{"--events", "--days", "2", "--planet", "uranus", "--date", "2004-02-29T12:00:00"}, "no phenomena for uranus"},
+        {{"--events", "--days", "2", "--planet", "saturn", "--date", "9999-12-31T00:00:00"}, "leave the supported range"},
+        {{"--events", "--days", "1", "--planet", "saturn", "--date", "9999-12-31T00:00:01"}, "leave the supported range"},
     };
     for (const auto& row : rows) {
         const ParseResult r = ParseArguments(row.args);
@@ -163,6 +173,10 @@ TEST(ParseArguments, HelpWinsAndDocumentsEveryOptionAndColumn)
     }
     for (const std::string& column : Split(CsvHeader(), ',')) {
         EXPECT_NE(help.find(column), std::string::npos) << column;
+    }
+    for (const char* text : {"--events", "--days", "transit_start", "transit_end", "shadow_start", "shadow_end",
+                             "occultation_start", "occultation_end", "eclipse_start", "eclipse_end", "visible"}) {
+        EXPECT_NE(help.find(text), std::string::npos) << text;
     }
 }
 
@@ -351,6 +365,37 @@ TEST(RedSpotTransits, CmIIIsTheSpotsLongitudeAtEach)
     }
 }
 
+// The rows of the reference span as vireon-ephem writes them: the search's rows, the Julian Day
+// at full precision, the instant as the program's calendar writes it.
+TEST(RunEphemeris, EventsAsCsvAndJsonLines)
+{
+    const ParseResult parsed =
+        ParseArguments({"--planet", "Jupiter", "--days=2", "--date", "2024-12-03T00:00:00", "--events"});
+    ASSERT_TRUE(parsed.Request) << parsed.Error;
+    EphemRequest request = *parsed.Request;
+    const std::vector<Phenomenon> rows =
+        FindPhenomena(Jupiter, JulianDayFromCalendar(request.Start), JulianDayFromCalendar(LastEventInstant(request)));
+    std::ostringstream csv, json;
+    RunEphemeris(request, csv);
+    request.Format = OutputFormat::Json;
+    RunEphemeris(request, json);
+    const std::vector<std::string> lines = Split(csv.str(), '\n'), objects = Split(json.str(), '\n');
+    ASSERT_EQ(lines.size(), rows.size() + 2);  // the header, and the empty text after the last line end
+    ASSERT_EQ(objects.size(), rows.size() + 1);
+    EXPECT_EQ(lines[0], "instant,jd,planet,index,name,event,visible");
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const std::vector<std::string> f = Split(lines[i + 1], ',');
+        ASSERT_EQ(f.size(), 7u) << lines[i + 1];
+        EXPECT_EQ(f[0], FormatInstant(CalendarFromJulianDay(rows[i].JD)));
+        EXPECT_EQ(ParseNumber(f[1]), static_cast<double>(rows[i].JD));
+        EXPECT_EQ(f[2] + f[3] + f[4] + f[5] + f[6], "jupiter" + std::to_string(rows[i].Satellite) +
+                                                        SatelliteName(Jupiter, rows[i].Satellite) +
+                                                        EventName(rows[i].Kind) + (rows[i].Visible ? "1" : "0"));
+        EXPECT_EQ(objects[i], "{\"instant\":\"" + f[0] + "\",\"jd\":" + f[1] + ",\"planet\":\"jupiter\",\"index\":" +
+                                  f[3] + ",\"name\":\"" + f[4] + "\",\"event\":\"" + f[5] + "\",\"visible\":" + f[6] + "}");
+    }
+}
+
 TEST(FormatRow, QuotesAndEscapesText)
 {
     EphemRow row;
@@ -416,7 +461,8 @@ TEST(VireonEphemProgram, BadArgumentsGiveStatusTwoAndOneLine)
     ASSERT_TRUE(exists) << "build the vireon-ephem target first";
     for (const char* arguments : {"--planet vulcan --date 2000-01-01T00:00:00", "--planet jupiter",
                                   "--planet jupiter --date 2000-01-01T00:00:00 --count 0", "--bogus",
-                                  "--planet jupiter --date 2000-02-30T00:00:00"}) {
+                                  "--planet jupiter --date 2000-02-30T00:00:00",
+                                  "--events --planet mars --date 2000-01-01T00:00:00 --days 2"}) {
         const ProgramRun run = RunProgram(arguments);
         EXPECT_EQ(run.status, 2) << arguments;
         EXPECT_EQ(run.out, "") << arguments;
