@@ -105,21 +105,17 @@ HalfEllipse UnitHalfEllipse(const ViewFrame& f, const RingGeometry& rings, const
     return points;
 }
 
-// The half-ellipse of semi-major axis k pixels; it ends with a line back to the
+// The half-ellipse of semi-major axis k pixels, one path; it ends with a line back to the
 // next-to-last sample (i = 74).
 void DrawHalfEllipse(const ViewFrame& f, const HalfEllipse& unit, Extended k)
 {
-    auto screen = [&](std::size_t n) {
-        return Point{PixelRound(f.cx + unit[n].first * k), PixelRound(f.cy - unit[n].second * k)};
-    };
-    const Point first = screen(0);
-    f.canvas.MoveTo(first.X, first.Y);
-    for (std::size_t n = 1; n < unit.size(); ++n) {
-        const Point p = screen(n);
-        f.canvas.LineTo(p.X, p.Y);
-    }
-    const Point back = screen(unit.size() - 2);
-    f.canvas.LineTo(back.X, back.Y);
+    const Extended cx = f.cx;
+    const Extended cy = f.cy;
+    std::array<Point, HalfEllipseSamples.size() + 1> path;
+    for (std::size_t n = 0; n < unit.size(); ++n)
+        path[n] = {PixelRound(cx + unit[n].first * k), PixelRound(cy - unit[n].second * k)};
+    path.back() = path[unit.size() - 2];
+    f.canvas.Path(path);
 }
 
 void DrawRingHalves(const ViewFrame& f, const RingGeometry& rings, const RingFrame& frame, Extended s, int side)
