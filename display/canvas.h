@@ -72,9 +72,9 @@ public:
     void Path(std::span<const Point> points)
     {
         if (points.empty()) return;
-        bool drawable = true;
-        for (const Point& p : points) drawable &= (p.X != NoPixel) & (p.Y != NoPixel);
-        if (drawable) {
+        int refused = 0;  // an int, not a bool, lets the compiler test several points at once
+        for (const Point& p : points) refused |= (p.X == NoPixel) | (p.Y == NoPixel);
+        if (refused == 0) {
             DoPath(points);
             penPosValid_ = true;
             return;
