@@ -15,7 +15,7 @@ Extended FractionalPart(Extended v);
 
 // Pixel coordinate of a real value: nearest integer, ties to even. A non-finite value or one
 // beyond 1e7 pixels gives NoPixel, and a primitive with such a coordinate is not drawn.
-// Inline: a frame of Saturn's rings rounds some fifteen thousand coordinates.
+// Inline: every point of every view goes through it.
 inline constexpr int NoPixel = INT_MIN;
 inline int PixelRound(Extended v)
 {

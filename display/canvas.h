@@ -1,7 +1,8 @@
 // The 2-D canvas every view draws through: pen, brush (solid or clear), font colour, ellipse
-// in a box, move-to/line-to (one at a time or a path of them), polyline, rectangle, text. The Qt side (QPainterCanvas) and the
-// test recorder implement the protected Do* operations; the public ones skip any primitive
-// with a coordinate that PixelRound refused (NoPixel), so nothing absurd is ever drawn.
+// in a box, move-to/line-to (one at a time or a path of them), polyline, rectangle, text. The
+// Qt side (QPainterCanvas) and the test recorder implement the protected Do* operations; the
+// public ones skip any primitive with a coordinate that PixelRound refused (NoPixel), so
+// nothing absurd is ever drawn.
 #pragma once
 
 #include <cstdint>

@@ -47,13 +47,13 @@ struct Box {
     Extended Left, Top, Right, Bottom;
 };
 
-// Liang-Barsky clipping of the segment a-b to the box; nothing when it lies outside (or has a
-// non-finite end).
 bool Inside(RealPoint a, const Box& box)
 {
     return a.X >= box.Left && a.X <= box.Right && a.Y >= box.Top && a.Y <= box.Bottom;
 }
 
+// Liang-Barsky clipping of the segment a-b to the box; nothing when it lies outside (or has a
+// non-finite end).
 std::optional<std::pair<RealPoint, RealPoint>> ClipToBox(RealPoint a, RealPoint b, const Box& box)
 {
     // Both ends inside (the usual case, and never a NaN): the loop below would leave t0 = 0 and

@@ -9,10 +9,10 @@
 //     2^-53 (3 |u k| + |origin + u k|) (1 + 1e-7) < 2^-53 x 2^22.1 < 2^-30.9
 // (rounding of u, of k, of their product and of the sum; a subnormal u, k or product adds at
 // most 2^-1040), and the extended sum S_e by at most 2^-64 (|u k| + |S_e|) < 2^-42. So
-// |S_d - S_e| < 2^-30. Where S_d lies more than 2^-20 inside the half-unit around its nearest
-// integer r, S_e lies strictly inside it too and rounds to r, ties included (a tie of S_e
-// puts S_d within 2^-30 of it). The few points within 2^-20 of a half-integer, and every point
-// of a scale outside those bounds (or not finite), are computed in extended as before.
+// |S_d - S_e| < 2^-30. Where S_d lies farther than 2^-20 from every half-integer, S_e lies on
+// the same side of each and rounds to the same integer (a tie of S_e would put S_d within
+// 2^-30 of it). The few points within 2^-20 of a half-integer, and every point of a scale
+// outside those bounds (or not finite), are computed in extended.
 // Both computations assume the default rounding mode, as PixelRound's ties-to-even does.
 #pragma once
 
