@@ -5,7 +5,8 @@
 #include "display/display.h"
 #include "ephemeris/apparent_place.h"
 #include "satellites/satellite_record.h"
-#include "satellites/theories.h"
+#include "satellites/planet_descriptor.h"
+#include "satellites/theory.h"
 
 namespace vireon {
 
@@ -14,19 +15,6 @@ const char* const ApplicationTitle =
 
 const char* const StartupReminder =
     "Pensez à vérifier s'il n'y a pas une version plus récente du logiciel en cliquant sur le bouton de mise à jour";
-
-int AutoZoomFactor(PlanetId planet)
-{
-    switch (planet) {
-    case Mars: return 40;
-    case Jupiter: return 1;
-    case Saturn: return 2;
-    case Uranus: return 16;
-    case Neptune: return 2;
-    case Pluto: return 500;
-    default: return 1;
-    }
-}
 
 void RunTheoryForCurrentInstant(PlanetId planet)
 {
@@ -62,7 +50,7 @@ void RecomputeAndDraw(PlanetId planet, DriverSteps& steps)
     Settings.CurrentPlanet = planet;
     steps.PreparePanel(planet);
     steps.RunTheory(planet);
-    if (Settings.AutoZoom) Settings.ZoomFactor = AutoZoomFactor(planet);
+    if (Settings.AutoZoom) Settings.ZoomFactor = Planet(planet).AutoZoom;
     steps.FillPanelAndStatusBar(planet);
     if (Settings.ViewMode == ViewMode::Equatorial) steps.EnablePoleItems();
     steps.DrawView(planet);

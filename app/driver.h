@@ -32,10 +32,6 @@ public:
     void DrawView(PlanetId planet) override;
 };
 
-// The zoom the automatic zoom gives each planet: Mars 40, Jupiter 1, Saturn 2, Uranus 16,
-// Neptune 2, Pluto 500.
-int AutoZoomFactor(PlanetId planet);
-
 // Runs the theory of the current planet for the current calendar fields: CurrentJD is rebuilt
 // from the fields first. Used by the driver and by the monthly graph.
 void RunTheoryForCurrentInstant(PlanetId planet);

@@ -23,7 +23,7 @@ void BM_Apparent(benchmark::State& state)
     }
 }
 
-void SaturnWithRings(Extended jd, PlanetPlaces& places) { SaturnApparent(jd, Orientation::North, places); }
+void SaturnWithRings(Extended jd, PlanetPlaces& places) { SaturnApparent(jd, places); }
 
 void BM_MarsApparent(benchmark::State& state) { BM_Apparent<MarsApparent>(state); }
 void BM_JupiterApparent(benchmark::State& state) { BM_Apparent<JupiterApparent>(state); }

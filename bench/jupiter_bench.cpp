@@ -7,7 +7,7 @@
 
 #include "ephem/ephem_cli.h"
 #include "satellites/jupiter_satellites.h"
-#include "satellites/theories.h"
+#include "satellites/theory.h"
 
 namespace {
 
@@ -20,7 +20,7 @@ void BM_ComputeJupiterSatellites(benchmark::State& state)
     PlanetPlaces places;
     SatelliteRecord record;
     for (auto _ : state) {
-        ComputeJupiterSatellites(in, places, record);
+        RunSatelliteTheory(Jupiter, in, places, record);
         benchmark::DoNotOptimize(record.SatOffsetX[4]);
         in.JD += 1.0L / 24;
     }
@@ -53,7 +53,7 @@ void BM_EphemFormatRows1000Instants(benchmark::State& state)
     in.JD = JulianDayFromCalendar(request.Start);
     PlanetPlaces places;
     SatelliteRecord record;
-    ComputeJupiterSatellites(in, places, record);
+    RunSatelliteTheory(Jupiter, in, places, record);
     for (auto _ : state) {
         std::size_t bytes = 0;
         for (int i = 0; i < request.Count; ++i) {

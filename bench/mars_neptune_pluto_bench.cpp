@@ -3,12 +3,12 @@
 // interpolation), as one animation frame pays it.
 #include <benchmark/benchmark.h>
 
-#include "satellites/theories.h"
+#include "satellites/theory.h"
 
 namespace vireon {
 namespace {
 
-template <void (*Theory)(const TheoryInput&, PlanetPlaces&, SatelliteRecord&)>
+template <PlanetId planet>
 void RunTheory(benchmark::State& state)
 {
     TheoryInput in;
@@ -17,15 +17,15 @@ void RunTheory(benchmark::State& state)
     PlanetPlaces places;
     SatelliteRecord record;
     for (auto _ : state) {
-        Theory(in, places, record);
+        RunSatelliteTheory(planet, in, places, record);
         benchmark::DoNotOptimize(record.SatOffsetX[1]);
         in.JD += 1.0L / 24;  // a new instant each frame, as the animation steps
     }
 }
 
-void MarsSatellitesWithApparentPlace(benchmark::State& state) { RunTheory<ComputeMarsSatellites>(state); }
-void NeptuneSatellitesWithApparentPlace(benchmark::State& state) { RunTheory<ComputeNeptuneSatellites>(state); }
-void CharonWithApparentPlace(benchmark::State& state) { RunTheory<ComputeCharon>(state); }
+void MarsSatellitesWithApparentPlace(benchmark::State& state) { RunTheory<Mars>(state); }
+void NeptuneSatellitesWithApparentPlace(benchmark::State& state) { RunTheory<Neptune>(state); }
+void CharonWithApparentPlace(benchmark::State& state) { RunTheory<Pluto>(state); }
 
 BENCHMARK(MarsSatellitesWithApparentPlace);
 BENCHMARK(NeptuneSatellitesWithApparentPlace);

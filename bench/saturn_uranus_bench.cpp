@@ -5,7 +5,7 @@
 
 #include "satellites/kepler.h"
 #include "satellites/saturn_satellites.h"
-#include "satellites/theories.h"
+#include "satellites/theory.h"
 #include "satellites/uranus_satellites.h"
 
 namespace {
@@ -20,7 +20,7 @@ void BM_ComputeSaturnSatellites(benchmark::State& state)
     PlanetPlaces places;
     SatelliteRecord record;
     for (auto _ : state) {
-        ComputeSaturnSatellites(in, places, record);
+        RunSatelliteTheory(Saturn, in, places, record);
         benchmark::DoNotOptimize(record.SatOffsetX[8]);
         in.JD += 1.0L / 24;
     }
@@ -34,7 +34,7 @@ void BM_ComputeUranusSatellites(benchmark::State& state)
     PlanetPlaces places;
     SatelliteRecord record;
     for (auto _ : state) {
-        ComputeUranusSatellites(in, places, record);
+        RunSatelliteTheory(Uranus, in, places, record);
         benchmark::DoNotOptimize(record.SatOffsetX[5]);
         in.JD += 1.0L / 24;
     }

@@ -1,12 +1,11 @@
 #include "core/time_base.h"
 
 #include <cmath>
-#include <numbers>
+
+#include "core/angles.h"
 
 namespace vireon {
 namespace {
-
-constexpr Extended Pi = std::numbers::pi_v<Extended>;
 
 // Julian Day of 30 December 1899 00:00, the origin of the date-time value.
 constexpr Extended DateTimeOriginJD = 2415018.5L;
@@ -215,18 +214,7 @@ double Tangent(double x)
     return static_cast<double>(std::sin(a) / std::cos(a));
 }
 
-double ArcTanQuadrant(double x, double y)
-{
-    const Extended ex = x;
-    const Extended ey = y;
-    if (ex == 0) {
-        if (ey == 0) return 0;
-        return static_cast<double>(ey > 0 ? Pi / 2 : -Pi / 2);
-    }
-    Extended a = std::atan(ey / ex);
-    if (ex < 0) a += Pi;
-    return static_cast<double>(a);
-}
+double ArcTanQuadrant(double x, double y) { return static_cast<double>(QuadrantAngle(x, y)); }
 
 double ArcSinSafe(double s)
 {
@@ -242,12 +230,6 @@ double ArcsecToRadians(double arcsec)
     return static_cast<double>((a - std::trunc(a / 1296000) * 1296000) * Pi / 648000);
 }
 
-double NormalizeDegrees(double degrees)
-{
-    const Extended x = degrees;
-    Extended r = x - std::trunc(x / 360) * 360;
-    if (r < 0) r += 360;
-    return static_cast<double>(r);
-}
+double NormalizeDegrees(double degrees) { return static_cast<double>(ReduceDegrees(degrees)); }
 
 }  // namespace vireon

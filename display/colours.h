@@ -3,6 +3,7 @@
 
 #include "core/types.h"
 #include "display/canvas.h"
+#include "satellites/planet_descriptor.h"
 
 namespace vireon {
 
@@ -26,17 +27,11 @@ inline constexpr Color SatelliteColour(int k)
 }
 
 // Outline and fill of the planet's disc.
-inline constexpr Color PlanetColour(PlanetId p)
+inline Color PlanetColour(PlanetId p)
 {
-    switch (p) {
-    case Mars: return {176, 99, 61};
-    case Jupiter: return {168, 142, 117};
-    case Saturn: return {211, 202, 173};
-    case Uranus: return {149, 177, 189};
-    case Neptune: return {94, 132, 233};
-    case Pluto: return {125, 133, 148};
-    default: return {255, 255, 255};
-    }
+    if (!IsPlanetId(p)) return {255, 255, 255};
+    const auto& rgb = Planet(p).Colour;
+    return {rgb[0], rgb[1], rgb[2]};
 }
 
 // Saturn's rings are drawn as bands of concentric ellipses whose size factor f (a fraction of

@@ -12,6 +12,7 @@
 #include "display/view_common.h"
 #include "display/view_options.h"
 #include "display/views.h"
+#include "satellites/planet_descriptor.h"
 
 namespace vireon {
 namespace {
@@ -198,7 +199,7 @@ void DrawSatellite(const ViewFrame& f, SatelliteRecord& record, int k, Extended 
     c.SetBrushStyle(BrushStyle::Clear);
     if (f.settings.ShowNumbers) c.Text(PixelRound(x + 2 + r), PixelRound(y - 12), FormatInt(k));
 
-    if (planet != Jupiter && planet != Saturn) return;
+    if (!Planet(planet).DrawsShadows) return;
     ToScreenSenses(f.settings, record.SatShadowX[k], record.SatShadowY[k]);
     c.SetPen(Black);
     c.SetBrush(Black, c.BrushStyleNow());
@@ -233,7 +234,7 @@ void DrawEquatorialView(DisplayPort& port, GlobalSettings& settings, SatelliteRe
 
     const Extended discScale = DiscScale(planet, settings.ZoomFactor);
     DrawScaleBar(canvas, planet, discScale);
-    if (planet == Saturn) DrawSaturn(frame, record, places.Rings, s);
+    if (Planet(planet).HasRings) DrawSaturn(frame, record, record.Rings, s);
     else DrawOtherPlanet(frame, settings, record, discScale);
 
     const int count = SatelliteCountOf(planet);

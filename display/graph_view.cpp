@@ -6,12 +6,14 @@
 #include <optional>
 #include <utility>
 
+#include "core/angles.h"
 #include "core/conventions.h"
 #include "display/colours.h"
 #include "display/panel.h"
 #include "display/status_bar.h"
 #include "display/view_common.h"
 #include "display/views.h"
+#include "satellites/planet_descriptor.h"
 
 namespace vireon {
 namespace {
@@ -22,21 +24,6 @@ constexpr int GridMargin = 20;   // the grid lines stop this far from the sides
 constexpr int Steps = 311;       // 31.1 days at 0.1 day
 constexpr Extended StepDays = 0.1L;
 constexpr int GridDays = 31;
-
-// The graph widens the satellites' distances by a factor per planet so that the small
-// systems fill the view; the planet's edges are not widened.
-Extended GraphFactor(PlanetId planet)
-{
-    switch (planet) {
-    case Mars: return 25;
-    case Jupiter: return 1;
-    case Saturn: return 2;
-    case Uranus: return 15;
-    case Neptune: return 2;
-    case Pluto: return 50;
-    default: return 1;
-    }
-}
 
 struct RealPoint {
     Extended X = 0;
@@ -166,7 +153,8 @@ void DrawGraphView(DisplayPort& port, GlobalSettings& settings, SatelliteRecord&
     RefreshStatusBar(port, settings, record, places, FormatPanelTexts(settings, record).DateTimeText);
 
     const Extended s = ViewScale(settings.ZoomFactor);
-    const Extended zg = GraphFactor(planet);
+    // The small systems are widened to fill the view; the planet's edges are not.
+    const Extended zg = Planet(planet).GraphFactor;
     const Box box{static_cast<Extended>(GridMargin), static_cast<Extended>(GridTop),
                   static_cast<Extended>(w - GridMargin), static_cast<Extended>(GridTop + RowHeight * GridDays)};
     const int count = SatelliteCountOf(planet);
@@ -183,7 +171,7 @@ void DrawGraphView(DisplayPort& port, GlobalSettings& settings, SatelliteRecord&
             // Signed distance from the planet along the east-west line, with Jupiter's
             // flattening applied to the north-south offset for every planet.
             const Extended x = record.SatOffsetX[k];
-            const Extended y = 1.071374L * record.SatOffsetY[k];
+            const Extended y = JupiterFlattening * record.SatOffsetY[k];
             Extended d = std::sqrt(x * x + y * y);
             if (x < 0) d = -d;
             Extended g = zg * d;

@@ -7,13 +7,12 @@
 #include "display/display.h"
 #include "display/status_bar.h"
 #include "display/view_common.h"
-#include "ephemeris/planet_data.h"
+#include "satellites/planet_descriptor.h"
 
 namespace vireon {
 namespace {
 
 constexpr const char* MenuItems[6] = {"miMars", "miJupiter", "miSaturne", "miUranus", "miNeptune", "miPluton"};
-constexpr const char* CapitalNames[6] = {"MARS", "JUPITER", "SATURNE", "URANUS", "NEPTUNE", "PLUTON"};
 
 // The value labels of a slot are the caption's name followed by "d" ("labX3" and "labX3d").
 // The slot is a single digit, 1..8 (pSep1..pSep7 for the separators).
@@ -70,23 +69,24 @@ Extended UnitFactor(const GlobalSettings& settings, const SatelliteRecord& recor
     switch (settings.DistanceUnit) {
     case DistanceUnit::Arcseconds: return -sigma;
     case DistanceUnit::ThousandsOfKm: {
-        const Extended radiusThousandKm = PlanetInfo(settings.CurrentPlanet).PlanetEquatorialDiameterKm / 2000.0L;
+        const Extended radiusThousandKm = Planet(settings.CurrentPlanet).EquatorialDiameterKm / 2000.0L;
         return -sigma * toRadii * radiusThousandKm;
     }
     default: return -sigma * toRadii;
     }
 }
 
-// Mean opposition magnitudes of Phobos and Deimos, as the other satellites' values are.
+// The record's magnitudes; Phobos's and Deimos's from the descriptor, the projection leaving the
+// record's alone for them.
 std::string MagnitudeText(PlanetId planet, const SatelliteRecord& record, int k)
 {
-    if (planet == Mars) return k == 1 ? "11.4" : "12.5";
-    return FormatFixed(record.SatMagnitude[k], 1, 7);
+    const PlanetDescriptor& facts = Planet(planet);
+    return FormatFixed(facts.RecordsMagnitudes ? record.SatMagnitude[k] : facts.Satellites[k].Magnitude, 1, 7);
 }
 
 }  // namespace
 
-std::string PlanetCapitalName(PlanetId planet) { return IsPlanetId(planet) ? CapitalNames[planet - FirstPlanet] : ""; }
+std::string PlanetCapitalName(PlanetId planet) { return IsPlanetId(planet) ? Planet(planet).CapitalName : ""; }
 
 std::string PlanetMenuItem(PlanetId planet) { return IsPlanetId(planet) ? MenuItems[planet - FirstPlanet] : ""; }
 

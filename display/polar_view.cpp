@@ -7,6 +7,7 @@
 #include "display/colours.h"
 #include "display/view_common.h"
 #include "display/views.h"
+#include "satellites/planet_descriptor.h"
 
 namespace vireon {
 namespace {
@@ -70,9 +71,9 @@ void DrawPolarView(DisplayPort& port, GlobalSettings& settings, const SatelliteR
 
     const Extended discScale = DiscScale(planet, settings.ZoomFactor);
     DrawScaleBar(c, planet, discScale);
-    if (planet == Jupiter) DrawEarthAndSunMarks(c, record, cx);
+    if (Planet(planet).PolarEarthSunMarks) DrawEarthAndSunMarks(c, record, cx);
     // The disc is drawn at every frame, in trace mode too.
-    if (planet == Saturn) DrawSaturnFromPole(c, record, places.Rings, cx, cy, ViewScale(settings.ZoomFactor));
+    if (Planet(planet).HasRings) DrawSaturnFromPole(c, record, record.Rings, cx, cy, ViewScale(settings.ZoomFactor));
     else DrawPlanetDisc(c, planet, record, cx, cy, discScale);
 
     const Extended s = ViewScale(settings.ZoomFactor);

@@ -6,21 +6,18 @@
 
 #include "core/conventions.h"
 #include "display/colours.h"
-#include "ephemeris/planet_data.h"
+#include "core/angles.h"
+#include "satellites/planet_descriptor.h"
 
 namespace vireon {
 
-Extended ViewScale(int zoomFactor) { return 3.0L / static_cast<Extended>(zoomFactor); }
+Extended ViewScale(int zoomFactor) { return ArcsecPerPixelAtZoom1 / static_cast<Extended>(zoomFactor); }
 
 Extended DiscScale(PlanetId planet, int zoomFactor)
 {
     const Extended s = ViewScale(zoomFactor);
-    switch (planet) {
-    case Uranus: return std::min(s, 1.0L);
-    case Neptune: return std::min(s, 0.5L);
-    case Pluto: return std::min(s, 0.02L);
-    default: return s;
-    }
+    const Extended limit = Planet(planet).MinDiscArcsecPerPixel;
+    return limit > 0 ? std::min(s, limit) : s;
 }
 
 int PixelPlus(int base, int delta) { return delta == NoPixel ? NoPixel : base + delta; }
@@ -39,13 +36,12 @@ void DrawScaleBar(Canvas& canvas, PlanetId planet, Extended s)
     const int w = canvas.Width();
     const int h = canvas.Height();
     // Pluto's disc is a fraction of an arcsecond: its bar is 1" long, the others 10".
-    const bool pluto = planet == Pluto;
-    const Extended barArcsec = pluto ? 1.0L : 10.0L;
+    const Extended barArcsec = Planet(planet).ScaleBarArcsec;
     canvas.SetPen(ScaleRed);
     canvas.SetFontColor(ScaleRed);
     canvas.MoveTo(w - 5, h - 5);
     canvas.LineTo(PixelMinus(w - 5, PixelRound(2 * barArcsec / s / 2)), h - 5);
-    canvas.Text(w - 25, h - 20, pluto ? "1 \"" : "10 \"");
+    canvas.Text(w - 25, h - 20, FormatInt(static_cast<long long>(barArcsec)) + " \"");
 }
 
 void DrawPlanetDisc(Canvas& canvas, PlanetId planet, const SatelliteRecord& record, int cx, int cy, Extended s)
@@ -64,7 +60,7 @@ namespace {
 // the others have none.
 bool WithinDisc(const SatelliteRecord& record, PlanetId planet, Extended x, Extended y)
 {
-    const Extended f = planet == Jupiter ? 1.071374L : 1.0L;
+    const Extended f = Planet(planet).SkyFlattening;
     return std::hypot(x, f * y) / record.PlanetApparentDiameter[1] < 0.5L;
 }
 
@@ -82,7 +78,7 @@ bool ShadowOnDisc(const SatelliteRecord& record, PlanetId planet, int k)
 
 bool InPlanetShadow(const SatelliteRecord& record, PlanetId planet, int k)
 {
-    if (planet != Jupiter && planet != Saturn) return false;
+    if (!Planet(planet).DrawsShadows) return false;
     if (record.SatFarSide[k] != 'E') return false;
     const Extended x = record.SatPolarX[k];
     const Extended y = record.SatPolarY[k];
@@ -98,6 +94,6 @@ bool DarkenedBehindPlanet(const SatelliteRecord& record, PlanetId planet, int k)
     return HiddenByDisc(record, planet, k) || InPlanetShadow(record, planet, k);
 }
 
-int SatelliteCountOf(PlanetId planet) { return IsPlanetId(planet) ? PlanetInfo(planet).SatelliteCount : 0; }
+int SatelliteCountOf(PlanetId planet) { return IsPlanetId(planet) ? Planet(planet).SatelliteCount : 0; }
 
 }  // namespace vireon

@@ -11,15 +11,14 @@
 
 #include <CLI/CLI.hpp>
 
-#include "ephemeris/planet_data.h"
-#include "satellites/theories.h"
+#include "satellites/planet_descriptor.h"
+#include "satellites/theory.h"
 
 namespace vireon::ephem {
 namespace {
 
 constexpr std::int64_t SecondsPerDay = 86400;
 
-constexpr std::array<std::string_view, 6> PlanetNames = {"mars", "jupiter", "saturn", "uranus", "neptune", "pluto"};
 
 // Text shown in a message: printable ASCII only, other bytes as '?', cut after limit characters,
 // so the message stays one line whatever was typed.
@@ -92,10 +91,10 @@ CalendarFields FieldsOfSeconds(std::int64_t seconds)
 std::optional<std::string> ParsePlanet(std::string_view value, PlanetId& planet)
 {
     const std::string name = Lower(value);
-    for (std::size_t i = 0; i < PlanetNames.size(); ++i) {
-        if (PlanetNames[i] == name) {
-            planet = static_cast<PlanetId>(FirstPlanet + i);
-            if (!HasSatelliteTheory(planet)) return "no satellite theory for " + name + " in this version";
+    for (PlanetId p = FirstPlanet; p <= LastPlanet; ++p) {
+        if (Planet(p).CommandName == name) {
+            planet = p;
+            if (Planet(p).Theory == nullptr) return "no satellite theory for " + name + " in this version";
             return std::nullopt;
         }
     }
@@ -484,15 +483,14 @@ std::string FormatInstant(const CalendarFields& f)
     return buffer;
 }
 
-std::string PlanetName(PlanetId p) { return IsPlanetId(p) ? std::string(PlanetNames[p - FirstPlanet]) : std::string(); }
+std::string PlanetName(PlanetId p) { return IsPlanetId(p) ? std::string(Planet(p).CommandName) : std::string(); }
 
 EphemRow MakeRow(const EphemRequest& request, const CalendarFields& instant, double jd, int k,
                  const PlanetPlaces& places, const SatelliteRecord& record)
 {
     const PlanetId p = request.Planet;
     const PlanetPlace& planet = places.Planet[p];
-    const bool hasShadows = p == Mars || p == Jupiter || p == Saturn;
-    const bool polarFromOffsets = p == Jupiter || p == Saturn;
+    const PlanetDescriptor& facts = Planet(p);
 
     EphemRow row;
     row.Instant = FormatInstant(instant);
@@ -504,11 +502,11 @@ EphemRow MakeRow(const EphemRequest& request, const CalendarFields& instant, dou
     row.PlanetDiameterEqArcsec = Value(record.PlanetApparentDiameter[1]);
     row.PlanetDiameterPolArcsec = Value(record.PlanetApparentDiameter[2]);
     row.PlanetPolePaRad = Value(record.PlanetPolePA);
-    if (hasShadows) row.PhaseAngleRad = Value(record.PhaseAngleSigned);
-    if (p == Saturn) {
-        row.RingMajorArcsec = places.Rings.RingMajorAxis;
-        row.RingMinorArcsec = places.Rings.RingMinorAxis;
-        row.RingSide = places.Rings.RingSide;
+    if (facts.SignedPhaseAngle) row.PhaseAngleRad = Value(record.PhaseAngleSigned);
+    if (facts.HasRings) {
+        row.RingMajorArcsec = record.Rings.RingMajorAxis;
+        row.RingMinorArcsec = record.Rings.RingMinorAxis;
+        row.RingSide = record.Rings.RingSide;
     }
     row.Index = k;
     row.Name = SatelliteName(p, k);
@@ -516,13 +514,13 @@ EphemRow MakeRow(const EphemRequest& request, const CalendarFields& instant, dou
     row.SatOffsetY = Value(record.SatOffsetY[k]);
     row.SatDistance = Value(record.SatDistance[k]);
     row.SatApparentDiameter = Value(record.SatApparentDiameter[k]);
-    if (p != Mars) row.SatMagnitude = Value(record.SatMagnitude[k]);
+    if (facts.RecordsMagnitudes) row.SatMagnitude = Value(record.SatMagnitude[k]);
     row.SatFarSide = record.SatFarSide[k];
-    if (hasShadows) {
+    if (facts.ComputesShadows) {
         row.SatShadowX = Value(record.SatShadowX[k]);
         row.SatShadowY = Value(record.SatShadowY[k]);
     }
-    if (!(polarFromOffsets && request.ViewMode == ViewMode::Polar && request.Orientation == Orientation::South)) {
+    if (!(facts.Polar == PolarPair::FromEquatorOffsetAndDepth && request.ViewMode == ViewMode::Polar && request.Orientation == Orientation::South)) {
         row.SatPolarX = Value(record.SatPolarX[k]);
         row.SatPolarY = Value(record.SatPolarY[k]);
     }
@@ -550,7 +548,7 @@ void RunEphemeris(const EphemRequest& request, std::ostream& out)
     // place, as they do in the program.
     PlanetPlaces places;
     SatelliteRecord record;
-    const int satellites = PlanetInfo(request.Planet).SatelliteCount;
+    const int satellites = Planet(request.Planet).SatelliteCount;
     for (int i = 0; i < request.Count; ++i) {
         const CalendarFields instant = InstantOf(request, i);
         TheoryInput in;

@@ -48,7 +48,8 @@ struct PlanetPlace {
 struct RingGeometry {
     double RingMajorAxis = 0;   // apparent semi-major axis of the outer edge, arcseconds
     double RingMinorAxis = 0;   // |B| x RingMajorAxis, B in radians
-    std::int8_t RingSide = 1;   // -1 when the drawing B is negative, +1 otherwise
+    std::int8_t RingSide = 1;   // the side drawn: -1 when B as drawn is negative, +1 otherwise
+    double EarthLatitude = 0;   // B, rad: the Earth's saturnicentric latitude on the ring plane
 };
 
 // What the apparent-place operations leave for the satellite theories and the display.
@@ -87,8 +88,9 @@ EarthPlace EarthPosition(Extended julianMillennia, const NutationAngles& nutatio
 // PlanetRA, PlanetDec for the instant jd. ---
 void MarsApparent(Extended jd, PlanetPlaces& places);
 void JupiterApparent(Extended jd, PlanetPlaces& places);
-// Also the rings and PlanetPolePA; the sign of the ring tilt depends on the orientation ('N' flips it).
-void SaturnApparent(Extended jd, Orientation orientation, PlanetPlaces& places);
+// Also the rings (RingSide for B itself: the views turn it over with celestial north up) and
+// PlanetPolePA.
+void SaturnApparent(Extended jd, PlanetPlaces& places);
 void UranusApparent(Extended jd, PlanetPlaces& places);    // PlanetPolePA = 1.707979206010067
 void NeptuneApparent(Extended jd, PlanetPlaces& places);   // PlanetPolePA = 0.5162683927424666
 void PlutoApparent(Extended jd, PlanetPlaces& places);     // PlanetPolePA = 1.0035643199016846

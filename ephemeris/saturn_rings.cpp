@@ -64,7 +64,7 @@ Extended PolePositionAngle(const RingPlane& plane, Extended trueObliquity, Exten
 
 }  // namespace
 
-void SaturnApparent(Extended jd, Orientation orientation, PlanetPlaces& places)
+void SaturnApparent(Extended jd, PlanetPlaces& places)
 {
     PlanetApparent(Saturn, jd, places);
     const PlanetPlace& saturn = places.Planet[Saturn];
@@ -75,9 +75,9 @@ void SaturnApparent(Extended jd, Orientation orientation, PlanetPlaces& places)
 
     places.Rings.RingMajorAxis = static_cast<double>(RingDiameterAtOneAu / (saturn.Distance / AstronomicalUnitKm));
     // Saturnicentric latitude of the Earth referred to the ring plane.
-    Extended B = ArcSinSafe(static_cast<double>(std::sin(plane.inclination) * std::cos(beta) * std::sin(lambda - plane.node) -
+    const Extended B = ArcSinSafe(static_cast<double>(std::sin(plane.inclination) * std::cos(beta) * std::sin(lambda - plane.node) -
                                                 std::cos(plane.inclination) * std::sin(beta)));
-    if (orientation == Orientation::North) B = -B;
+    places.Rings.EarthLatitude = static_cast<double>(B);
     places.Rings.RingSide = B < 0 ? -1 : 1;
     places.Rings.RingMinorAxis = static_cast<double>(std::fabs(B) * places.Rings.RingMajorAxis);
 

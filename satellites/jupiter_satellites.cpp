@@ -28,21 +28,14 @@
 
 #include <cmath>
 #include <iterator>
-#include <numbers>
 
+#include "core/angles.h"
 #include "ephemeris/apparent_place.h"
-#include "ephemeris/planet_data.h"
-#include "satellites/satellite_record.h"
-#include "satellites/theories.h"
+#include "satellites/planet_frame.h"
+#include "satellites/theory.h"
 
 namespace vireon {
 namespace {
-
-constexpr Extended Pi = std::numbers::pi_v<Extended>;
-constexpr Extended RadiansPerDegree = Pi / 180;
-
-// The theory's own degree-to-radian divisor for its mean elements.
-constexpr Extended TheoryDegreesPerRadian = 57.2957795128L;
 
 constexpr Extended TheoryEpochJD = 2443000.5L;
 
@@ -87,13 +80,6 @@ constexpr FixedAngle FixedAngles[] = {
     {ArgPhi4, 149.152604912L},
 };
 
-Extended ReduceDegrees(Extended degrees)
-{
-    Extended r = std::fmod(degrees, Extended{360});
-    if (r < 0) r += 360;
-    return r;
-}
-
 // The great inequality in Jupiter's mean anomaly (degrees). Its arguments stay below 1000 rad
 // over years 1..9999; their 64-bit sines are off by under 1.2e-13 rad in phase, 4e-14 deg in G.
 Extended GreatInequalityDegrees(Extended t)
@@ -103,15 +89,9 @@ Extended GreatInequalityDegrees(Extended t)
     return (33033 * Extended{std::sin(a)} + 3439 * Extended{std::sin(b)}) / 100000;
 }
 
-// exp(i x the argument of the term): the product of the powers of its factors.
 Phasor TermPhasor(const GalileanTerm& term, const GalileanInstant& instant)
 {
-    const GalileanFactor* factor = term.Factors;
-    Phasor p = instant.Powers[factor->Argument][factor->Multiplier];
-    for (const GalileanFactor* end = factor + term.FactorCount; ++factor != end;) {
-        p = p * instant.Powers[factor->Argument][factor->Multiplier];
-    }
-    return p;
+    return TermPhasor(term.Factors, term.FactorCount, instant.Powers);
 }
 
 Extended SumSines(std::span<const GalileanTerm> terms, const GalileanInstant& instant)
@@ -133,11 +113,6 @@ Extended PrecessionSinceB1950(Extended jd)
 {
     const Extended t0 = (jd - 2433282.423L) / 36525;
     return (1.3966626L * t0 + 0.0003088L * t0 * t0) * RadiansPerDegree;
-}
-
-Vec3 UnitVector(Extended alpha, Extended delta)
-{
-    return {std::cos(alpha) * std::cos(delta), std::sin(alpha) * std::cos(delta), std::sin(delta)};
 }
 
 // The pole's frame: e1 is the equinox direction projected on Jupiter's equator, e2 = p x e1.
@@ -162,43 +137,14 @@ Extended PolePositionAngle(Extended alpha0, Extended delta0, Extended alpha, Ext
     return std::atan(numerator / denominator);
 }
 
-// Angle of the point (x, y) in (-pi/2, 3pi/2): +-pi/2 on the y axis, 0 at the origin.
-Extended QuadrantAngle(Extended x, Extended y)
-{
-    if (x == 0) return y == 0 ? 0 : std::copysign(Pi / 2, y);
-    const Extended a = std::atan(y / x);
-    return x < 0 ? a + Pi : a;
-}
-
-// Phase angle Sun-Jupiter-Earth, signed positive when Jupiter's heliocentric longitude leads
-// the Earth's by less than half a turn (before opposition).
-Extended SignedPhaseAngle(const PlanetPlaces& places)
-{
-    const PlanetPlace& jupiter = places.Planet[Jupiter];
-    const Extended r = jupiter.Helio.R;
-    const Extended delta = jupiter.Distance;
-    const Extended earthR = places.Earth.Helio.R;
-    const Extended cosI = (r * r + delta * delta - earthR * earthR) / (2 * r * delta);
-    const Extended i = std::fabs(cosI) <= 1 ? std::acos(cosI) : 0;
-    Extended d = std::fmod(jupiter.Helio.L - places.Earth.Helio.L, 2 * Pi);
-    if (d > Pi) d -= 2 * Pi;
-    if (d <= -Pi) d += 2 * Pi;
-    return d > 0 && d < Pi ? i : -i;
-}
-
-Extended EquatorialDiameterKm() { return static_cast<Extended>(PlanetInfo(Jupiter).PlanetEquatorialDiameterKm); }
-Extended PolarDiameterKm() { return static_cast<Extended>(PlanetInfo(Jupiter).PlanetPolarDiameterKm); }
-
 // The satellite-independent values of one run.
 struct JupiterRun {
     Extended Time = 0;  // days from the epoch, light time taken off
     Vec3 Pole;
-    SkyFrame Sky;
-    ShadowGeometry Shadow;
     Extended PolePA = 0;
 };
 
-JupiterRun PrepareRun(const TheoryInput& in, PlanetPlaces& places)
+JupiterRun PrepareRun(const TheoryInstant& in, PlanetPlaces& places)
 {
     JupiterRun run;
     Extended alpha0 = 0;
@@ -210,49 +156,8 @@ JupiterRun PrepareRun(const TheoryInput& in, PlanetPlaces& places)
     JupiterApparent(in.JD, places);
     const PlanetPlace& jupiter = places.Planet[Jupiter];
     run.Time = in.JD - TheoryEpochJD - jupiter.Distance / SpeedOfLightKmPerDay;
-
-    const Vec3 geocentric{jupiter.X, jupiter.Y, jupiter.Z};
-    run.Sky = MakeSkyFrame(geocentric);
     run.PolePA = PolePositionAngle(alpha0, delta0, jupiter.RA * 15 * RadiansPerDegree, jupiter.Dec * RadiansPerDegree);
-
-    // Jupiter's heliocentric vector at the instant, true equator of the date. The shadow seen now
-    // was cast one light time earlier; Jupiter's own motion over that time turns the sunlight
-    // by at most 4e-5 rad, which moves a shadow by under 0.03".
-    const EquatorialVector helio = EclipticToEquatorial(
-        jupiter.Helio.L + places.Nutation.Longitude * Pi / 648000, jupiter.Helio.B, jupiter.Helio.R, places.TrueObliquity);
-    run.Shadow.SunToPlanet = {helio.X, helio.Y, helio.Z};
-    run.Shadow.Pole = run.Pole;
-    run.Shadow.EquatorialRadiusKm = EquatorialDiameterKm() / 2;
-    run.Shadow.PolarRadiusKm = PolarDiameterKm() / 2;
     return run;
-}
-
-void StoreSatellite(const TheoryInput& in, const JupiterRun& run, int k, const Vec3& local, SatelliteRecord& record)
-{
-    const PoleFrame frame = MakePoleFrame(run.Pole);
-    const Vec3 v = local.x * frame.E1 + local.y * frame.E2 + local.z * frame.P;
-
-    record.SatRadiusVector[k] = Norm(local);
-    record.SatPlanetLongitude[k] = QuadrantAngle(local.x, local.y);
-    record.SatPlanetLatTan[k] = local.z / std::hypot(local.x, local.y);
-
-    const SkyOffsets sky = ProjectOnSky(run.Sky, v);
-    StoreProjection(record, k, sky);
-    record.SatApparentDiameter[k] = ApparentDiameterArcsec(GalileanRadiusKm[k], run.Sky.Delta + sky.D);
-    record.SatMagnitude[k] = GalileanMagnitude[k];
-
-    OrientOffsets(in.Orientation, run.PolePA, record.SatOffsetX[k], record.SatOffsetY[k]);
-    PolarFromOffsetsAndDepth(record, k, in.ViewMode, in.Orientation, sky.OffsetX, sky.OffsetY, run.PolePA,
-                             EquatorialDiameterKm());
-
-    if (in.ViewMode == ViewMode::Equatorial) {
-        record.SatDistance[k] = std::hypot(record.SatOffsetX[k], JupiterSkyFlattening * record.SatOffsetY[k]);
-    } else {
-        record.SatDistance[k] =
-            record.SatRadiusVector[k] / EquatorialDiameterKm() * record.PlanetApparentDiameter[1];
-    }
-
-    StoreShadow(record, k, run.Shadow, run.Sky, v, in.Orientation, run.PolePA);
 }
 
 }  // namespace
@@ -310,21 +215,27 @@ Vec3 GalileanPlanetFramePosition(int k, const GalileanInstant& instant)
     return {r * Extended{u.Cos}, r * Extended{u.Sin}, a * sums.Latitude};
 }
 
-void ComputeJupiterSatellites(const TheoryInput& in, PlanetPlaces& places, SatelliteRecord& record)
+void ComputeJupiterSystem(const TheoryInstant& in, PlanetPlaces& places, SatelliteSystem& system)
 {
     const JupiterRun run = PrepareRun(in, places);
-    const Extended delta = run.Sky.Delta;
-    record.PlanetApparentDiameter[1] = ApparentDiameterArcsec(EquatorialDiameterKm() / 2, delta);
-    record.PlanetApparentDiameter[2] = ApparentDiameterArcsec(PolarDiameterKm() / 2, delta);
-    record.PlanetPolePA = run.PolePA;
+    const PlanetPlace& jupiter = places.Planet[Jupiter];
+    system = BeginSystem(Jupiter, places);
+    // Jupiter's heliocentric vector at the instant, true equator of the date. The shadow seen now
+    // was cast one light time earlier; Jupiter's own motion over that time turns the sunlight
+    // by at most 4e-5 rad, which moves a shadow by under 0.03".
+    system.Heliocentric = HeliocentricVectorOfDate(jupiter.Helio, places.Nutation, places.TrueObliquity);
+    system.Pole = run.Pole;
+    system.PolePA = run.PolePA;
     places.PlanetPolePA = run.PolePA;
+    system.PhaseAngleSigned = SignedPhaseAngle(jupiter, places.Earth);
 
+    const PoleFrame frame = MakePoleFrame(run.Pole);
     const GalileanInstant instant = GalileanInstantAt(in.JD, run.Time);
-    for (int k = 1; k <= PlanetInfo(Jupiter).SatelliteCount; ++k) {
-        StoreSatellite(in, run, k, GalileanPlanetFramePosition(k, instant), record);
+    for (int k = 1; k <= system.Count; ++k) {
+        const Vec3 local = GalileanPlanetFramePosition(k, instant);
+        system.PlanetFrame[k] = local;
+        system.Position[k] = local.x * frame.E1 + local.y * frame.E2 + local.z * frame.P;
     }
-
-    record.PhaseAngleSigned = SignedPhaseAngle(places);
 }
 
 }  // namespace vireon

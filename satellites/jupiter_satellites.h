@@ -1,6 +1,6 @@
 // Jupiter's four large satellites: the periodic series of Lieske's theory and the inner steps
 // of the theory, exposed for the tests and the benchmark. The theory itself is
-// ComputeJupiterSatellites (satellites/theories.h).
+// ComputeJupiterSystem (satellites/theory.h).
 #pragma once
 
 #include <array>
@@ -8,8 +8,8 @@
 #include <span>
 
 #include "core/types.h"
+#include "core/vector3.h"
 #include "satellites/phasor.h"
-#include "satellites/vector3.h"
 
 namespace vireon {
 
@@ -27,11 +27,6 @@ enum GalileanArgument : int {
     GalileanArgumentCount
 };
 
-// One factor of a term's argument: Multiplier x the fundamental argument Argument.
-struct GalileanFactor {
-    std::int8_t Argument;    // a GalileanArgument
-    std::int8_t Multiplier;  // non-zero, at most GalileanMaxMultiplier in absolute value
-};
 inline constexpr int GalileanMaxFactors = 6;
 inline constexpr int GalileanMaxMultiplier = 7;
 
@@ -41,7 +36,7 @@ inline constexpr int GalileanMaxMultiplier = 7;
 struct GalileanTerm {
     std::int32_t Coefficient;
     std::int8_t FactorCount;
-    GalileanFactor Factors[GalileanMaxFactors];
+    SeriesFactor Factors[GalileanMaxFactors];  // Argument: a GalileanArgument
 };
 
 // Lieske's E5 series (Lieske 1998, A&AS 129, 205), satellites 1..4 = Io, Europe, Ganymede,
@@ -101,13 +96,8 @@ GalileanSums GalileanSeriesSums(int k, const GalileanInstant& instant);
 // precession in longitude since B1950.0.
 Vec3 GalileanPlanetFramePosition(int k, const GalileanInstant& instant);
 
-// Semi-major axes (km), radii (km) and visual magnitudes of the satellites 1..4.
+// Semi-major axes of the satellites 1..4, km.
 inline constexpr Extended GalileanSemiMajorAxisKm[5] = {0, 421768.31L, 671076.9L, 1070425.42L, 1882754.42L};
-inline constexpr Extended GalileanRadiusKm[5] = {0, 1821.3L, 1565, 2634, 2403};
-inline constexpr Extended GalileanMagnitude[5] = {0, 5.0L, 5.3L, 4.6L, 5.7L};
-
-// The apparent flattening used for the sky distance of Jupiter's satellites.
-inline constexpr Extended JupiterSkyFlattening = 1.071374L;
 
 // Jupiter's north pole (IAU), mean equator and equinox of J2000.0, radians.
 void JupiterPoleJ2000(Extended jd, Extended& alpha0, Extended& delta0);

@@ -1,8 +1,8 @@
 #include "satellites/kepler.h"
 
 #include <cmath>
-#include <numbers>
 
+#include "core/angles.h"
 #include "satellites/phasor.h"
 
 namespace vireon {
@@ -10,7 +10,6 @@ namespace vireon {
 Extended SolveKepler(Extended M, Extended e)
 {
     if (!std::isfinite(M) || !std::isfinite(e)) return M;
-    constexpr Extended TwoPi = 2 * std::numbers::pi_v<Extended>;
     // Far from zero the sine of E loses its significant digits; the reduction leaves the
     // usual anomalies (|M| < 1000 rad) untouched, so their iterates are unchanged.
     if (std::abs(M) > 1000) {

@@ -16,32 +16,27 @@
 //   spheroid of Mars (radii 3397 and 3375 km) about the pole used here, or, when the ray
 //   misses, where it crosses the plane through Mars's centre perpendicular to the line of
 //   sight; it is projected exactly as the satellite is.
-// The theory leaves the magnitudes alone.
 #include <cmath>
 #include <iterator>
-#include <numbers>
 
-#include "ephemeris/planet_data.h"
+#include "core/angles.h"
 #include "satellites/kepler.h"
 #include "satellites/phasor.h"
 #include "satellites/planet_frame.h"
-#include "satellites/theories.h"
+#include "satellites/theory.h"
 
 namespace vireon {
 namespace {
 
-constexpr Extended Pi = std::numbers::pi_v<Extended>;
-constexpr Extended DegToRad = Pi / 180;
 
 // Element epoch, 1950 January 1.0.
 constexpr Extended ElementEpochJD = 2433282.5L;
 
-// One satellite's orbit: sizes and the linear (quadratic for L) angles, degrees and days.
+// One satellite's orbit: size, shape and the linear (quadratic for L) angles, degrees and days.
 struct MarsMoonElements {
     Extended a;        // semi-major axis, km
     Extended e;        // eccentricity
     Extended gamma;    // inclination on the Laplace plane, degrees
-    Extended radius;   // km
     Extended L0, L1, L2;    // mean longitude
     Extended w0, w1;        // longitude of pericentre varpi
     Extended Om0, Om1;      // node on the Laplace plane, from the plane's own node
@@ -51,14 +46,14 @@ struct MarsMoonElements {
 
 constexpr MarsMoonElements Moons[] = {
     // Phobos
-    {9377.241L, 0.015107L, 1.082L, 11.1L,
+    {9377.241L, 0.015107L, 1.082L,
      138.003L, 1128.844407L, 9.36e-9L,
      46.085L, 0.435047897L,
      209.682L, -0.436014608L,
      47.405L, -8.9202e-6L,
      37.262L, 4.5685e-6L},
     // Deimos
-    {23463.236L, 0.000332L, 1.791L, 6.2L,
+    {23463.236L, 0.000332L, 1.791L,
      296.406L, 285.161887L, -1.1801e-10L,
      327.925L, 0.017154567L,
      23.412L, -0.018045424L,
@@ -66,19 +61,6 @@ constexpr MarsMoonElements Moons[] = {
      36.642L, 1.42817e-6L},
 };
 static_assert(std::size(Moons) == 2);
-
-// Degrees reduced into [0, 360) by truncation, then turned into radians.
-Extended ReducedRadians(Extended degrees)
-{
-    Extended r = degrees - std::trunc(degrees / 360) * 360;
-    if (r < 0) r += 360;
-    return r * DegToRad;
-}
-
-Vec3 UnitVector(Extended alpha, Extended delta)
-{
-    return {std::cos(alpha) * std::cos(delta), std::sin(alpha) * std::cos(delta), std::sin(delta)};
-}
 
 // Pole of Mars, mean equator of date, from the integer calendar year (the almanac's pole of
 // 1905 and its yearly motion): right ascension and declination in radians.
@@ -88,7 +70,7 @@ struct MarsPole {
 MarsPole PoleOfYear(int year)
 {
     const Extended years = year - 1905;
-    return {(316.55L + 0.00675L * years) * DegToRad, (52.85L + 0.003479L * years) * DegToRad};
+    return {(316.55L + 0.00675L * years) * RadiansPerDegree, (52.85L + 0.003479L * years) * RadiansPerDegree};
 }
 
 // Position angle of the pole seen from the Earth, from celestial north through east, in
@@ -96,8 +78,8 @@ MarsPole PoleOfYear(int year)
 // sky-plane's east-west line for Mars's declinations.
 Extended PolePositionAngle(const MarsPole& pole, Extended raHours, Extended decDegrees)
 {
-    const Extended alpha = raHours * 15 * DegToRad;
-    const Extended delta = decDegrees * DegToRad;
+    const Extended alpha = raHours * 15 * RadiansPerDegree;
+    const Extended delta = decDegrees * RadiansPerDegree;
     const Extended da = pole.alpha0 - alpha;
     Extended pa = std::atan(std::cos(pole.delta0) * std::sin(da) /
                             (std::sin(pole.delta0) * std::cos(delta) -
@@ -112,12 +94,12 @@ Extended PolePositionAngle(const MarsPole& pole, Extended raHours, Extended decD
 // turned by N.
 Vec3 PositionOn1950Equator(const MarsMoonElements& m, Extended t)
 {
-    const Extended L = ReducedRadians(m.L0 + m.L1 * t + m.L2 * t * t);
-    const Extended varpi = ReducedRadians(m.w0 + m.w1 * t);
-    const Extended Om = ReducedRadians(m.Om0 + m.Om1 * t);
-    const Extended N = ReducedRadians(m.N0 + m.N1 * t);
-    const Extended J = ReducedRadians(m.J0 + m.J1 * t);
-    const Extended gamma = m.gamma * DegToRad;
+    const Extended L = ReduceDegrees(m.L0 + m.L1 * t + m.L2 * t * t) * RadiansPerDegree;
+    const Extended varpi = ReduceDegrees(m.w0 + m.w1 * t) * RadiansPerDegree;
+    const Extended Om = ReduceDegrees(m.Om0 + m.Om1 * t) * RadiansPerDegree;
+    const Extended N = ReduceDegrees(m.N0 + m.N1 * t) * RadiansPerDegree;
+    const Extended J = ReduceDegrees(m.J0 + m.J1 * t) * RadiansPerDegree;
+    const Extended gamma = m.gamma * RadiansPerDegree;
 
     const OrbitPlanePoint p = KeplerOrbitPoint(L - varpi, m.e, m.a);
 
@@ -154,51 +136,27 @@ Vec3 PrecessFrom1950(Extended jd, const Vec3& v)
 
 }  // namespace
 
-void ComputeMarsSatellites(const TheoryInput& in, PlanetPlaces& places, SatelliteRecord& record)
+void ComputeMarsSystem(const TheoryInstant& in, PlanetPlaces& places, SatelliteSystem& system)
 {
     MarsApparent(in.JD, places);
     const PlanetPlace& mars = places.Planet[Mars];
-    const PlanetData& data = PlanetInfo(Mars);
 
     // Days from the element epoch, at the instant the light now arriving left Mars.
     const Extended t = in.JD - ElementEpochJD - mars.Distance / SpeedOfLightKmPerDay;
 
     const MarsPole pole = PoleOfYear(in.Year);
-    const Extended pa = PolePositionAngle(pole, mars.RA, mars.Dec);
-    record.PlanetPolePA = pa;
-    places.PlanetPolePA = pa;
-
-    const SkyFrame sky = MakeSkyFrame({mars.X, mars.Y, mars.Z});
-    record.PlanetApparentDiameter[1] = ApparentDiameterArcsec(data.PlanetEquatorialDiameterKm / 2.0L, sky.Delta);
-    record.PlanetApparentDiameter[2] = ApparentDiameterArcsec(data.PlanetPolarDiameterKm / 2.0L, sky.Delta);
-    record.PhaseAngleSigned = SignedPhaseAngle(mars, places.Earth);
-
+    system = BeginSystem(Mars, places);
     // Mars's heliocentric vector as the geocentric one is built (nutation, true obliquity).
-    const ShadowGeometry globe{HeliocentricVectorOfDate(mars.Helio, places.Nutation, places.TrueObliquity),
-                               UnitVector(pole.alpha0, pole.delta0),
-                               data.PlanetEquatorialDiameterKm / 2.0L, data.PlanetPolarDiameterKm / 2.0L};
+    system.Heliocentric = HeliocentricVectorOfDate(mars.Helio, places.Nutation, places.TrueObliquity);
+    system.Pole = UnitVector(pole.alpha0, pole.delta0);
+    system.PolePA = PolePositionAngle(pole, mars.RA, mars.Dec);
+    places.PlanetPolePA = system.PolePA;
+    system.PhaseAngleSigned = SignedPhaseAngle(mars, places.Earth);
 
-    for (int k = 1; k <= 2; ++k) {
-        const MarsMoonElements& m = Moons[k - 1];
-        const Vec3 v = PrecessFrom1950(in.JD, PositionOn1950Equator(m, t));
-
-        record.SatRadiusVector[k] = Norm(v);
-        record.SatPlanetLongitude[k] = QuadrantAngle(v.x, v.y);
-        record.SatPlanetLatTan[k] = v.z / std::sqrt(v.x * v.x + v.y * v.y);
-
-        const SkyOffsets offsets = ProjectOnSky(sky, v);
-        StoreProjection(record, k, offsets);
-        OrientOffsets(in.Orientation, pa, record.SatOffsetX[k], record.SatOffsetY[k]);
-        record.SatApparentDiameter[k] = ApparentDiameterArcsec(m.radius, sky.Delta + offsets.D);
-
-        if (in.ViewMode == ViewMode::Equatorial)
-            record.SatDistance[k] = std::hypot(record.SatOffsetX[k], record.SatOffsetY[k]);
-        else  // half the true distance on Mars's angular scale
-            record.SatDistance[k] = record.SatRadiusVector[k] / data.PlanetEquatorialDiameterKm / 2 *
-                                    record.PlanetApparentDiameter[1];
-        PolarFromLongitude(record, k);
-
-        StoreShadow(record, k, globe, sky, v, in.Orientation, pa);
+    for (int k = 1; k <= system.Count; ++k) {
+        // The planet frame of the polar view is the equator of the date itself.
+        system.Position[k] = PrecessFrom1950(in.JD, PositionOn1950Equator(Moons[k - 1], t));
+        system.PlanetFrame[k] = system.Position[k];
     }
 }
 

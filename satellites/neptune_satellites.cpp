@@ -16,19 +16,16 @@
 // angle is 0.
 #include <cmath>
 #include <iterator>
-#include <numbers>
 
-#include "ephemeris/planet_data.h"
+#include "core/angles.h"
 #include "satellites/kepler.h"
 #include "satellites/phasor.h"
 #include "satellites/planet_frame.h"
-#include "satellites/theories.h"
+#include "satellites/theory.h"
 
 namespace vireon {
 namespace {
 
-constexpr Extended Pi = std::numbers::pi_v<Extended>;
-constexpr Extended DegToRad = Pi / 180;
 
 // The three angles of an orbit, in degrees before reduction: the mean anomaly, the angle
 // from the node to the pericentre as the element set combines it, and the node.
@@ -60,34 +57,24 @@ struct NeptuneMoon {
     Extended inclination;  // on the reference plane, degrees
     Extended poleRA, poleDec;  // pole of the reference plane on the B1950 equator, degrees
     Extended epochJD;      // epoch of the elements
-    Extended radius;       // km
-    Extended magnitude;    // visual
     OrbitAngles (*angles)(Extended t);
 };
 
 constexpr NeptuneMoon Moons[] = {
-    {354759.146L, 0.000015691L, 156.834472L, 298.947294L, 43.318906L, 2447763.5L, 1750, 13.0L, TritonAngles},
-    {5513413.256L, 0.751201525L, 7.23242919L, 270.203984L, 69.1543762L, 2433680.5L, 345, 19.2L, NereidAngles},
+    {354759.146L, 0.000015691L, 156.834472L, 298.947294L, 43.318906L, 2447763.5L, TritonAngles},
+    {5513413.256L, 0.751201525L, 7.23242919L, 270.203984L, 69.1543762L, 2433680.5L, NereidAngles},
 };
 static_assert(std::size(Moons) == 2);
-
-// Degrees reduced into [0, 360) by truncation, then turned into radians.
-Extended ReducedRadians(Extended degrees)
-{
-    Extended r = degrees - std::trunc(degrees / 360) * 360;
-    if (r < 0) r += 360;
-    return r * DegToRad;
-}
 
 // Position (km) on the reference plane: x toward the plane's ascending node on the B1950
 // equator, z along the plane's pole.
 Vec3 PositionOnReferencePlane(const NeptuneMoon& m, Extended t)
 {
     const OrbitAngles deg = m.angles(t);
-    const Extended M = ReducedRadians(deg.meanAnomaly);
-    const Extended s = ReducedRadians(deg.nodeToPericentre);
-    const Extended Om = ReducedRadians(deg.node);
-    const Extended i = m.inclination * DegToRad;
+    const Extended M = ReduceDegrees(deg.meanAnomaly) * RadiansPerDegree;
+    const Extended s = ReduceDegrees(deg.nodeToPericentre) * RadiansPerDegree;
+    const Extended Om = ReduceDegrees(deg.node) * RadiansPerDegree;
+    const Extended i = m.inclination * RadiansPerDegree;
 
     const OrbitPlanePoint p = KeplerOrbitPoint(M, m.e, m.a);
     // 64-bit cosines and sines of the three angles (each under 2 pi): 1e-15 rad of rounding is
@@ -105,8 +92,8 @@ Vec3 PositionOnReferencePlane(const NeptuneMoon& m, Extended t)
 // 64-bit cosines and sines of the pole's angles, as for the orbit.
 Vec3 OnB1950Equator(const NeptuneMoon& m, const Vec3& q)
 {
-    const Phasor alpha = PhasorOf(m.poleRA * DegToRad);
-    const Phasor delta = PhasorOf(m.poleDec * DegToRad);
+    const Phasor alpha = PhasorOf(m.poleRA * RadiansPerDegree);
+    const Phasor delta = PhasorOf(m.poleDec * RadiansPerDegree);
     const Extended cosDelta = delta.Cos;
     const Vec3 p{alpha.Cos * cosDelta, alpha.Sin * cosDelta, Extended{delta.Sin}};
     const Vec3 e1{-alpha.Sin, Extended{alpha.Cos}, 0};
@@ -116,39 +103,19 @@ Vec3 OnB1950Equator(const NeptuneMoon& m, const Vec3& q)
 
 }  // namespace
 
-void ComputeNeptuneSatellites(const TheoryInput& in, PlanetPlaces& places, SatelliteRecord& record)
+void ComputeNeptuneSystem(const TheoryInstant& in, PlanetPlaces& places, SatelliteSystem& system)
 {
     NeptuneApparent(in.JD, places);
     const PlanetPlace& neptune = places.Planet[Neptune];
-    const PlanetData& data = PlanetInfo(Neptune);
     const Extended lightTime = neptune.Distance / SpeedOfLightKmPerDay;
 
-    const SkyFrame sky = MakeSkyFrame({neptune.X, neptune.Y, neptune.Z});
-    record.PlanetPolePA = places.PlanetPolePA;
-    record.PlanetApparentDiameter[1] = ApparentDiameterArcsec(data.PlanetEquatorialDiameterKm / 2.0L, sky.Delta);
-    record.PlanetApparentDiameter[2] = ApparentDiameterArcsec(data.PlanetPolarDiameterKm / 2.0L, sky.Delta);
-    record.PhaseAngleSigned = 0;
-
-    for (int k = 1; k <= 2; ++k) {
+    system = BeginSystem(Neptune, places);
+    system.PolePA = places.PlanetPolePA;
+    for (int k = 1; k <= system.Count; ++k) {
         const NeptuneMoon& m = Moons[k - 1];
-        const Vec3 q = PositionOnReferencePlane(m, in.JD - m.epochJD - lightTime);
-
-        record.SatRadiusVector[k] = Norm(q);
-        record.SatPlanetLongitude[k] = QuadrantAngle(q.x, q.y);
-        record.SatPlanetLatTan[k] = q.z / std::sqrt(q.x * q.x + q.y * q.y);
-
-        const Vec3 v = PrecessFromB1950(in.JD, OnB1950Equator(m, q));
-        const SkyOffsets offsets = ProjectOnSky(sky, v);
-        StoreProjection(record, k, offsets);
-        record.SatApparentDiameter[k] = ApparentDiameterArcsec(m.radius, sky.Delta + offsets.D);
-        record.SatMagnitude[k] = m.magnitude;
-
-        if (in.ViewMode == ViewMode::Equatorial)
-            record.SatDistance[k] = std::hypot(record.SatOffsetX[k], record.SatOffsetY[k]);
-        else
-            record.SatDistance[k] = record.SatRadiusVector[k] / data.PlanetEquatorialDiameterKm *
-                                    record.PlanetApparentDiameter[1];
-        PolarFromLongitude(record, k);
+        // The planet frame of the polar view is each satellite's own reference plane.
+        system.PlanetFrame[k] = PositionOnReferencePlane(m, in.JD - m.epochJD - lightTime);
+        system.Position[k] = PrecessFromB1950(in.JD, OnB1950Equator(m, system.PlanetFrame[k]));
     }
 }
 

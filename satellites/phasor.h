@@ -13,6 +13,7 @@
 
 #include <array>
 #include <cmath>
+#include <cstdint>
 
 #include "core/types.h"
 
@@ -36,6 +37,13 @@ inline Phasor PhasorOf(Extended angle)
     return {std::cos(x), std::sin(x)};
 }
 
+// One factor of a series term's argument: Multiplier x the fundamental argument Argument (an
+// index into the theory's table of arguments).
+struct SeriesFactor {
+    std::int8_t Argument;
+    std::int8_t Multiplier;  // non-zero
+};
+
 // exp(i m a) for the integer multipliers m = -MaxMultiplier .. MaxMultiplier of one angle a,
 // filled in place up to the largest multiplier the series use for a (zero beyond it).
 template <int MaxMultiplier>
@@ -58,5 +66,17 @@ struct PhasorPowers {
         }
     }
 };
+
+// exp(i x the argument of a term): the product of the powers of its factors (at least one);
+// powers[a][m] is exp(i m a).
+template <class Powers>
+Phasor TermPhasor(const SeriesFactor* factors, int factorCount, const Powers& powers)
+{
+    Phasor p = powers[factors->Argument][factors->Multiplier];
+    for (const SeriesFactor* end = factors + factorCount; ++factors != end;) {
+        p = p * powers[factors->Argument][factors->Multiplier];
+    }
+    return p;
+}
 
 }  // namespace vireon

@@ -1,35 +1,8 @@
 #include "satellites/planet_frame.h"
 
 #include <cmath>
-#include <numbers>
 
 namespace vireon {
-namespace {
-
-constexpr Extended Pi = std::numbers::pi_v<Extended>;
-constexpr Extended TwoPi = 2 * Pi;
-constexpr Extended RadiansPerArcsec = Pi / 648000;
-
-}  // namespace
-
-Extended QuadrantAngle(Extended x, Extended y)
-{
-    if (x == 0) return y == 0 ? 0 : (y < 0 ? -Pi / 2 : Pi / 2);
-    const Extended a = std::atan(y / x);
-    return x < 0 ? a + Pi : a;
-}
-
-Vec3 operator*(const Mat3& m, const Vec3& v) { return {Dot(m.Rows[0], v), Dot(m.Rows[1], v), Dot(m.Rows[2], v)}; }
-
-Mat3 operator*(const Mat3& a, const Mat3& b)
-{
-    const Vec3 c0{b.Rows[0].x, b.Rows[1].x, b.Rows[2].x};
-    const Vec3 c1{b.Rows[0].y, b.Rows[1].y, b.Rows[2].y};
-    const Vec3 c2{b.Rows[0].z, b.Rows[1].z, b.Rows[2].z};
-    Mat3 r;
-    for (int i = 0; i < 3; ++i) r.Rows[i] = {Dot(a.Rows[i], c0), Dot(a.Rows[i], c1), Dot(a.Rows[i], c2)};
-    return r;
-}
 
 Mat3 FrameRotation1(Extended t)
 {
@@ -130,7 +103,6 @@ Vec3 PrecessEquatorial(Extended zeta, Extended z, Extended theta, const Vec3& v)
 Vec3 PrecessFromB1950(Extended jd, const Vec3& v)
 {
     // Angles in arcseconds x pi/648000, T in Julian millennia from 1950 January 1.0.
-    constexpr Extended Pi = std::numbers::pi_v<Extended>;
     const Extended T = (jd - 2433282.5L) / 365250;
     const Extended zeta = Pi * T * (23055350 + 30205 * T + 17998 * T * T) / 648000000;
     const Extended z = Pi * T * (23055350 + 109465 * T + 18203 * T * T) / 648000000;

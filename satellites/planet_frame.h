@@ -1,6 +1,6 @@
 // Frames and output steps shared by the satellite theories.
 //
-// - Frame rotations R1, R3 and a 3 x 3 matrix of extended reals.
+// - Frame rotations R1, R3.
 // - The ecliptic precession from B1950.0 (the angles p, eta, Pi of Lieske et al. 1977,
 //   A&A 58, 1, written for the epoch B1950.0), the turn of a B1950 ecliptic vector to the
 //   ecliptic of date, and a plane of the B1950 ecliptic frame referred to the ecliptic of date.
@@ -8,28 +8,17 @@
 //   the signed phase angle.
 #pragma once
 
-#include <array>
-
+#include "core/angles.h"
 #include "core/types.h"
+#include "core/vector3.h"
 #include "ephemeris/apparent_place.h"
-#include "satellites/vector3.h"
 
 namespace vireon {
-
-struct Mat3 {
-    std::array<Vec3, 3> Rows{};
-};
-Vec3 operator*(const Mat3& m, const Vec3& v);
-Mat3 operator*(const Mat3& a, const Mat3& b);
 
 // Frame rotations about the first and third axes: R1 rows (1, 0, 0), (0, cos, sin),
 // (0, -sin, cos); R3 rows (cos, sin, 0), (-sin, cos, 0), (0, 0, 1).
 Mat3 FrameRotation1(Extended theta);
 Mat3 FrameRotation3(Extended theta);
-
-// Angle of the point (x, y), radians in (-pi/2, 3pi/2): arctan(y/x), plus pi when x < 0,
-// +-pi/2 by the sign of y when x = 0, and 0 at the origin.
-Extended QuadrantAngle(Extended x, Extended y);
 
 // Ecliptic precession from B1950.0 to the instant, radians: p the general precession in
 // longitude, eta the inclination of the ecliptic of date on the B1950 ecliptic, Pi the

@@ -14,41 +14,26 @@
 // (Kepler's equation solved for the elements) instead of the series for the equation of the
 // centre, Tethys moves on a circle, and the smaller periodic terms are left out.
 //
-// Output: record entries 1..8 in arcseconds on the sky (east/north, or along Saturn's projected
-// equator and pole for the planetary orientations), the polar-view pair from the offsets and
-// the depth, and the shadows on Saturn's globe.
+// Output: the eight positions in the true equator of date, and Saturn's globe about the pole of
+// its B1950 equator carried to the date, which casts and receives the shadows.
 #include "satellites/saturn_satellites.h"
 
 #include <cassert>
 #include <cmath>
-#include <numbers>
 
-#include "ephemeris/planet_data.h"
-#include "satellites/theories.h"
+#include "core/angles.h"
+#include "satellites/planet_frame.h"
+#include "satellites/theory.h"
 
 namespace vireon {
 namespace {
 
-constexpr Extended Pi = std::numbers::pi_v<Extended>;
-constexpr Extended TwoPi = 2 * Pi;
-constexpr Extended DegreesPerRadian = 57.2957795128L;
-
-constexpr Extended SatelliteRadiusKm[9] = {0, 198.8L, 249.1L, 523, 560, 764, 2575, 141.5L, 718};
-constexpr Extended SatelliteMagnitude[9] = {0, 12.5L, 11.5L, 10.0L, 10.0L, 9.0L, 8.0L, 14.0L, 10.5L};
-
 // Degrees to radians: every constant of the theory given in degrees passes through here before
 // it meets an angle in radians (A, B, g and the elements).
-Extended Rad(Extended degrees) { return degrees / DegreesPerRadian; }
-
-Extended Mod360(Extended degrees)
-{
-    Extended d = std::fmod(degrees, 360);
-    if (d < 0) d += 360;
-    return d;
-}
+Extended Rad(Extended degrees) { return degrees / TheoryDegreesPerRadian; }
 
 // An angle given in degrees, reduced into [0, 360) and turned into radians.
-Extended Angle(Extended degrees) { return Rad(Mod360(degrees)); }
+Extended Angle(Extended degrees) { return Rad(ReduceDegrees(degrees)); }
 
 Extended PositiveAngle(Extended radians) { return radians < 0 ? radians + TwoPi : radians; }
 
@@ -190,9 +175,9 @@ SatelliteElements Hyperion(Extended jd, Extended tau)
     const Extended g = Rad(0.6435L);
 
     SatelliteElements el;
-    el.MeanLongitude = Rad(Mod360(177.047L + 16.91993829L * t6) + 9.142L * Sin(nu) - 0.26L * Sin(zeta));
+    el.MeanLongitude = Rad(ReduceDegrees(177.047L + 16.91993829L * t6) + 9.142L * Sin(nu) - 0.26L * Sin(zeta));
     el.Pericentre =
-        Rad(Mod360(69.898L - 18.67088L * t8) - 12.872L * Sin(zeta) + 1.668L * SinN(2, zeta));
+        Rad(ReduceDegrees(69.898L - 18.67088L * t8) - 12.872L * Sin(zeta) + 1.668L * SinN(2, zeta));
     el.Eccentricity = 0.103458L + 0.02303L * Cos(zeta) - 0.00212L * Cos(2 * zeta);
     el.Node = A + g * Sin(chi);
     el.Inclination = B + g * Cos(chi);
@@ -270,52 +255,30 @@ Vec3 SaturnSatelliteB1950(int k, const SatelliteElements& el)
     return k <= 4 ? SaturnEquatorToEcliptic(p, el) : OrbitOnEcliptic(p, el);
 }
 
-void ComputeSaturnSatellites(const TheoryInput& in, PlanetPlaces& places, SatelliteRecord& record)
+void ComputeSaturnSystem(const TheoryInstant& in, PlanetPlaces& places, SatelliteSystem& system)
 {
     const Extended jd = in.JD;
     const Mat3 toDate = B1950EclipticToDate(EclipticPrecessionFromB1950(jd));
 
-    SaturnApparent(jd, in.Orientation, places);
+    SaturnApparent(jd, places);
     const PlanetPlace& saturn = places.Planet[Saturn];
-    const Extended delta = saturn.Distance;
-    const Extended tau = delta / SpeedOfLightKmPerDay;
+    const Extended tau = saturn.Distance / SpeedOfLightKmPerDay;
     const Extended eps = places.TrueObliquity;
-    const Extended polePA = places.PlanetPolePA;
-    const PlanetData& data = PlanetInfo(Saturn);
-    const Extended equatorialKm = data.PlanetEquatorialDiameterKm;
 
-    record.PlanetApparentDiameter[1] = ApparentDiameterArcsec(equatorialKm / 2, delta);
-    record.PlanetApparentDiameter[2] = ApparentDiameterArcsec(Extended(data.PlanetPolarDiameterKm) / 2, delta);
-    record.PlanetPolePA = polePA;
-    record.PhaseAngleSigned = SignedPhaseAngle(saturn, places.Earth);
-
-    const SkyFrame sky = MakeSkyFrame({saturn.X, saturn.Y, saturn.Z});
+    system = BeginSystem(Saturn, places);
+    system.Heliocentric = HeliocentricVectorOfDate(saturn.Helio, places.Nutation, eps);
     // Saturn's globe about the pole of its equator (the satellites' reference plane), carried
-    // to the true equator of date as the satellites are.
-    const ShadowGeometry globe{HeliocentricVectorOfDate(saturn.Helio, places.Nutation, eps),
-                               EclipticToEquator(toDate * PlanePole(SaturnEquatorB1950), eps), equatorialKm / 2,
-                               Extended(data.PlanetPolarDiameterKm) / 2};
+    // to the true equator of date as the satellites are. The pole drawn is the rings'.
+    system.Pole = EclipticToEquator(toDate * PlanePole(SaturnEquatorB1950), eps);
+    system.PolePA = places.PlanetPolePA;
+    system.PhaseAngleSigned = SignedPhaseAngle(saturn, places.Earth);
+    system.Rings = places.Rings;
 
-    for (int k = 1; k <= 8; ++k) {
+    for (int k = 1; k <= system.Count; ++k) {
         const SatelliteElements el = SaturnSatelliteElements(k, jd, tau);
-        const Vec3 ecliptic = toDate * SaturnSatelliteB1950(k, el);
-
-        record.SatRadiusVector[k] = Norm(ecliptic);
-        record.SatPlanetLongitude[k] = QuadrantAngle(ecliptic.x, ecliptic.y);
-        record.SatPlanetLatTan[k] = ecliptic.z / std::hypot(ecliptic.x, ecliptic.y);
-
-        const Vec3 v = EclipticToEquator(ecliptic, eps);
-        const SkyOffsets offsets = ProjectOnSky(sky, v);
-        StoreProjection(record, k, offsets);
-        record.SatApparentDiameter[k] = ApparentDiameterArcsec(SatelliteRadiusKm[k], delta + offsets.D);
-        record.SatMagnitude[k] = SatelliteMagnitude[k];
-        PolarFromOffsetsAndDepth(record, k, in.ViewMode, in.Orientation, offsets.OffsetX, offsets.OffsetY, polePA,
-                                 equatorialKm);
-        OrientOffsets(in.Orientation, polePA, record.SatOffsetX[k], record.SatOffsetY[k]);
-        record.SatDistance[k] = in.ViewMode == ViewMode::Equatorial
-                                    ? std::hypot(record.SatOffsetX[k], record.SatOffsetY[k])
-                                    : record.SatRadiusVector[k] / equatorialKm * record.PlanetApparentDiameter[1];
-        StoreShadow(record, k, globe, sky, v, in.Orientation, polePA);
+        // The planet frame of the polar view is the ecliptic of the date.
+        system.PlanetFrame[k] = toDate * SaturnSatelliteB1950(k, el);
+        system.Position[k] = EclipticToEquator(system.PlanetFrame[k], eps);
     }
 }
 

@@ -5,7 +5,7 @@
 #include "core/types.h"
 #include "satellites/kepler.h"
 #include "satellites/planet_frame.h"
-#include "satellites/vector3.h"
+#include "core/vector3.h"
 
 namespace vireon {
 

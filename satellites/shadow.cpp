@@ -9,7 +9,7 @@
 // of the date, km, planetocentric. The Sun is taken as a point (the umbra's centre line).
 #include <cmath>
 
-#include "satellites/satellite_record.h"
+#include "satellites/projection.h"
 
 namespace vireon {
 namespace {
@@ -56,17 +56,6 @@ Vec3 ShadowPoint(const ShadowGeometry& g, const SkyFrame& sky, const Vec3& satel
     if (towardEarth == 0) return satellite;  // light parallel to that plane: no crossing
     const Extended t = -Dot(satellite, sky.Toward) / towardEarth;
     return satellite + t * d;
-}
-
-void StoreShadow(SatelliteRecord& record, int k, const ShadowGeometry& geometry, const SkyFrame& sky,
-                 const Vec3& satellite, Orientation orientation, Extended polePA)
-{
-    const SkyOffsets shadow = ProjectOnSky(sky, ShadowPoint(geometry, sky, satellite));
-    Extended x = shadow.OffsetX;
-    Extended y = shadow.OffsetY;
-    OrientOffsets(orientation, polePA, x, y);
-    record.SatShadowX[k] = x;
-    record.SatShadowY[k] = y;
 }
 
 }  // namespace vireon

@@ -1,23 +1,33 @@
-#include "satellites/theories.h"
+// The run of a theory: the planet's descriptor names its theory; the shared projection writes
+// the record.
+#include "satellites/projection.h"
+#include "satellites/theory.h"
 
 namespace vireon {
 
-bool HasSatelliteTheory(PlanetId p)
+SatelliteSystem BeginSystem(PlanetId p, const PlanetPlaces& places)
 {
-    return p == Jupiter || p == Mars || p == Neptune || p == Pluto || p == Saturn || p == Uranus;
+    const PlanetDescriptor& planet = Planet(p);
+    const PlanetPlace& place = places.Planet[p];
+    SatelliteSystem system;
+    system.Planet = p;
+    system.Geocentric = {place.X, place.Y, place.Z};
+    system.EquatorialRadiusKm = planet.DiscEquatorialRadiusKm;
+    system.PolarRadiusKm = planet.DiscPolarRadiusKm;
+    system.Count = planet.SatelliteCount;
+    return system;
+}
+
+void ComputeSatelliteSystem(PlanetId p, const TheoryInstant& instant, PlanetPlaces& places, SatelliteSystem& system)
+{
+    Planet(p).Theory(instant, places, system);
 }
 
 void RunSatelliteTheory(PlanetId p, const TheoryInput& in, PlanetPlaces& places, SatelliteRecord& record)
 {
-    switch (p) {
-    case Mars: ComputeMarsSatellites(in, places, record); break;
-    case Jupiter: ComputeJupiterSatellites(in, places, record); break;
-    case Saturn: ComputeSaturnSatellites(in, places, record); break;
-    case Uranus: ComputeUranusSatellites(in, places, record); break;
-    case Neptune: ComputeNeptuneSatellites(in, places, record); break;
-    case Pluto: ComputeCharon(in, places, record); break;
-    default: break;
-    }
+    SatelliteSystem system;
+    ComputeSatelliteSystem(p, {in.JD, in.Year}, places, system);
+    ProjectSystem(system, in.ViewMode, in.Orientation, record);
 }
 
 }  // namespace vireon

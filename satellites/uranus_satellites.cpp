@@ -17,30 +17,22 @@
 // Evaluation: each term from the powers of exp(i x) of its fundamental arguments in 64 bits
 // (satellites/phasor.h), the terms summed in extended precision in the order of the tables.
 //
-// Output: record entries 1..5 in arcseconds east/north whatever the orientation, the polar-view
-// pair from the planetocentric longitude in the Uranian equator, no shadows and no phase angle.
+// Output: the five positions in the true equator of date and in the GUST86 frame, whose
+// longitudes the polar view shows; no shadows and no phase angle.
 #include "satellites/uranus_satellites.h"
 
 #include <cassert>
 #include <cmath>
-#include <numbers>
 #include <span>
 
+#include "core/angles.h"
 #include "core/time_base.h"
 #include "ephemeris/apparent_place.h"
-#include "ephemeris/planet_data.h"
 #include "satellites/planet_frame.h"
-#include "satellites/theories.h"
+#include "satellites/theory.h"
 
 namespace vireon {
 namespace {
-
-constexpr Extended Pi = std::numbers::pi_v<Extended>;
-constexpr Extended TwoPi = 2 * Pi;
-constexpr Extended RadiansPerDegree = Pi / 180;
-
-constexpr Extended SatelliteRadiusKm[6] = {0, 235.8L, 578.9L, 584.7L, 788.9L, 761.4L};
-constexpr Extended SatelliteMagnitude[6] = {0, 13.2L, 14.0L, 13.0L, 13.2L, 15.3L};
 
 struct SeriesOfSatellite {
     std::span<const Gust86Term> Lambda, Z, Zeta;
@@ -63,25 +55,11 @@ constexpr Extended PericentreRate[5] = {20.082L, 6.217L, 2.865L, 2.078L, 0.386L}
 constexpr Extended NodePhase[5] = {5.702313L, 0.395757L, 0.589326L, 1.746237L, 4.206896L};
 constexpr Extended NodeRate[5] = {-20.309L, -6.288L, -2.836L, -1.843L, -0.259L};
 
-// x - 2pi trunc(x / 2pi), plus 2pi when negative.
-Extended ReduceAngle(Extended x)
-{
-    Extended r = x - TwoPi * std::trunc(x / TwoPi);
-    if (r < 0) r += TwoPi;
-    return r;
-}
-
 Extended DegreesPerYearToRadiansPerDay(Extended rate) { return rate * RadiansPerDegree / 365.25L; }
 
-// exp(i x the argument of the term): the product of the powers of its factors.
 Phasor TermPhasor(const Gust86Term& term, const Gust86Arguments& a)
 {
-    const Gust86Factor* factor = term.Factors;
-    Phasor p = a.Powers[factor->Argument][factor->Multiplier];
-    for (const Gust86Factor* end = factor + term.FactorCount; ++factor != end;) {
-        p = p * a.Powers[factor->Argument][factor->Multiplier];
-    }
-    return p;
+    return TermPhasor(term.Factors, term.FactorCount, a.Powers);
 }
 
 // Sums of amplitude x cos(argument) and amplitude x sin(argument), units of 1e-6.
@@ -101,22 +79,15 @@ ComplexSum SumSeries(std::span<const Gust86Term> terms, const Gust86Arguments& a
 
 Extended PositiveAngle(Extended radians) { return radians < 0 ? radians + TwoPi : radians; }
 
-Vec3 UnitVector(Extended alpha, Extended delta)
-{
-    return {std::cos(alpha) * std::cos(delta), std::sin(alpha) * std::cos(delta), std::sin(delta)};
-}
-
-Vec3 Normalized(const Vec3& v) { return (1 / Norm(v)) * v; }
-
 }  // namespace
 
 Gust86Arguments Gust86FundamentalArguments(Extended t)
 {
     Gust86Arguments a;
     for (int j = 0; j < 5; ++j) {
-        a.l[j] = ReduceAngle(LongitudePhase[j] + LongitudeRate[j] * t);
-        a.E[j] = ReduceAngle(PericentrePhase[j] + DegreesPerYearToRadiansPerDay(PericentreRate[j]) * t);
-        a.N[j] = ReduceAngle(NodePhase[j] + DegreesPerYearToRadiansPerDay(NodeRate[j]) * t);
+        a.l[j] = ReduceRadians(LongitudePhase[j] + LongitudeRate[j] * t);
+        a.E[j] = ReduceRadians(PericentrePhase[j] + DegreesPerYearToRadiansPerDay(PericentreRate[j]) * t);
+        a.N[j] = ReduceRadians(NodePhase[j] + DegreesPerYearToRadiansPerDay(NodeRate[j]) * t);
     }
     for (int j = 0; j < 5; ++j) {
         a.Powers[Gust86l1 + j].Fill(a.l[j], Gust86LargestMultiplier[Gust86l1 + j]);
@@ -176,41 +147,24 @@ Gust86Axes Gust86AxesOfDate(Extended jd)
     return axes;
 }
 
-void ComputeUranusSatellites(const TheoryInput& in, PlanetPlaces& places, SatelliteRecord& record)
+void ComputeUranusSystem(const TheoryInstant& in, PlanetPlaces& places, SatelliteSystem& system)
 {
     const Extended jd = in.JD;
     const Gust86Axes axes = Gust86AxesOfDate(jd);
 
     UranusApparent(jd, places);
     const PlanetPlace& uranus = places.Planet[Uranus];
-    const Extended delta = uranus.Distance;
-    const PlanetData& data = PlanetInfo(Uranus);
-    const Extended equatorialKm = data.PlanetEquatorialDiameterKm;
 
-    const Extended t = jd - 2444239.5L - delta / SpeedOfLightKmPerDay;
-    record.SatTheoryTime = t;
-    const Gust86Arguments arguments = Gust86FundamentalArguments(t);
+    system = BeginSystem(Uranus, places);
+    system.Pole = axes.e3;
+    system.PolePA = places.PlanetPolePA;
+    system.TheoryTime = jd - 2444239.5L - uranus.Distance / SpeedOfLightKmPerDay;
+    const Gust86Arguments arguments = Gust86FundamentalArguments(system.TheoryTime);
 
-    record.PlanetApparentDiameter[1] = ApparentDiameterArcsec(equatorialKm / 2, delta);
-    record.PlanetApparentDiameter[2] = ApparentDiameterArcsec(Extended(data.PlanetPolarDiameterKm) / 2, delta);
-    record.PlanetPolePA = places.PlanetPolePA;
-    record.PhaseAngleSigned = 0;
-
-    const SkyFrame sky = MakeSkyFrame({uranus.X, uranus.Y, uranus.Z});
-    for (int k = 1; k <= 5; ++k) {
+    for (int k = 1; k <= system.Count; ++k) {
         const Vec3 u = UranianPosition(Gust86Elements(k, arguments));
-        record.SatRadiusVector[k] = Norm(u);
-        record.SatPlanetLongitude[k] = QuadrantAngle(u.x, u.y);
-        record.SatPlanetLatTan[k] = u.z / std::hypot(u.x, u.y);
-
-        const Vec3 v = u.x * axes.e1 + u.y * axes.e2 + u.z * axes.e3;
-        StoreProjection(record, k, ProjectOnSky(sky, v));
-        record.SatApparentDiameter[k] = ApparentDiameterArcsec(SatelliteRadiusKm[k], delta + record.SatDepth[k]);
-        record.SatMagnitude[k] = SatelliteMagnitude[k];
-        record.SatDistance[k] = in.ViewMode == ViewMode::Equatorial
-                                    ? std::hypot(record.SatOffsetX[k], record.SatOffsetY[k])
-                                    : record.SatRadiusVector[k] / equatorialKm * record.PlanetApparentDiameter[1];
-        PolarFromLongitude(record, k);
+        system.PlanetFrame[k] = u;
+        system.Position[k] = u.x * axes.e1 + u.y * axes.e2 + u.z * axes.e3;
     }
 }
 

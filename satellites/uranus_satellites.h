@@ -8,7 +8,7 @@
 #include "satellites/kepler.h"
 #include "satellites/phasor.h"
 #include "satellites/uranus_satellites_tables.h"
-#include "satellites/vector3.h"
+#include "core/vector3.h"
 
 namespace vireon {
 

@@ -7,6 +7,7 @@
 #include <cstdint>
 
 #include "core/types.h"
+#include "satellites/phasor.h"
 
 namespace vireon {
 
@@ -19,11 +20,6 @@ enum Gust86Argument : int {
     Gust86ArgumentCount
 };
 
-// One factor of a term's argument: Multiplier x the fundamental argument Argument.
-struct Gust86Factor {
-    std::int8_t Argument;    // a Gust86Argument
-    std::int8_t Multiplier;  // non-zero, at most Gust86MaxMultiplier in absolute value
-};
 inline constexpr int Gust86MaxFactors = 3;
 inline constexpr int Gust86MaxMultiplier = 12;
 
@@ -32,7 +28,7 @@ inline constexpr int Gust86MaxMultiplier = 12;
 struct Gust86Term {
     Extended Amplitude;
     std::int8_t FactorCount;
-    Gust86Factor Factors[Gust86MaxFactors];
+    SeriesFactor Factors[Gust86MaxFactors];  // Argument: a Gust86Argument
 };
 
 // Term counts of the published series, pinned here: the generated definitions must match them.

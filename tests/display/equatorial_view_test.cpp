@@ -74,7 +74,7 @@ TEST(EquatorialView, DiscBoxPerPlanetAfterTiesToEvenRounding)
     for (const Row& r : rows) {
         Scene scene(r.planet, r.zoom);
         scene.record.PlanetApparentDiameter = {0, r.equatorial, r.polar};
-        scene.places.Rings = {0, 0, 1};
+        scene.record.Rings = {0, 0, 1};
         scene.Draw();
         const auto discs = scene.Ellipses(PlanetColour(r.planet));
         ASSERT_EQ(discs.size(), 1u) << int(r.planet);
@@ -182,7 +182,7 @@ TEST(EquatorialView, ShadowsOnlyWhereTheyFallOnTheDisc)
     };
     for (const Row& r : rows) {
         Scene scene(r.planet, 3);
-        scene.places.Rings = {0, 0, 1};
+        scene.record.Rings = {0, 0, 1};
         scene.Place(1, 30, 15, 0.5, r.side);
         scene.record.SatPolarY[1] = 1;  // no eclipse
         scene.record.SatShadowX[1] = r.shadowX;
@@ -228,7 +228,7 @@ TEST(EquatorialView, HiddenTestUsesJupitersFlattening)
     for (const Row& r : rows) {
         Scene scene(r.planet);
         scene.record.PlanetApparentDiameter = {0, 46, 43};
-        scene.places.Rings = {0, 0, 1};
+        scene.record.Rings = {0, 0, 1};
         scene.Place(1, 0, r.y, 0.5, 'E');
         scene.record.SatDistance[1] = 0;  // not what the test reads
         scene.record.SatPolarY[1] = 1;
@@ -257,7 +257,7 @@ TEST(EquatorialView, EclipsedSatelliteIsNavyForJupiterAndSaturnOnly)
     };
     for (const Row& r : rows) {
         Scene scene(r.planet, r.planet == Jupiter || r.planet == Saturn ? 1 : 3);
-        scene.places.Rings = {0, 0, 1};
+        scene.record.Rings = {0, 0, 1};
         scene.Place(1, 60, 0, 0.5, 'E');
         scene.record.SatPolarX[1] = r.polarX;
         scene.record.SatPolarY[1] = r.polarY;
@@ -397,7 +397,7 @@ TEST(EquatorialView, TraceModeDrawsTheDiscOnceExceptSaturn)
 {
     for (PlanetId planet : {Jupiter, Saturn}) {
         Scene scene(planet);
-        scene.places.Rings = {40, 10, -1};
+        scene.record.Rings = {40, 10, -1};
         scene.settings.ShowTraces = true;
         scene.settings.ViewCleared = true;
         scene.Draw();
@@ -432,7 +432,7 @@ TEST(EquatorialView, OffsetsAreTurnedInPlace)
 TEST(EquatorialView, SaturnRingBandCounts)
 {
     Scene scene(Saturn);
-    scene.places.Rings = {40, 10, -1};
+    scene.record.Rings = {40, 10, -1};
     scene.record.PlanetApparentDiameter = {0, 18, 16};
     scene.Draw();
     const Color bands[3] = {{160, 160, 160}, {200, 200, 200}, {51, 51, 51}};
@@ -465,7 +465,7 @@ TEST(EquatorialView, SaturnRingOutlineEndsAndSides)
     for (int ringSide : {-1, 1}) {
         Scene scene(Saturn);
         scene.settings.Orientation = Orientation::PlanetSouth;
-        scene.places.Rings = {60, 30, static_cast<std::int8_t>(ringSide)};
+        scene.record.Rings = {60, 30, static_cast<std::int8_t>(ringSide)};
         scene.Draw();
         std::vector<std::vector<Point>> halves;
         for (const DrawOp& op : scene.port.view.ops) {
@@ -497,7 +497,7 @@ TEST(EquatorialView, SaturnRingOutlineEndsAndSides)
 TEST(EquatorialView, LegendColoursAndPlaces)
 {
     Scene scene(Saturn);
-    scene.places.Rings = {40, 10, -1};
+    scene.record.Rings = {40, 10, -1};
     scene.record.PlanetApparentDiameter = {0, 18, 16};
     scene.Place(5, 2, 1, 0.5, 'E');  // hidden by the disc: navy in the legend
     scene.Draw();

@@ -125,7 +125,7 @@ TEST(PolarView, DiscAtEveryFrameAndNoEraseInTraceMode)
 TEST(PolarView, SaturnRingsAsCircles)
 {
     PolarScene scene(Saturn);
-    scene.places.Rings = {60, 10, -1};
+    scene.record.Rings = {60, 10, -1};
     scene.record.PlanetApparentDiameter = {0, 18, 16};
     scene.Draw();
     const Color bands[3] = {{160, 160, 160}, {200, 200, 200}, {51, 51, 51}};

@@ -18,8 +18,8 @@
 
 #include "core/time_base.h"
 #include "ephem/ephem_cli.h"
-#include "ephemeris/planet_data.h"
-#include "satellites/theories.h"
+#include "satellites/planet_descriptor.h"
+#include "satellites/theory.h"
 
 namespace vireon::ephem {
 namespace {
@@ -174,7 +174,7 @@ Reference ReferenceParse(const std::vector<std::string>& args)
             const auto p = std::find(planets.begin(), planets.end(), LowerAscii(value));
             if (p == planets.end()) return out;
             r.Planet = static_cast<PlanetId>(FirstPlanet + (p - planets.begin()));
-            if (!HasSatelliteTheory(r.Planet)) return out;
+            if (Planet(r.Planet).Theory == nullptr) return out;
             break;
         }
         case 1: {
@@ -400,7 +400,7 @@ void ExpectWellFormedOutput(const EphemRequest& request, const std::string& wher
             ASSERT_EQ(std::count(line.begin(), line.end(), ':'), 25 + 2) << where << ": " << line;  // 25 keys, the instant's two
         }
     }
-    EXPECT_EQ(rows, request.Count * PlanetInfo(request.Planet).SatelliteCount) << where;
+    EXPECT_EQ(rows, request.Count * Planet(request.Planet).SatelliteCount) << where;
 }
 
 TEST(EphemArgumentsFuzz, HelpARequestWithinLimitsOrAOneLineError)
@@ -426,7 +426,7 @@ TEST(EphemArgumentsFuzz, HelpARequestWithinLimitsOrAOneLineError)
         if (got.Request) {
             ++accepted;
             const EphemRequest& r = *got.Request;
-            ASSERT_TRUE(IsPlanetId(r.Planet) && HasSatelliteTheory(r.Planet)) << where;
+            ASSERT_TRUE(IsPlanetId(r.Planet) && Planet(r.Planet).Theory != nullptr) << where;
             ASSERT_TRUE(r.Count >= 1 && r.Count <= MaxCount) << where << ": count " << r.Count;
             ASSERT_TRUE(r.Count == 1 || r.StepSeconds != 0) << where;
             ASSERT_TRUE(std::string("EP").find(Letter(r.ViewMode)) != std::string::npos) << where;

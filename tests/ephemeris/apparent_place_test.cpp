@@ -57,7 +57,7 @@ void ComputeApparent(PlanetId p, Extended jd, PlanetPlaces& places)
     switch (p) {
     case Mars: MarsApparent(jd, places); break;
     case Jupiter: JupiterApparent(jd, places); break;
-    case Saturn: SaturnApparent(jd, Orientation::North, places); break;
+    case Saturn: SaturnApparent(jd, places); break;
     case Uranus: UranusApparent(jd, places); break;
     case Neptune: NeptuneApparent(jd, places); break;
     default: PlutoApparent(jd, places); break;

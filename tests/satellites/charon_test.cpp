@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "core/time_base.h"
-#include "satellites/theories.h"
+#include "satellites/theory.h"
 
 namespace vireon {
 namespace {
@@ -20,7 +20,7 @@ struct CharonRun {
 CharonRun CharonAt(Extended jd, ViewMode view = ViewMode::Equatorial, Orientation orientation = Orientation::North)
 {
     CharonRun run;
-    ComputeCharon({jd, CalendarFromJulianDay(jd).Year, view, orientation}, run.places, run.record);
+    RunSatelliteTheory(Pluto, {jd, CalendarFromJulianDay(jd).Year, view, orientation}, run.places, run.record);
     return run;
 }
 

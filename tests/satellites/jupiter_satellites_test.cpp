@@ -11,10 +11,12 @@
 
 #include <gtest/gtest.h>
 
+#include "core/angles.h"
 #include "core/time_base.h"
 #include "ephemeris/apparent_place.h"
 #include "satellites/jupiter_satellites.h"
-#include "satellites/theories.h"
+#include "satellites/projection.h"
+#include "satellites/theory.h"
 
 namespace vireon {
 namespace {
@@ -30,7 +32,7 @@ SatelliteRecord RunTheory(Extended jd, ViewMode view = ViewMode::Equatorial, Ori
     in.Orientation = orientation;
     PlanetPlaces places;
     SatelliteRecord record;
-    ComputeJupiterSatellites(in, places, record);
+    RunSatelliteTheory(Jupiter, in, places, record);
     return record;
 }
 
@@ -107,7 +109,7 @@ TEST(JupiterSatellites, MeeusExample44a)
     in.Orientation = Orientation::PlanetNorth;
     PlanetPlaces places;
     SatelliteRecord record;
-    ComputeJupiterSatellites(in, places, record);
+    RunSatelliteTheory(Jupiter, in, places, record);
     const Extended delta = places.Planet[Jupiter].Distance;
     for (int k = 1; k <= 4; ++k) {
         // Back from the angle to the planetocentric coordinate: tan(offset) x (Delta + D).
@@ -257,13 +259,13 @@ TEST(JupiterSatellites, PolarViewWithSouthUpKeepsThePreviousPolarPair)
     in.JD = 2446961.625L;
     PlanetPlaces places;
     SatelliteRecord record;
-    ComputeJupiterSatellites(in, places, record);
+    RunSatelliteTheory(Jupiter, in, places, record);
     const SatelliteRecord first = record;
 
     in.JD += 0.5L;  // half a day later every satellite has moved
     in.ViewMode = ViewMode::Polar;
     in.Orientation = Orientation::South;
-    ComputeJupiterSatellites(in, places, record);
+    RunSatelliteTheory(Jupiter, in, places, record);
     for (int k = 1; k <= 4; ++k) {
         EXPECT_NE(record.SatOffsetX[k], first.SatOffsetX[k]) << k;
         EXPECT_EQ(record.SatPolarX[k], first.SatPolarX[k]) << k;
@@ -271,14 +273,14 @@ TEST(JupiterSatellites, PolarViewWithSouthUpKeepsThePreviousPolarPair)
     }
     for (ViewMode view : {ViewMode::Equatorial, ViewMode::Graph}) {
         in.ViewMode = view;
-        ComputeJupiterSatellites(in, places, record);
+        RunSatelliteTheory(Jupiter, in, places, record);
         for (int k = 1; k <= 4; ++k) EXPECT_NE(record.SatPolarX[k], first.SatPolarX[k]) << view << k;
     }
 }
 
 TEST(JupiterSatellites, DepthFarSideAndDistances)
 {
-    const Extended f = JupiterSkyFlattening;
+    const Extended f = JupiterFlattening;
     for (Extended jd : OrientationDates) {
         SCOPED_TRACE(static_cast<double>(jd));
         const SatelliteRecord e = RunTheory(jd, ViewMode::Equatorial, Orientation::North);
@@ -296,7 +298,6 @@ TEST(JupiterSatellites, DepthFarSideAndDistances)
             EXPECT_NEAR(static_cast<double>(p.SatPolarY[k] / radiusArcsec), static_cast<double>(p.SatDepth[k] / 71398),
                         1e-12)
                 << k;
-            EXPECT_EQ(e.SatMagnitude[k], GalileanMagnitude[k]);
         }
         // Jupiter's polar diameter is 133708 / 142796 of the equatorial one.
         EXPECT_NEAR(static_cast<double>(e.PlanetApparentDiameter[2] / e.PlanetApparentDiameter[1]), 133708.0 / 142796.0,
@@ -323,7 +324,7 @@ TEST(JupiterSatellites, PhaseAngleIsSignedBySideOfOpposition)
         in.JD = row.jd;
         PlanetPlaces places;
         SatelliteRecord record;
-        ComputeJupiterSatellites(in, places, record);
+        RunSatelliteTheory(Jupiter, in, places, record);
         // The angle Sun-Jupiter-Earth from the vectors: Jupiter from the Earth and the Earth
         // from the Sun. The light time moves Jupiter by 3e-5 rad of that angle at most.
         const PlanetPlace& j = places.Planet[Jupiter];
@@ -416,7 +417,7 @@ TEST(JupiterSatellites, ShadowsMatchAnIndependentConstruction)
         in.JD = row.jd;
         PlanetPlaces places;
         SatelliteRecord record;
-        ComputeJupiterSatellites(in, places, record);
+        RunSatelliteTheory(Jupiter, in, places, record);
         int onDisc = 0;
         for (int k = 1; k <= 4; ++k) {
             const ShadowCheck want = IndependentShadow(record, places, k, row.jd);
@@ -462,7 +463,7 @@ TEST(JupiterSatellites, WritesOnlyItsFourSlots)
         record.SatPolarX[k] = 300 + k;
         record.SatFarSide[k] = 'E';
     }
-    ComputeJupiterSatellites(in, places, record);
+    RunSatelliteTheory(Jupiter, in, places, record);
     for (int k = 5; k <= 8; ++k) {
         EXPECT_EQ(record.SatOffsetX[k], 100 + k);
         EXPECT_EQ(record.SatShadowY[k], 200 + k);

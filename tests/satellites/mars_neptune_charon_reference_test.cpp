@@ -13,7 +13,7 @@
 #include <gtest/gtest.h>
 
 #include "core/time_base.h"
-#include "satellites/theories.h"
+#include "satellites/theory.h"
 
 namespace vireon {
 namespace {

@@ -5,7 +5,8 @@
 #include <gtest/gtest.h>
 
 #include "core/time_base.h"
-#include "satellites/theories.h"
+#include "satellites/projection.h"
+#include "satellites/theory.h"
 
 namespace vireon {
 namespace {
@@ -28,7 +29,7 @@ MarsRun MarsAt(const Date& d, ViewMode view = ViewMode::Equatorial, Orientation 
     MarsRun run;
     const TheoryInput in{JulianDayFromCalendar(d.day, d.month, d.year, d.second, d.minute, d.hour), d.year, view,
                          orientation};
-    ComputeMarsSatellites(in, run.places, run.record);
+    RunSatelliteTheory(Mars, in, run.places, run.record);
     return run;
 }
 
@@ -63,7 +64,7 @@ TEST(MarsSatellites, MagnitudesAreLeftAsTheyWere)
     SatelliteRecord record;
     PlanetPlaces places;
     record.SatMagnitude = {0, 11.25L, -2.5L, 7, 7, 7, 7, 7, 7};
-    ComputeMarsSatellites({JulianDayFromCalendar(9, 11, 1992, 0, 0, 0), 1992, ViewMode::Equatorial, Orientation::North}, places, record);
+    RunSatelliteTheory(Mars, {JulianDayFromCalendar(9, 11, 1992, 0, 0, 0), 1992, ViewMode::Equatorial, Orientation::North}, places, record);
     EXPECT_EQ(record.SatMagnitude[1], 11.25L);
     EXPECT_EQ(record.SatMagnitude[2], -2.5L);
 }

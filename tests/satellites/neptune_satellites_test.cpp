@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "core/time_base.h"
-#include "satellites/theories.h"
+#include "satellites/theory.h"
 
 namespace vireon {
 namespace {
@@ -20,7 +20,7 @@ struct NeptuneRun {
 NeptuneRun NeptuneAt(Extended jd, ViewMode view = ViewMode::Equatorial, Orientation orientation = Orientation::North)
 {
     NeptuneRun run;
-    ComputeNeptuneSatellites({jd, CalendarFromJulianDay(jd).Year, view, orientation}, run.places, run.record);
+    RunSatelliteTheory(Neptune, {jd, CalendarFromJulianDay(jd).Year, view, orientation}, run.places, run.record);
     return run;
 }
 
@@ -72,7 +72,7 @@ TEST(NeptuneSatellites, DistancesPolarPairAndNoPhaseAngle)
         NeptuneRun p;
         p.record.PhaseAngleSigned = 0.5L;
         p.record.SatShadowX = {0, 1.5L, 2.5L, 0, 0, 0, 0, 0, 0};
-        ComputeNeptuneSatellites({jd, CalendarFromJulianDay(jd).Year, ViewMode::Polar, Orientation::North}, p.places, p.record);
+        RunSatelliteTheory(Neptune, {jd, CalendarFromJulianDay(jd).Year, ViewMode::Polar, Orientation::North}, p.places, p.record);
         EXPECT_EQ(p.record.PhaseAngleSigned, 0);
         EXPECT_EQ(p.record.SatShadowX[2], 2.5L) << "no shadows: the slot keeps what was there";
         for (int k = 1; k <= 2; ++k) {

@@ -10,8 +10,9 @@
 #include "core/time_base.h"
 #include "ephemeris/apparent_place.h"
 #include "satellites/planet_frame.h"
+#include "satellites/projection.h"
 #include "satellites/saturn_satellites.h"
-#include "satellites/theories.h"
+#include "satellites/theory.h"
 
 namespace vireon {
 namespace {
@@ -36,7 +37,7 @@ SatelliteRecord RunSaturn(const TheoryInput& in)
 {
     PlanetPlaces places;
     SatelliteRecord record;
-    ComputeSaturnSatellites(in, places, record);
+    RunSatelliteTheory(Saturn, in, places, record);
     return record;
 }
 
@@ -210,7 +211,7 @@ TEST_P(SaturnExample46a, AgreesWithMeeus)
     SatelliteRecord record;
     // 'A' (planetary south up) holds the offsets on Saturn's axes: (X', Y') with X' toward
     // celestial east along the equator, so Meeus's X (west) is -X'.
-    ComputeSaturnSatellites(At(18, 9, 1999, 0, 1, 4, ViewMode::Equatorial, Orientation::PlanetSouth), places, record);
+    RunSatelliteTheory(Saturn, At(18, 9, 1999, 0, 1, 4, ViewMode::Equatorial, Orientation::PlanetSouth), places, record);
     const Extended kmPerRadian = places.Planet[Saturn].Distance + record.SatDepth[c.k];
     const Extended X = -record.SatOffsetX[c.k] * Arcsec * kmPerRadian / 60437;
     const Extended Y = record.SatOffsetY[c.k] * Arcsec * kmPerRadian / 60437;
@@ -258,12 +259,12 @@ TEST(SaturnRecord, SameDateGivesIdenticalRecords)
     const TheoryInput in = At(10, 9, 2031, 21, 30, 0);
     PlanetPlaces places;
     SatelliteRecord first;
-    ComputeSaturnSatellites(in, places, first);
+    RunSatelliteTheory(Saturn, in, places, first);
 
     SatelliteRecord second = first;
-    ComputeSaturnSatellites(At(1, 1, 1700, 0, 0, 0), places, second);
-    ComputeJupiterSatellites(At(1, 1, 1800, 0, 0, 0), places, second);
-    ComputeSaturnSatellites(in, places, second);
+    RunSatelliteTheory(Saturn, At(1, 1, 1700, 0, 0, 0), places, second);
+    RunSatelliteTheory(Jupiter, At(1, 1, 1800, 0, 0, 0), places, second);
+    RunSatelliteTheory(Saturn, in, places, second);
     ExpectSameSatelliteValues(first, second, "second run");
 }
 
@@ -273,7 +274,7 @@ TEST(SaturnRecord, NorthAndSouthGiveIdenticalRecords)
         const SatelliteRecord north = RunSaturn(At(29, 2, 2004, 12, 0, 0, view, Orientation::North));
         PlanetPlaces places;
         SatelliteRecord south = north;  // ('P', 'S') keeps the previous polar pair: start from 'N''s
-        ComputeSaturnSatellites(At(29, 2, 2004, 12, 0, 0, view, Orientation::South), places, south);
+        RunSatelliteTheory(Saturn, At(29, 2, 2004, 12, 0, 0, view, Orientation::South), places, south);
         ExpectSameSatelliteValues(north, south, std::string("view ") + Letter(view));
     }
 }
@@ -311,9 +312,9 @@ TEST(SaturnRecord, PolarViewWithSouthUpKeepsThePreviousPolarPair)
 {
     PlanetPlaces places;
     SatelliteRecord record;
-    ComputeSaturnSatellites(At(15, 6, 1987, 3, 0, 0, ViewMode::Equatorial, Orientation::North), places, record);
+    RunSatelliteTheory(Saturn, At(15, 6, 1987, 3, 0, 0, ViewMode::Equatorial, Orientation::North), places, record);
     const SatelliteRecord before = record;
-    ComputeSaturnSatellites(At(10, 9, 2031, 21, 30, 0, ViewMode::Polar, Orientation::South), places, record);
+    RunSatelliteTheory(Saturn, At(10, 9, 2031, 21, 30, 0, ViewMode::Polar, Orientation::South), places, record);
     const SatelliteRecord fresh = RunSaturn(At(10, 9, 2031, 21, 30, 0, ViewMode::Polar, Orientation::North));
     for (int k = 1; k <= 8; ++k) {
         EXPECT_EQ(record.SatPolarX[k], before.SatPolarX[k]) << "satellite " << k;
@@ -328,7 +329,7 @@ TEST(SaturnRecord, PolarViewWithSouthUpKeepsThePreviousPolarPair)
         for (const Orientation orientation : {Orientation::North, Orientation::South, Orientation::PlanetSouth, Orientation::PlanetNorth}) {
             if (view == ViewMode::Polar && orientation == Orientation::South) continue;
             SatelliteRecord r = before;
-            ComputeSaturnSatellites(At(10, 9, 2031, 21, 30, 0, view, orientation), places, r);
+            RunSatelliteTheory(Saturn, At(10, 9, 2031, 21, 30, 0, view, orientation), places, r);
             for (int k = 1; k <= 8; ++k) {
                 EXPECT_EQ(r.SatPolarX[k], fresh.SatPolarX[k]) << view << orientation << ", satellite " << k;
                 EXPECT_EQ(r.SatPolarY[k], fresh.SatPolarY[k]) << view << orientation << ", satellite " << k;
@@ -391,7 +392,7 @@ TEST(SaturnRecord, ShadowsFallAwayFromTheSun)
     for (const auto& date : {At(1, 11, 2003, 0, 0, 0), At(1, 3, 2004, 0, 0, 0), At(10, 9, 2031, 21, 30, 0)}) {
         PlanetPlaces places;
         SatelliteRecord record;
-        ComputeSaturnSatellites(date, places, record);
+        RunSatelliteTheory(Saturn, date, places, record);
         const PlanetPlace& saturn = places.Planet[Saturn];
         const SkyFrame sky = MakeSkyFrame({saturn.X, saturn.Y, saturn.Z});
         const Vec3 toSun = -HeliocentricVectorOfDate(saturn.Helio, places.Nutation, places.TrueObliquity);

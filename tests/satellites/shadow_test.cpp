@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include "satellites/projection.h"
+#include "satellites/theory.h"
 #include "satellites/satellite_record.h"
 
 namespace vireon {
@@ -129,24 +131,28 @@ TEST(ShadowPoint, FarSatelliteKeepsTheNearRootAccurate)
     EXPECT_NEAR(static_cast<double>(got.y), 0.0, 1e-6) << "km";
 }
 
-TEST(StoreShadow, OrientationsTurnTheShadowAsTheSatellite)
+TEST(ProjectSystem, OrientationsTurnTheShadowAsTheSatellite)
 {
-    ShadowGeometry g;
-    g.SunToPlanet = {-7.8e8L, 2e7L, 0};
-    g.Pole = Unit({0.1L, 0.45L, 0.88L});
-    g.EquatorialRadiusKm = 71398;
-    g.PolarRadiusKm = 66854;
+    SatelliteSystem system;
+    system.Planet = Jupiter;
+    system.Geocentric = {-6e8L, 0, 0};  // the Earth along +x, as EarthAlongX
+    system.Heliocentric = {-7.8e8L, 2e7L, 0};
+    system.Pole = Unit({0.1L, 0.45L, 0.88L});
+    system.EquatorialRadiusKm = 71398;
+    system.PolarRadiusKm = 66854;
+    system.PolePA = 0.4L;
+    system.Count = 2;
+    system.Position[2] = {400000, -150000, 40000};
+    system.PlanetFrame[2] = system.Position[2];
     const SkyFrame sky = EarthAlongX();
-    const Vec3 satellite{400000, -150000, 40000};
-    const Extended pa = 0.4L;
 
     SatelliteRecord n, s, a, b;
-    StoreShadow(n, 2, g, sky, satellite, Orientation::North, pa);
-    StoreShadow(s, 2, g, sky, satellite, Orientation::South, pa);
-    StoreShadow(a, 2, g, sky, satellite, Orientation::PlanetSouth, pa);
-    StoreShadow(b, 2, g, sky, satellite, Orientation::PlanetNorth, pa);
+    ProjectSystem(system, ViewMode::Equatorial, Orientation::North, n);
+    ProjectSystem(system, ViewMode::Equatorial, Orientation::South, s);
+    ProjectSystem(system, ViewMode::Equatorial, Orientation::PlanetSouth, a);
+    ProjectSystem(system, ViewMode::Equatorial, Orientation::PlanetNorth, b);
 
-    const SkyOffsets direct = ProjectOnSky(sky, ShadowPoint(g, sky, satellite));
+    const SkyOffsets direct = ProjectOnSky(sky, ShadowPoint(ShadowGeometryOf(system), sky, system.Position[2]));
     EXPECT_EQ(n.SatShadowX[2], direct.OffsetX);
     EXPECT_EQ(n.SatShadowY[2], direct.OffsetY);
     EXPECT_EQ(s.SatShadowX[2], n.SatShadowX[2]);
@@ -154,9 +160,9 @@ TEST(StoreShadow, OrientationsTurnTheShadowAsTheSatellite)
     EXPECT_EQ(a.SatShadowX[2], -b.SatShadowX[2]);
     EXPECT_EQ(a.SatShadowY[2], -b.SatShadowY[2]);
     // 'A' is the east/north pair turned by the pole's position angle.
-    const Extended x = direct.OffsetX * std::cos(pa) - direct.OffsetY * std::sin(pa);
+    const Extended x = direct.OffsetX * std::cos(system.PolePA) - direct.OffsetY * std::sin(system.PolePA);
     EXPECT_NEAR(static_cast<double>(a.SatShadowX[2]), static_cast<double>(x), 1e-12) << "arcsec";
-    EXPECT_EQ(n.SatShadowX[1], 0) << "other slots untouched";
+    EXPECT_EQ(n.SatShadowX[3], 0) << "slots above the planet's satellites untouched";
 }
 
 }  // namespace

@@ -28,9 +28,9 @@
 #include "display/panel.h"
 #include "display/status_bar.h"
 #include "ephemeris/apparent_place.h"
-#include "ephemeris/planet_data.h"
+#include "satellites/planet_descriptor.h"
 #include "satellites/satellite_record.h"
-#include "satellites/theories.h"
+#include "satellites/theory.h"
 
 namespace vireon {
 namespace {
@@ -293,7 +293,7 @@ void ExpectWellFormedRun(PlanetId p, const PlanetPlaces& places, const Satellite
     EXPECT_TRUE(Finite(r.PhaseAngleSigned) && std::abs(r.PhaseAngleSigned) <= Pi)
         << where << ": signed phase angle " << r.PhaseAngleSigned;
 
-    const int n = PlanetInfo(p).SatelliteCount;
+    const int n = Planet(p).SatelliteCount;
     for (int k = 1; k <= n; ++k) {
         const std::string sat = where + " satellite " + std::to_string(k);
         const struct {
@@ -357,7 +357,7 @@ protected:
 TEST_P(Sweep, TheoryInEveryViewAndOrientationGivesFiniteWellFormedRecords)
 {
     const PlanetId p = GetParam();
-    const int n = PlanetInfo(p).SatelliteCount;
+    const int n = Planet(p).SatelliteCount;
     const Extended f = p == Jupiter ? 1.071374L : 1;  // the theory's flattening in the sky distance
     PlanetPlaces places;
     SatelliteRecord record;
