@@ -131,8 +131,8 @@ void BM_SaturnEquatorialDrawing(benchmark::State& state)
     SatelliteRecord record;
     record.PlanetApparentDiameter = {0, 18.5L, 16.6L};
     record.PlanetPolePA = 0.1L;
-    PlanetPlaces places;
-    places.Rings = {42.0, 8.0, -1};
+    record.Rings = {42.0, 8.0, -1};
+    const PlanetPlaces places;
     for (int k = 1; k <= 8; ++k) {
         record.SatApparentDiameter[k] = 0.3L;
         record.SatFarSide[k] = 'P';
