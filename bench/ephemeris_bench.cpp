@@ -61,6 +61,21 @@ void BM_ApparentFromJ2000(benchmark::State& state)
     }
 }
 
+// The same conversion given the nutation, obliquity and Earth of an apparent place of the
+// instant, as the satellite theories call it for a pole or a frame axis.
+void BM_ApparentFromJ2000GivenNutation(benchmark::State& state)
+{
+    PlanetPlaces places;
+    JupiterApparent(BenchJD, places);
+    Extended alpha0 = 4.67L;
+    for (auto _ : state) {
+        Extended alpha = alpha0, delta = 0.36L;
+        ApparentFromJ2000(BenchJD, places.Nutation, places.TrueObliquity, places.Earth, alpha, delta);
+        benchmark::DoNotOptimize(alpha + delta);
+        alpha0 += 1e-7L;
+    }
+}
+
 }  // namespace
 
 BENCHMARK(BM_MarsApparent);
@@ -72,5 +87,6 @@ BENCHMARK(BM_PlutoApparent);
 BENCHMARK(BM_EarthSeries);
 BENCHMARK(BM_Nutation);
 BENCHMARK(BM_ApparentFromJ2000);
+BENCHMARK(BM_ApparentFromJ2000GivenNutation);
 
 }  // namespace vireon

@@ -9,6 +9,9 @@
 #include <cstdint>
 
 #include "core/types.h"
+#include "core/vector3.h"
+#include "ephemeris/around_instant.h"
+#include "ephemeris/sine_cosine.h"
 
 namespace vireon {
 
@@ -72,17 +75,27 @@ extern PlanetPlaces Places;
 
 // T = (jd - 2451545) / 365250, Julian millennia from J2000.0.
 Extended JulianMillenniaOf(Extended jd);
+// T of the day before jd, of jd and of the day after, each computed from its own Julian Day.
+AroundInstant<Extended> JulianMillenniaAround(Extended jd);
 
 NutationAngles Nutation(Extended julianMillennia);
+// The same at the three epochs of JulianMillenniaAround at once (each equal to Nutation's).
+AroundInstant<NutationAngles> NutationAround(const AroundInstant<Extended>& julianMillennia);
 // Mean obliquity (IAU 1976) plus delta epsilon, radians.
 Extended TrueObliquity(Extended julianMillennia, const NutationAngles& nutation);
 
 // VSOP87D series of one body (3 = the Earth, 4..8 = Mars..Neptune) at T in Julian millennia.
 HeliocentricPlace HeliocentricSeries(int body, Extended julianMillennia);
+// The same at the three epochs of JulianMillenniaAround, each series evaluated once; the
+// Instant place equals HeliocentricSeries(body, julianMillennia.Instant) exactly.
+AroundInstant<HeliocentricPlace> HeliocentricSeriesAround(int body, const AroundInstant<Extended>& julianMillennia);
 
 // The Earth's place; the longitude is not reduced by the aberration a (that is applied by
 // the light-time interpolation).
 EarthPlace EarthPosition(Extended julianMillennia, const NutationAngles& nutation, Extended trueObliquity);
+// The same from the Earth's heliocentric place at that T (HeliocentricSeries(3, T)).
+EarthPlace EarthPosition(const HeliocentricPlace& earth, Extended julianMillennia, const NutationAngles& nutation,
+                         Extended trueObliquity);
 
 // --- Apparent places: each writes places.Planet[p], Earth, Nutation, TrueObliquity, LightTime,
 // PlanetRA, PlanetDec for the instant jd. ---
@@ -91,36 +104,44 @@ void JupiterApparent(Extended jd, PlanetPlaces& places);
 // Also the rings (RingSide for B itself: the views turn it over with celestial north up) and
 // PlanetPolePA.
 void SaturnApparent(Extended jd, PlanetPlaces& places);
-void UranusApparent(Extended jd, PlanetPlaces& places);    // PlanetPolePA = 1.707979206010067
-void NeptuneApparent(Extended jd, PlanetPlaces& places);   // PlanetPolePA = 0.5162683927424666
-void PlutoApparent(Extended jd, PlanetPlaces& places);     // PlanetPolePA = 1.0035643199016846
+// Also PlanetPolePA: the position angle of the planet's IAU north pole at jd, from celestial north
+// through east, radians in [0, 2pi).
+void UranusApparent(Extended jd, PlanetPlaces& places);
+void NeptuneApparent(Extended jd, PlanetPlaces& places);
+void PlutoApparent(Extended jd, PlanetPlaces& places);
 
 // A mean place of J2000.0 (alpha, delta in radians) turned into the place referred to the true
 // equator and equinox of jd: precession (IAU 1976), nutation and annual aberration.
 void ApparentFromJ2000(Extended jd, Extended& alpha, Extended& delta);
-
-// A frame rotation, row-major: v' = M v.
-struct RotationMatrix {
-    Extended M[3][3] = {};
-};
+// The same with what an apparent place of the same instant jd computed: its nutation, true
+// obliquity (radians) and the Earth's aberration terms (places.Nutation, places.TrueObliquity,
+// places.Earth after one of the functions above), so no series is evaluated again.
+void ApparentFromJ2000(Extended jd, const NutationAngles& nutation, Extended trueObliquity, const EarthPlace& earth,
+                       Extended& alpha, Extended& delta);
 
 // From the mean equator and equinox of J2000.0 to the true equator and equinox of the date,
 // T in Julian millennia: the IAU 1976 precession by the ecliptic angles pi_A, Pi_A, p_A (Lieske
 // et al. 1977) with the nutation (arcseconds) in longitude and obliquity. Zero nutation gives
 // the precession alone, to the mean equator and equinox of the date. ApparentFromJ2000 turns
 // its places with it.
-RotationMatrix J2000ToEquatorOfDate(Extended julianMillennia, const NutationAngles& nutation);
+Mat3 J2000ToEquatorOfDate(Extended julianMillennia, const NutationAngles& nutation);
 
 // --- Stages of the apparent-place pipeline (exposed for the theories and for tests) ---
 
-// A position in the true equatorial frame of the date, km.
-struct EquatorialVector {
-    Extended X = 0, Y = 0, Z = 0;
-};
 
 // An ecliptic place of the date (longitude and latitude in radians, radius in km) in the true
 // equatorial frame of the date, the obliquity in radians.
-EquatorialVector EclipticToEquatorial(Extended longitude, Extended latitude, Extended radius, Extended obliquity);
+Vec3 EclipticToEquatorial(Extended longitude, Extended latitude, Extended radius, Extended obliquity);
+// The same from the three angles' sines and cosines.
+Vec3 EclipticToEquatorial(const SineAndCosine& longitude, const SineAndCosine& latitude, Extended radius,
+                                      const SineAndCosine& obliquity);
+
+// The two parts of EarthPosition: the longitude of the Earth's vector (L plus the nutation in
+// longitude, radians), and the aberration terms from the sines and cosines of L and of the
+// true obliquity (T in Julian millennia).
+Extended EarthApparentLongitude(const HeliocentricPlace& earth, const NutationAngles& nutation);
+void SetEarthAberration(Extended julianMillennia, const SineAndCosine& longitude, const SineAndCosine& trueObliquity,
+                        EarthPlace& earth);
 
 // One evaluation of a planet and the Earth at one instant.
 struct GeocentricEvaluation {
@@ -128,8 +149,8 @@ struct GeocentricEvaluation {
     EarthPlace Earth;
     NutationAngles Nutation;
     Extended TrueObliquity = 0;     // radians
-    EquatorialVector Heliocentric;  // the planet, heliocentric, true equator of the date, km
-    EquatorialVector Geocentric;    // the planet minus the Earth, km
+    Vec3 Heliocentric;  // the planet, heliocentric, true equator of the date, km
+    Vec3 Geocentric;    // the planet minus the Earth, km
 };
 
 // Planet p (4..9) at the instant jd - (epochJD - 2451545): epochJD = 2451546 gives the day
@@ -146,13 +167,13 @@ HeliocentricPlace PlutoSeries(Extended julianCenturies);
 // vectors one day before, at and one day after it, where tau is the light time of the vector
 // itself (five passes, starting from the middle vector). Taking both bodies tau earlier applies
 // the light time and the aberration due to the Earth's motion together. Writes tau (days).
-EquatorialVector LightTimeInterpolation(const EquatorialVector& dayBefore, const EquatorialVector& now,
-                                        const EquatorialVector& dayAfter, Extended& lightTimeDays);
+Vec3 LightTimeInterpolation(const Vec3& dayBefore, const Vec3& now,
+                                        const Vec3& dayAfter, Extended& lightTimeDays);
 
 // Right ascension in hours [0, 24) and declination in degrees of an equatorial vector; 0 h on
 // the origin of the equator plane, +-90 deg on the pole.
-Extended RightAscensionHours(const EquatorialVector& v);
-Extended DeclinationDegrees(const EquatorialVector& v);
+Extended RightAscensionHours(const Vec3& v);
+Extended DeclinationDegrees(const Vec3& v);
 
 // The whole pipeline for planet p (4..9) at jd, written into places (no ring or pole values).
 void PlanetApparent(PlanetId p, Extended jd, PlanetPlaces& places);

@@ -77,8 +77,11 @@ constexpr NutationTerm Terms[] = {
 };
 static_assert(std::size(Terms) == 63);
 
+constinit const NutationColumnsStorage<std::size(Terms)> Columns(Terms);
+
 }  // namespace
 
 constinit const std::span<const NutationTerm> NutationTable = Terms;
+constinit const NutationColumns NutationTableColumns = Columns.View();
 
 }  // namespace vireon

@@ -6,82 +6,78 @@
 // Meeus adds it; the planets' poles and frames are computed this way throughout the program. The
 // difference is at most twice the constant of aberration (41") on a pole direction.
 #include <cmath>
-#include <numbers>
 
+#include "core/angles.h"
 #include "ephemeris/apparent_place.h"
+#include "ephemeris/sine_cosine.h"
 
 namespace vireon {
 namespace {
 
-constexpr Extended Pi = std::numbers::pi_v<Extended>;
-constexpr Extended RadiansPerArcsec = Pi / 648000;
 
-// The obliquity of the ecliptic at J2000.0 (84381.448"), radians.
-constexpr Extended ObliquityJ2000 = 0.40909280422232897L;
+// The obliquity of the ecliptic at J2000.0 (84381.448") and Pi_A at J2000.0 (629554.982"),
+// radians, with their sines and cosines to 25 digits.
+constexpr Extended ObliquityJ2000 = 84381.448L * RadiansPerArcsec;
+constexpr SineAndCosine SinCosObliquityJ2000 = {0.3977771559319137192032129L, 0.9174820620691818181108509L};
+constexpr Extended PiAJ2000 = 629554.982L * RadiansPerArcsec;
+constexpr SineAndCosine SinCosPiAJ2000 = {0.0893048364097466804891801L, -0.9960043404492916082197912L};
 
-using Matrix = Extended[3][3];
-
-// Frame rotations about the first and the third axis.
-void RotationX(Extended theta, Matrix& m)
+// Frame rotations of a vector about its first and third axis by an angle (sine and cosine).
+void RotateX(const SineAndCosine& angle, Extended& y, Extended& z)
 {
-    const Extended c = std::cos(theta), s = std::sin(theta);
-    const Matrix r = {{1, 0, 0}, {0, c, s}, {0, -s, c}};
-    for (int i = 0; i < 3; ++i)
-        for (int j = 0; j < 3; ++j) m[i][j] = r[i][j];
+    const Extended yy = angle.Cos * y + angle.Sin * z;
+    z = -angle.Sin * y + angle.Cos * z;
+    y = yy;
 }
 
-void RotationZ(Extended theta, Matrix& m)
+void RotateZ(const SineAndCosine& angle, Extended& x, Extended& y)
 {
-    const Extended c = std::cos(theta), s = std::sin(theta);
-    const Matrix r = {{c, s, 0}, {-s, c, 0}, {0, 0, 1}};
-    for (int i = 0; i < 3; ++i)
-        for (int j = 0; j < 3; ++j) m[i][j] = r[i][j];
+    const Extended xx = angle.Cos * x + angle.Sin * y;
+    y = -angle.Sin * x + angle.Cos * y;
+    x = xx;
 }
 
-// m := a * m
-void MultiplyLeft(const Matrix& a, Matrix& m)
-{
-    Matrix product = {};
-    for (int i = 0; i < 3; ++i)
-        for (int j = 0; j < 3; ++j)
-            for (int k = 0; k < 3; ++k) product[i][j] += a[i][k] * m[k][j];
-    for (int i = 0; i < 3; ++i)
-        for (int j = 0; j < 3; ++j) m[i][j] = product[i][j];
-}
+SineAndCosine Negated(const SineAndCosine& angle) { return {-angle.Sin, angle.Cos}; }
 
-// Obliquity of the date, radians: the mean obliquity of the IAU 1976 system (Lieske et al.
-// 1977) plus the nutation in obliquity (arcseconds).
-Extended ObliquityOfDate(Extended t, const NutationAngles& nutation)
-{
-    return ObliquityJ2000 + (-468.15L * t - 0.059L * t * t + 1.813L * t * t * t) * RadiansPerArcsec +
-           nutation.Obliquity * RadiansPerArcsec;
-}
+// The five turns R1(-eps) R3(-P) R1(pi_A) R3(Pi_A) R1(eps0) from the J2000 equator to the true
+// equator of the date: J2000 equator -> J2000 ecliptic -> ecliptic of the date (with the nutation
+// in longitude) -> true equator of the date. eps is the true obliquity of the date.
+struct TurnsToDate {
+    SineAndCosine BigPi, SmallPi, P, Eps;
+
+    TurnsToDate(Extended t, const NutationAngles& nutation, Extended eps)
+    {
+        const Extended piA = (470.029L * t - 3.302L * t * t + 0.06L * t * t * t) * RadiansPerArcsec;
+        const Extended bigPiA = (629554.982L - 8698.089L * t + 3.536L * t * t) * RadiansPerArcsec;
+        const Extended p = (50290.966L * t + 111.113L * t * t - 0.006L * t * t * t) * RadiansPerArcsec + bigPiA +
+                           nutation.Longitude * RadiansPerArcsec;
+        // Pi_A and P stay within a few degrees of Pi_A at J2000.0 and the obliquity within 0.1 deg
+        // of its value then: their sines and cosines follow from those by angle addition.
+        BigPi = SineCosineNear(bigPiA, PiAJ2000, SinCosPiAJ2000);
+        SmallPi = SineCosineExtended(piA);
+        P = SineCosineNear(p, PiAJ2000, SinCosPiAJ2000);
+        Eps = SineCosineNear(eps, ObliquityJ2000, SinCosObliquityJ2000);
+    }
+
+    void Apply(Extended& u, Extended& v, Extended& w) const
+    {
+        RotateX(SinCosObliquityJ2000, v, w);
+        RotateZ(BigPi, u, v);
+        RotateX(SmallPi, v, w);
+        RotateZ(Negated(P), u, v);
+        RotateX(Negated(Eps), v, w);
+    }
+};
 
 }  // namespace
 
-RotationMatrix J2000ToEquatorOfDate(Extended t, const NutationAngles& nutation)
+Mat3 J2000ToEquatorOfDate(Extended t, const NutationAngles& nutation)
 {
-    const Extended eps = ObliquityOfDate(t, nutation);
-    const Extended piA = (470.029L * t - 3.302L * t * t + 0.06L * t * t * t) * RadiansPerArcsec;
-    const Extended bigPiA = (629554.982L - 8698.089L * t + 3.536L * t * t) * RadiansPerArcsec;
-    const Extended P = (50290.966L * t + 111.113L * t * t - 0.006L * t * t * t) * RadiansPerArcsec + bigPiA +
-                       nutation.Longitude * RadiansPerArcsec;
-
-    // R1(-eps) R3(-P) R1(pi_A) R3(Pi_A) R1(eps0): J2000 equator -> J2000 ecliptic -> ecliptic of
-    // the date (with the nutation in longitude) -> true equator of the date.
-    RotationMatrix rotation;
-    Matrix& m = rotation.M;
-    Matrix r;
-    RotationX(ObliquityJ2000, m);
-    RotationZ(bigPiA, r);
-    MultiplyLeft(r, m);
-    RotationX(piA, r);
-    MultiplyLeft(r, m);
-    RotationZ(-P, r);
-    MultiplyLeft(r, m);
-    RotationX(-eps, r);
-    MultiplyLeft(r, m);
-    return rotation;
+    const TurnsToDate turns(t, nutation, TrueObliquity(t, nutation));
+    // The columns are the turned axes of the J2000 frame.
+    Vec3 column[3] = {{1, 0, 0}, {0, 1, 0}, {0, 0, 1}};
+    for (Vec3& c : column) turns.Apply(c.x, c.y, c.z);
+    return Transposed({{column[0], column[1], column[2]}});
 }
 
 void ApparentFromJ2000(Extended jd, Extended& alpha, Extended& delta)
@@ -89,15 +85,16 @@ void ApparentFromJ2000(Extended jd, Extended& alpha, Extended& delta)
     const Extended t = JulianMillenniaOf(jd);
     const NutationAngles nutation = Nutation(t);
     const Extended trueObliquity = TrueObliquity(t, nutation);
-    const EarthPlace earth = EarthPosition(t, nutation, trueObliquity);
-    const Extended eps = ObliquityOfDate(t, nutation);
-    const RotationMatrix rotation = J2000ToEquatorOfDate(t, nutation);
-    const Matrix& m = rotation.M;
+    ApparentFromJ2000(jd, nutation, trueObliquity, EarthPosition(t, nutation, trueObliquity), alpha, delta);
+}
 
-    const Extended x0 = std::cos(alpha) * std::cos(delta), y0 = std::sin(alpha) * std::cos(delta), z0 = std::sin(delta);
-    const Extended u = m[0][0] * x0 + m[0][1] * y0 + m[0][2] * z0;
-    const Extended v = m[1][0] * x0 + m[1][1] * y0 + m[1][2] * z0;
-    const Extended w = m[2][0] * x0 + m[2][1] * y0 + m[2][2] * z0;
+void ApparentFromJ2000(Extended jd, const NutationAngles& nutation, Extended trueObliquity, const EarthPlace& earth,
+                       Extended& alpha, Extended& delta)
+{
+    const TurnsToDate turns(JulianMillenniaOf(jd), nutation, trueObliquity);
+    const SineAndCosine a0 = SineCosineExtended(alpha), d0 = SineCosineExtended(delta);
+    Extended u = a0.Cos * d0.Cos, v = a0.Sin * d0.Cos, w = d0.Sin;
+    turns.Apply(u, v, w);
 
     Extended a = u != 0 ? std::atan(v / u) : (v > 0 ? Pi / 2 : (v < 0 ? -Pi / 2 : 0));
     if (u < 0) a += Pi;
@@ -106,10 +103,16 @@ void ApparentFromJ2000(Extended jd, Extended& alpha, Extended& delta)
     const Extended d = rho != 0 ? std::atan(w / rho) : (w > 0 ? Pi / 2 : (w < 0 ? -Pi / 2 : 0));
 
     // Annual aberration (Meeus 23.3, with the Earth's heliocentric longitude in place of the Sun's).
+    // The sines and cosines of a and d come from the vector itself: (u, v) = rho (cos a, sin a),
+    // (rho, w) = |(u, v, w)| (cos d, sin d).
     const Extended c = earth.AberrationC1 + earth.AberrationC2;
     const Extended dd = earth.AberrationD1 + earth.AberrationD2;
-    const Extended deltaAlpha = (std::cos(a) * c + std::sin(a) * dd) / std::cos(d);
-    const Extended deltaDelta = (std::tan(eps) * std::cos(d) - std::sin(a) * std::sin(d)) * c + std::sin(d) * std::cos(a) * dd;
+    const Extended length = std::sqrt(rho * rho + w * w);
+    const Extended cosA = rho != 0 ? u / rho : 1, sinA = rho != 0 ? v / rho : 0;
+    const Extended cosD = rho / length, sinD = w / length;
+    // On the celestial pole itself the right ascension has no meaning and keeps its value.
+    const Extended deltaAlpha = rho != 0 ? (cosA * c + sinA * dd) / cosD : 0;
+    const Extended deltaDelta = (turns.Eps.Sin / turns.Eps.Cos * cosD - sinA * sinD) * c + sinD * cosA * dd;
     alpha = a - deltaAlpha;
     delta = d - deltaDelta;
 }

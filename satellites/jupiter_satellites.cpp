@@ -147,13 +147,13 @@ struct JupiterRun {
 JupiterRun PrepareRun(const TheoryInstant& in, PlanetPlaces& places)
 {
     JupiterRun run;
+    JupiterApparent(in.JD, places);
     Extended alpha0 = 0;
     Extended delta0 = 0;
     JupiterPoleJ2000(in.JD, alpha0, delta0);
-    ApparentFromJ2000(in.JD, alpha0, delta0);
+    ApparentFromJ2000(in.JD, places.Nutation, places.TrueObliquity, places.Earth, alpha0, delta0);
     run.Pole = UnitVector(alpha0, delta0);
 
-    JupiterApparent(in.JD, places);
     const PlanetPlace& jupiter = places.Planet[Jupiter];
     run.Time = in.JD - TheoryEpochJD - jupiter.Distance / SpeedOfLightKmPerDay;
     run.PolePA = PolePositionAngle(alpha0, delta0, jupiter.RA * 15 * RadiansPerDegree, jupiter.Dec * RadiansPerDegree);

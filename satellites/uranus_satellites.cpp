@@ -135,10 +135,17 @@ Vec3 UranianPosition(const SatelliteElements& el)
 
 Gust86Axes Gust86AxesOfDate(Extended jd)
 {
+    PlanetPlaces places;
+    UranusApparent(jd, places);
+    return Gust86AxesOfDate(jd, places);
+}
+
+Gust86Axes Gust86AxesOfDate(Extended jd, const PlanetPlaces& places)
+{
     Extended alphaX = 347.2472L * RadiansPerDegree, deltaX = 0.2712L * RadiansPerDegree;
     Extended alphaP = 77.3203L * RadiansPerDegree, deltaP = 15.0950L * RadiansPerDegree;
-    ApparentFromJ2000(jd, alphaX, deltaX);
-    ApparentFromJ2000(jd, alphaP, deltaP);
+    ApparentFromJ2000(jd, places.Nutation, places.TrueObliquity, places.Earth, alphaX, deltaX);
+    ApparentFromJ2000(jd, places.Nutation, places.TrueObliquity, places.Earth, alphaP, deltaP);
     Gust86Axes axes;
     axes.e3 = UnitVector(alphaP, deltaP);
     // The two directions are turned separately; rebuild an orthonormal triad about the pole.
@@ -150,9 +157,9 @@ Gust86Axes Gust86AxesOfDate(Extended jd)
 void ComputeUranusSystem(const TheoryInstant& in, PlanetPlaces& places, SatelliteSystem& system)
 {
     const Extended jd = in.JD;
-    const Gust86Axes axes = Gust86AxesOfDate(jd);
-
     UranusApparent(jd, places);
+    const Gust86Axes axes = Gust86AxesOfDate(jd, places);
+
     const PlanetPlace& uranus = places.Planet[Uranus];
 
     system = BeginSystem(Uranus, places);

@@ -43,5 +43,9 @@ struct Gust86Axes {
     Vec3 e1, e2, e3;
 };
 Gust86Axes Gust86AxesOfDate(Extended jd);
+// The same with the nutation and the Earth of Uranus's apparent place at jd (places after
+// UranusApparent), so no series is evaluated again.
+struct PlanetPlaces;
+Gust86Axes Gust86AxesOfDate(Extended jd, const PlanetPlaces& places);
 
 }  // namespace vireon

@@ -12,7 +12,11 @@
 // times the mean distance, the constant of R's T^0 sub-series (R); zero-frequency terms are the
 // sub-series constant (phase 0 adds the amplitude, phase pi subtracts it), replaced by 0 when it
 // is below the same limit. Every value is written at full extended precision with an L suffix.
-// The program prints the number of terms it kept.
+// Each term also carries cos(F d) and sin(F d), d = 1 day = 1/365250 Julian millennium, as 64-bit
+// values: the apparent places evaluate each series one day before and after an instant by angle
+// addition from the terms' cosines and sines at the instant. Each coordinate's terms are also
+// declared in 64-bit columns (CoordinateTerms64Storage), which the compiler fills from the table;
+// the nutation's columns likewise. The program prints the number of terms it kept.
 #include <algorithm>
 #include <charconv>
 #include <cmath>
@@ -36,6 +40,7 @@ constexpr Extended Pi = std::numbers::pi_v<Extended>;
 constexpr Extended ArcsecPerRadian = 648000 / Pi;
 constexpr Extended AngularLimitArcsec = 0.1L;
 constexpr Extended AngularLimitRadians = AngularLimitArcsec / ArcsecPerRadian;  // 4.848e-7
+constexpr Extended DaysPerJulianMillennium = 365250;
 
 [[noreturn]] void Fail(const std::string& message)
 {
@@ -113,6 +118,8 @@ std::string FloatingText(Real value, std::chars_format format = std::chars_forma
 }
 
 std::string ExtendedLiteral(Extended value) { return FloatingText(value) + "L"; }
+
+std::string DoubleLiteral(Extended value) { return FloatingText(static_cast<double>(value)); }
 
 // --- VSOP87D ---
 
@@ -205,9 +212,9 @@ void WriteVsop87Body(const BodyName& body, const std::map<SubSeriesKey, std::vec
          << "// VSOP87D (Bretagnon & Francou 1988), " << body.identifier
          << ": heliocentric L, B, R, mean ecliptic and equinox of\n"
          << "// the date. Terms A cos(P + F T), T in Julian millennia from J2000.0; A in arcseconds (L, B)\n"
-         << "// or au (R), P in arcseconds, F in arcseconds per millennium. Kept: periodic terms of at\n"
-         << "// least 0.1\" (L, B) or 0.1\" in radians times the mean distance " << FloatingText(meanDistance)
-         << " au (R).\n"
+         << "// or au (R), P in arcseconds, F in arcseconds per millennium; then cos(F d) and sin(F d),\n"
+         << "// d = 1 day. Kept: periodic terms of at least 0.1\" (L, B) or 0.1\" in radians times the mean\n"
+         << "// distance " << FloatingText(meanDistance) << " au (R).\n"
          << "#include <iterator>\n\n"
          << "#include \"ephemeris/vsop87d.h\"\n\n"
          << "namespace vireon {\n"
@@ -238,8 +245,10 @@ void WriteVsop87Body(const BodyName& body, const std::map<SubSeriesKey, std::vec
             }
             code << "\nconstexpr SeriesTerm " << name << "[] = {\n";
             for (const RawTerm& t : powers[n].terms) {
+                const Extended dayStepRadians = t.frequency / ArcsecPerRadian / DaysPerJulianMillennium;
                 code << "    {" << ExtendedLiteral(t.amplitude) << ", " << ExtendedLiteral(t.phase) << ", "
-                     << ExtendedLiteral(t.frequency) << "},\n";
+                     << ExtendedLiteral(t.frequency) << ", " << DoubleLiteral(std::cos(dayStepRadians)) << ", "
+                     << DoubleLiteral(std::sin(dayStepRadians)) << "},\n";
             }
             code << "};\n"
                  << "static_assert(std::size(" << name << ") == " << powers[n].terms.size() << ");\n";
@@ -248,10 +257,18 @@ void WriteVsop87Body(const BodyName& body, const std::map<SubSeriesKey, std::vec
         list << "};\n";
         subSeriesLists += "\n" + list.str();
     }
+    // The terms in 64-bit form, filled by the compiler from the tables above.
+    std::ostringstream terms64;
+    for (const char coordinate : {'L', 'B', 'R'}) {
+        const std::string name = std::string(body.identifier) + coordinate;
+        terms64 << "constinit const CoordinateTerms64Storage<TermCount(" << name << ")> " << name << "64(" << name << ");\n";
+    }
+    const std::string id = body.identifier;
     code << subSeriesLists << "\n"
+         << terms64.str() << "\n"
          << "}  // namespace\n\n"
-         << "constinit const PlanetSeries " << body.identifier << "Vsop87 = {" << body.identifier << "L, "
-         << body.identifier << "B, " << body.identifier << "R};\n\n"
+         << "constinit const PlanetSeries " << id << "Vsop87 = {" << id << "L, " << id << "B, " << id << "R, " << id
+         << "L64.View(), " << id << "B64.View(), " << id << "R64.View()};\n\n"
          << "}  // namespace vireon\n";
 
     const std::string path = outputDir + "/vsop87d_" + body.file + ".cpp";
@@ -285,8 +302,10 @@ void WriteNutation(const std::string& dataDir, const std::string& outputDir)
     }
     code << "};\n"
          << "static_assert(std::size(Terms) == " << rows.size() << ");\n\n"
+         << "constinit const NutationColumnsStorage<std::size(Terms)> Columns(Terms);\n\n"
          << "}  // namespace\n\n"
-         << "constinit const std::span<const NutationTerm> NutationTable = Terms;\n\n"
+         << "constinit const std::span<const NutationTerm> NutationTable = Terms;\n"
+         << "constinit const NutationColumns NutationTableColumns = Columns.View();\n\n"
          << "}  // namespace vireon\n";
     const std::string path = outputDir + "/nutation_iau1980.cpp";
     std::ofstream out(path, std::ios::binary);

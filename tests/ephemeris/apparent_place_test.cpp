@@ -126,9 +126,10 @@ TEST(ApparentPlace, KeepsTheInstantsValues)
         EXPECT_EQ(places.Planet[p].Helio.L, helio.L) << int(p);
         EXPECT_EQ(places.Planet[p].Helio.R, helio.R) << int(p);
         if (p != Pluto) {
-            const PlanetSeries& s = *Vsop87Tables(p);
-            EXPECT_EQ(helio.L, SeriesLongitude(s.L, t)) << int(p);
+            EXPECT_EQ(helio.L, HeliocentricSeries(p, t).L) << int(p);
             EXPECT_EQ(helio.B, HeliocentricSeries(p, t).B) << int(p);
+            // The reference evaluation of the extended terms agrees to the last bits.
+            EXPECT_NEAR(helio.L, SeriesLongitude(Vsop87Tables(p)->L, t), 1e-17L) << int(p);
         }
         // The light time is converged: it is the distance of the final vector over c to 1e-9 day.
         EXPECT_NEAR(places.LightTime, places.Planet[p].Distance / SpeedOfLightKmPerDay, 1e-9L) << int(p);
@@ -146,17 +147,17 @@ TEST(ApparentPlace, KeepsTheInstantsValues)
 // the day after would give g(+tau) instead.
 TEST(LightTime, InterpolatesBackAlongAQuadraticMotion)
 {
-    const EquatorialVector a = {6.2e8L, -2.1e8L, 1.3e8L}, b = {1.9e6L, 2.7e6L, -0.8e6L}, c = {-3.1e3L, 1.2e3L, 0.4e3L};
+    const Vec3 a = {6.2e8L, -2.1e8L, 1.3e8L}, b = {1.9e6L, 2.7e6L, -0.8e6L}, c = {-3.1e3L, 1.2e3L, 0.4e3L};
     auto g = [&](Extended s) {
-        return EquatorialVector{a.X + b.X * s + c.X * s * s, a.Y + b.Y * s + c.Y * s * s, a.Z + b.Z * s + c.Z * s * s};
+        return Vec3{a.x + b.x * s + c.x * s * s, a.y + b.y * s + c.y * s * s, a.z + b.z * s + c.z * s * s};
     };
     Extended tau = 0;
-    const EquatorialVector w = LightTimeInterpolation(g(-1), g(0), g(1), tau);
-    const EquatorialVector want = g(-tau);
-    EXPECT_NEAR(w.X, want.X, 1e-3L);
-    EXPECT_NEAR(w.Y, want.Y, 1e-3L);
-    EXPECT_NEAR(w.Z, want.Z, 1e-3L);
-    const Extended fixedPoint = std::sqrt(want.X * want.X + want.Y * want.Y + want.Z * want.Z) / SpeedOfLightKmPerDay;
+    const Vec3 w = LightTimeInterpolation(g(-1), g(0), g(1), tau);
+    const Vec3 want = g(-tau);
+    EXPECT_NEAR(w.x, want.x, 1e-3L);
+    EXPECT_NEAR(w.y, want.y, 1e-3L);
+    EXPECT_NEAR(w.z, want.z, 1e-3L);
+    const Extended fixedPoint = std::sqrt(want.x * want.x + want.y * want.y + want.z * want.z) / SpeedOfLightKmPerDay;
     EXPECT_NEAR(tau, fixedPoint, 1e-9L) << "five passes converge to the light time of the final vector";
     EXPECT_GT(tau, 0.02L);
 }
@@ -165,17 +166,17 @@ TEST(LightTime, InterpolatesBackAlongAQuadraticMotion)
 TEST(LightTime, ZeroLightTimeReturnsTheMiddleVector)
 {
     Extended tau = -1;
-    const EquatorialVector w = LightTimeInterpolation({1e9L, 2e9L, 3e9L}, {0, 0, 0}, {-4e9L, 5e9L, -6e9L}, tau);
+    const Vec3 w = LightTimeInterpolation({1e9L, 2e9L, 3e9L}, {0, 0, 0}, {-4e9L, 5e9L, -6e9L}, tau);
     EXPECT_EQ(tau, 0);
-    EXPECT_EQ(w.X, 0);
-    EXPECT_EQ(w.Y, 0);
-    EXPECT_EQ(w.Z, 0);
+    EXPECT_EQ(w.x, 0);
+    EXPECT_EQ(w.y, 0);
+    EXPECT_EQ(w.z, 0);
 }
 
 TEST(RightAscensionAndDeclination, QuadrantsAxesAndPoles)
 {
     struct Row {
-        EquatorialVector v;
+        Vec3 v;
         Extended raHours, decDegrees;
     };
     const Row rows[] = {
@@ -186,8 +187,8 @@ TEST(RightAscensionAndDeclination, QuadrantsAxesAndPoles)
     };
     for (const Row& r : rows) {
         const Extended ra = RightAscensionHours(r.v), dec = DeclinationDegrees(r.v);
-        EXPECT_NEAR(ra, r.raHours, 1e-15L) << r.v.X << "," << r.v.Y << "," << r.v.Z;
-        EXPECT_NEAR(dec, r.decDegrees, 1e-15L) << r.v.X << "," << r.v.Y << "," << r.v.Z;
+        EXPECT_NEAR(ra, r.raHours, 1e-15L) << r.v.x << "," << r.v.y << "," << r.v.z;
+        EXPECT_NEAR(dec, r.decDegrees, 1e-15L) << r.v.x << "," << r.v.y << "," << r.v.z;
         EXPECT_TRUE(ra >= 0 && ra < 24);
     }
     // Just below the x axis on the positive side: a tiny negative angle wraps to just under 24 h.
@@ -248,6 +249,26 @@ TEST(ApparentFromJ2000Test, AtJ2000OnlyNutationAndAberration)
             const Extended dD = delta - (dec + nutD - abD);
             EXPECT_LT(std::fabs(dA * std::cos(dec)) / Arcsec, 0.01L) << "ra " << ra << " dec " << dec << ": " << dA / Arcsec;
             EXPECT_LT(std::fabs(dD) / Arcsec, 0.01L) << "ra " << ra << " dec " << dec << ": " << dD / Arcsec;
+        }
+    }
+}
+
+// Given the nutation, obliquity and Earth an apparent place of the same instant left behind, the
+// conversion gives what it computes on its own, to the last bits (both take the series at the
+// same T), in every quadrant and at both ends of the date range.
+TEST(ApparentFromJ2000Test, WithTheApparentPlacesValuesGivesTheSameResult)
+{
+    for (const Extended jd : {1721423.5L, 2451545.0L, 2460647.386L, 5373484.49L}) {
+        PlanetPlaces places;
+        JupiterApparent(jd, places);
+        for (const Extended ra : {0.1L, 1.9L, 3.3L, 5.0L}) {
+            for (const Extended dec : {-1.2L, 0.0L, 0.7L}) {
+                Extended alpha = ra, delta = dec, alphaShared = ra, deltaShared = dec;
+                ApparentFromJ2000(jd, alpha, delta);
+                ApparentFromJ2000(jd, places.Nutation, places.TrueObliquity, places.Earth, alphaShared, deltaShared);
+                EXPECT_NEAR(alphaShared, alpha, 1e-18L) << "JD " << jd << " ra " << ra << " dec " << dec;
+                EXPECT_NEAR(deltaShared, delta, 1e-18L) << "JD " << jd << " ra " << ra << " dec " << dec;
+            }
         }
     }
 }

@@ -32,6 +32,12 @@ constexpr Extended ObliquityRounding = 1e-10L * Arcsec;
 
 // Days spread over the centuries (Gregorian, as ERFA reads them), not tied to any phase of the
 // nutation.
+Extended Element(const Mat3& m, int row, int column)
+{
+    const Vec3& r = m.Rows[row];
+    return column == 0 ? r.x : column == 1 ? r.y : r.z;
+}
+
 struct Date {
     int year, month, day;
     double fraction;
@@ -111,7 +117,7 @@ TEST(PrecessionAgainstErfa, SameRotationAsIau1976AndTheNutationMatrix)
         const Instant at = InstantOf(d);
         double precession[3][3];
         eraPmat76(J2000, at.daysFromJ2000, precession);
-        const RotationMatrix mean = J2000ToEquatorOfDate(at.t, NutationAngles{});
+        const Mat3 mean = J2000ToEquatorOfDate(at.t, NutationAngles{});
 
         // The two sets of angles are published each on its own, the rates to 0.0001" per century
         // and cut after T^3: they part by up to 0.0002" |T| from the rounding and by terms in T^4
@@ -126,14 +132,14 @@ TEST(PrecessionAgainstErfa, SameRotationAsIau1976AndTheNutationMatrix)
         eraNumat(eraObl80(J2000, at.daysFromJ2000), static_cast<double>(nutation.Longitude * Arcsec),
                  static_cast<double>(nutation.Obliquity * Arcsec), nutationWant);
         // The program's nutation rotation: the whole rotation times the inverse of the precession.
-        const RotationMatrix full = J2000ToEquatorOfDate(at.t, nutation);
+        const Mat3 full = J2000ToEquatorOfDate(at.t, nutation);
         for (int i = 0; i < 3; ++i) {
             for (int j = 0; j < 3; ++j) {
-                EXPECT_NEAR(mean.M[i][j], precession[i][j], precessionTolerance)
+                EXPECT_NEAR(Element(mean, i, j), precession[i][j], precessionTolerance)
                     << Named(d) << " precession [" << i << "][" << j << "]: want " << precession[i][j] << ", got "
-                    << mean.M[i][j] << ", difference " << (mean.M[i][j] - precession[i][j]) / Arcsec << "\"";
+                    << Element(mean, i, j) << ", difference " << (Element(mean, i, j) - precession[i][j]) / Arcsec << "\"";
                 Extended nutationGot = 0;
-                for (int k = 0; k < 3; ++k) nutationGot += full.M[i][k] * mean.M[j][k];
+                for (int k = 0; k < 3; ++k) nutationGot += Element(full, i, k) * Element(mean, j, k);
                 // Rounding only: ERFA's 64-bit elements (2e-16 rad, 4e-11").
                 EXPECT_NEAR(nutationGot, nutationWant[i][j], 1e-9L * Arcsec)
                     << Named(d) << " nutation [" << i << "][" << j << "]: want " << nutationWant[i][j] << ", got "

@@ -114,7 +114,7 @@ TEST(PlutoTheory, PrecessionInLongitudeIsApplied)
     const Extended jd = 2451545 + 50 * 365.25L;
     const GeocentricEvaluation e = PlanetGeocentric(Pluto, jd, 2451545);
     const Extended eps = e.TrueObliquity;
-    const Extended lambda = std::atan2(e.Heliocentric.Y * std::cos(eps) + e.Heliocentric.Z * std::sin(eps), e.Heliocentric.X);
+    const Extended lambda = std::atan2(e.Heliocentric.y * std::cos(eps) + e.Heliocentric.z * std::sin(eps), e.Heliocentric.x);
     Extended shift = std::remainder(lambda - e.Helio.L, 2 * Pi) / (Pi / 648000) - e.Nutation.Longitude;
     EXPECT_NEAR(shift, 50 * 50.29L, 2) << "precession in 50 years, arcseconds";
 }

@@ -3,6 +3,9 @@
 // Time scale: TT (the program applies no Delta T).
 #include <cmath>
 #include <numbers>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -60,7 +63,8 @@ TEST(EarthSeries, MeeusExample25b)
 // its sign through the reduction, and the cosine does not care.
 TEST(SeriesEvaluation, ArgumentsAndPowersOfT)
 {
-    const SeriesTerm quarterTurnPerMillennium[] = {{2, 0, 324000}};  // A = 2, F = 90 deg per millennium
+    // A = 2, F = 90 deg per millennium (the day step's cosine and sine do not enter here).
+    const SeriesTerm quarterTurnPerMillennium[] = {{2, 0, 324000, 1, 0}};
     const SubSeries periodic = {0.5L, quarterTurnPerMillennium};
     struct Row {
         Extended t, want;
@@ -75,6 +79,50 @@ TEST(SeriesEvaluation, ArgumentsAndPowersOfT)
     const SubSeries powers[] = {{1, {}}, {2, {}}, {3, {}}};
     EXPECT_EQ(EvaluatePowerSeries(powers, 2), 17);
     EXPECT_EQ(EvaluatePowerSeries(powers, -1), 2);
+}
+
+// The program's evaluation (terms in 64 bits; the day before and after from the arguments at T
+// by angle addition with each term's cos and sin of F d) against the reference in extended
+// precision evaluated at T - d, T and T + d: every body and coordinate, years -4712 to 9999.
+// Both form the arguments to 1e-9"; the 64-bit terms are within 3e-16 relative, 1e-11" summed
+// over a sub-series of amplitudes up to 4e4", times T^n (measured: 1.2e-10" and 5e-16 au):
+// 1e-9" and 2e-15 au allowed. A term that runs a quarter turn a day (cos F d = 0, sin F d = 1)
+// pins the direction: the day before is a quarter turn behind; at 1.2e11" a millennium the
+// rounding of the three T (1e-18 millennium) moves its argument by 1e-7", so 2e-11 is allowed on
+// its amplitude of 2.
+TEST(SeriesEvaluation, ProgramEvaluationAgreesWithTheExtendedOne)
+{
+    static constexpr SeriesTerm quarterTurnPerDay[] = {{2, 1000, 324000.0L * 365250, 0, 1}};
+    static constexpr SubSeries synthetic[] = {{3, quarterTurnPerDay}, {0, quarterTurnPerDay}};
+    const CoordinateTerms64Storage<TermCount(synthetic)> synthetic64(synthetic);
+    struct Row {
+        std::string what;
+        std::span<const SubSeries> series;
+        CoordinateTerms64 terms;
+        Extended tolerance;
+    };
+    std::vector<Row> rows = {{"quarter turn a day", synthetic, synthetic64.View(), 2e-11L}};
+    for (int body = 3; body <= Neptune; ++body) {
+        const PlanetSeries& s = *Vsop87Tables(body);
+        const std::string name = "body " + std::to_string(body);
+        rows.push_back({name + " L", s.L, s.L64, 1e-9L});
+        rows.push_back({name + " B", s.B, s.B64, 1e-9L});
+        rows.push_back({name + " R", s.R, s.R64, 2e-15L});
+    }
+    for (const Extended jd : {0.5L, 1721423.5L, 2305447.5L, 2460647.386L, 5373484.49L}) {
+        const AroundInstant<Extended> t = JulianMillenniaAround(jd);
+        for (const Row& r : rows) {
+            const AroundInstant<Extended> got = EvaluateCoordinateAround(r.series, r.terms, t);
+            const Extended want[3] = {EvaluatePowerSeries(r.series, t.DayBefore), EvaluatePowerSeries(r.series, t.Instant),
+                                      EvaluatePowerSeries(r.series, t.DayAfter)};
+            const Extended values[3] = {got.DayBefore, got.Instant, got.DayAfter};
+            for (int e = 0; e < 3; ++e) {
+                EXPECT_NEAR(values[e], want[e], r.tolerance)
+                    << r.what << " JD " << jd << " epoch " << e - 1 << " day: difference " << values[e] - want[e];
+            }
+            EXPECT_EQ(got.Instant, EvaluateCoordinate(r.series, r.terms, t.Instant)) << r.what << " JD " << jd;
+        }
+    }
 }
 
 // The longitude always lands in [0, 2pi): the value in arcseconds is reduced modulo 1296000.
