@@ -11,14 +11,6 @@ Extended TruncateTowardZero(Extended v) { return std::trunc(v); }
 
 Extended FractionalPart(Extended v) { return v - std::trunc(v); }
 
-int PixelRound(Extended v)
-{
-    if (!std::isfinite(v) || std::fabs(v) > 1e7L) return NoPixel;
-    // rint rounds like nearbyint (ties to even in the default rounding mode) without saving and
-    // restoring the floating-point environment, which makes it an order of magnitude cheaper.
-    return static_cast<int>(std::rint(v));
-}
-
 std::string FormatFixed(Extended v, int decimals, int significantDigits)
 {
     if (!std::isfinite(v)) return std::isnan(v) ? "NAN" : (v > 0 ? "INF" : "-INF");

@@ -1,10 +1,12 @@
 // The 2-D canvas every view draws through: pen, brush (solid or clear), font colour, ellipse
-// in a box, move-to/line-to, polyline, rectangle, text. The Qt side (QPainterCanvas) and the
-// test recorder implement the protected Do* operations; the public ones skip any primitive
-// with a coordinate that PixelRound refused (NoPixel), so nothing absurd is ever drawn.
+// in a box, move-to/line-to (one at a time or a path of them), polyline, rectangle, text. The
+// Qt side (QPainterCanvas) and the test recorder implement the protected Do* operations; the
+// public ones skip any primitive with a coordinate that PixelRound refused (NoPixel), so
+// nothing absurd is ever drawn.
 #pragma once
 
 #include <cstdint>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -65,6 +67,22 @@ public:
         else if (ok) DoMoveTo(x, y);
         penPosValid_ = ok;
     }
+    // The pen moves to the first point and draws a line to each of the others in turn: the
+    // picture of MoveTo(first) and LineTo(each other), a refused point breaking the path there
+    // as it does in LineTo, delivered in one call when every point is drawable.
+    void Path(std::span<const Point> points)
+    {
+        if (points.empty()) return;
+        int refused = 0;  // an int, not a bool, lets the compiler test several points at once
+        for (const Point& p : points) refused |= (p.X == NoPixel) | (p.Y == NoPixel);
+        if (refused == 0) {
+            DoPath(points);
+            penPosValid_ = true;
+            return;
+        }
+        MoveTo(points.front().X, points.front().Y);
+        for (const Point& p : points.subspan(1)) LineTo(p.X, p.Y);
+    }
     void Polyline(const std::vector<Point>& points)
     {
         for (const Point& p : points)
@@ -87,6 +105,13 @@ protected:
     virtual void DoMoveTo(int x, int y) = 0;
     virtual void DoLineTo(int x, int y) = 0;
     virtual void DoPolyline(const std::vector<Point>& points) = 0;
+    // Every point is drawable. By default DoMoveTo(first) and DoLineTo(each other), which a
+    // canvas may replace by an equivalent that costs less per point.
+    virtual void DoPath(std::span<const Point> points)
+    {
+        DoMoveTo(points.front().X, points.front().Y);
+        for (const Point& p : points.subspan(1)) DoLineTo(p.X, p.Y);
+    }
     virtual void DoText(int x, int y, const std::string& utf8) = 0;
 
 private:

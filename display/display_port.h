@@ -60,6 +60,7 @@ private:
         void DoMoveTo(int, int) override {}
         void DoLineTo(int, int) override {}
         void DoPolyline(const std::vector<Point>&) override {}
+        void DoPath(std::span<const Point>) override {}
         void DoText(int, int, const std::string&) override {}
 
     private:

@@ -12,6 +12,7 @@
 
 #include "core/conventions.h"
 #include "display/colours.h"
+#include "display/scaled_pixels.h"
 #include "display/view_common.h"
 #include "display/view_options.h"
 #include "display/views.h"
@@ -94,13 +95,17 @@ RingFrame RingFrameFor(Orientation orientation, Extended polePA)
 }
 
 // One half of the ring outline on a unit major semi-axis, in screen senses before scaling:
-// side 1 the front half (drawn over the disc), side 2 the back half.
-using HalfEllipse = std::array<std::pair<Extended, Extended>, HalfEllipseSamples.size()>;
+// side 1 the front half (drawn over the disc), side 2 the back half. X grows to the right,
+// Down toward the bottom of the screen (the outline's y turned round).
+struct HalfEllipse {
+    std::array<Extended, HalfEllipseSamples.size()> X{};
+    std::array<Extended, HalfEllipseSamples.size()> Down{};
+};
 
 HalfEllipse UnitHalfEllipse(const ViewFrame& f, const RingGeometry& rings, const RingFrame& frame, int side)
 {
     const Extended ratio = static_cast<Extended>(rings.RingMinorAxis) / static_cast<Extended>(rings.RingMajorAxis);
-    HalfEllipse points{};
+    HalfEllipse points;
     for (std::size_t n = 0; n < HalfEllipseSamples.size(); ++n) {
         const Extended u = HalfEllipseSamples[n] / 75.0L;
         Extended v = ratio * std::sqrt(1 - u * u);
@@ -112,31 +117,39 @@ HalfEllipse UnitHalfEllipse(const ViewFrame& f, const RingGeometry& rings, const
             x = -x;
             y = -y;
         }
-        points[n] = {x, y};
+        points.X[n] = x;
+        // cy - y k is cy + (-y) k to the last bit: negation is exact and rounding symmetric.
+        points.Down[n] = -y;
     }
     return points;
 }
 
-// The half-ellipse of semi-major axis k pixels; it ends with a line back to the
+// The pixels of a half-ellipse at any scale: (cx + X k, cy + Down k), each rounded.
+struct HalfEllipsePixels {
+    ScaledPixels<HalfEllipseSamples.size()> X;
+    ScaledPixels<HalfEllipseSamples.size()> Down;
+
+    explicit HalfEllipsePixels(const HalfEllipse& unit) : X(unit.X), Down(unit.Down) {}
+};
+
+// The half-ellipse of semi-major axis k pixels, one path; it ends with a line back to the
 // next-to-last sample (i = 74).
-void DrawHalfEllipse(const ViewFrame& f, const HalfEllipse& unit, Extended k)
+void DrawHalfEllipse(const ViewFrame& f, const HalfEllipsePixels& unit, Extended k)
 {
-    auto screen = [&](std::size_t n) {
-        return Point{PixelRound(f.cx + unit[n].first * k), PixelRound(f.cy - unit[n].second * k)};
-    };
-    const Point first = screen(0);
-    f.canvas.MoveTo(first.X, first.Y);
-    for (std::size_t n = 1; n < unit.size(); ++n) {
-        const Point p = screen(n);
-        f.canvas.LineTo(p.X, p.Y);
-    }
-    const Point back = screen(unit.size() - 2);
-    f.canvas.LineTo(back.X, back.Y);
+    constexpr std::size_t n = HalfEllipseSamples.size();
+    std::array<int, n> x;
+    std::array<int, n> y;
+    unit.X.Round(f.cx, k, x);
+    unit.Down.Round(f.cy, k, y);
+    std::array<Point, n + 1> path;
+    for (std::size_t i = 0; i < n; ++i) path[i] = {x[i], y[i]};
+    path.back() = path[n - 2];
+    f.canvas.Path(path);
 }
 
 void DrawRingHalves(const ViewFrame& f, const RingGeometry& rings, const RingFrame& frame, Extended s, int side)
 {
-    const HalfEllipse unit = UnitHalfEllipse(f, rings, frame, side);
+    const HalfEllipsePixels unit(UnitHalfEllipse(f, rings, frame, side));
     for (const RingBand& band : RingBands) {
         for (int j = 0; j < band.Count(); ++j) {
             f.canvas.SetPen(band.Pen);

@@ -34,10 +34,19 @@ struct Box {
     Extended Left, Top, Right, Bottom;
 };
 
+bool Inside(RealPoint a, const Box& box)
+{
+    return a.X >= box.Left && a.X <= box.Right && a.Y >= box.Top && a.Y <= box.Bottom;
+}
+
 // Liang-Barsky clipping of the segment a-b to the box; nothing when it lies outside (or has a
 // non-finite end).
 std::optional<std::pair<RealPoint, RealPoint>> ClipToBox(RealPoint a, RealPoint b, const Box& box)
 {
+    // Both ends inside (the usual case, and never a NaN): the loop below would leave t0 = 0 and
+    // t1 = 1, since each q / p it forms is then either <= 0 or, by the monotony of rounding,
+    // >= 1. Skipping it spares four divisions.
+    if (Inside(a, box) && Inside(b, box)) return std::make_pair(a, b);
     if (!std::isfinite(a.X) || !std::isfinite(a.Y) || !std::isfinite(b.X) || !std::isfinite(b.Y)) return std::nullopt;
     const Extended dx = b.X - a.X;
     const Extended dy = b.Y - a.Y;
@@ -65,8 +74,9 @@ void DrawClippedSegment(Canvas& c, RealPoint a, RealPoint b, const Box& box)
 {
     const auto clipped = ClipToBox(a, b, box);
     if (!clipped) return;
-    c.MoveTo(PixelRound(clipped->first.X), PixelRound(clipped->first.Y));
-    c.LineTo(PixelRound(clipped->second.X), PixelRound(clipped->second.Y));
+    const Point ends[2] = {{PixelRound(clipped->first.X), PixelRound(clipped->first.Y)},
+                           {PixelRound(clipped->second.X), PixelRound(clipped->second.Y)}};
+    c.Path(ends);
 }
 
 void DrawGrid(Canvas& c, const SatelliteRecord& record, const GlobalSettings& settings, int cx)
@@ -148,9 +158,12 @@ void DrawGraphView(DisplayPort& port, GlobalSettings& settings, SatelliteRecord&
     const Box box{static_cast<Extended>(GridMargin), static_cast<Extended>(GridTop),
                   static_cast<Extended>(w - GridMargin), static_cast<Extended>(GridTop + RowHeight * GridDays)};
     const int count = SatelliteCountOf(planet);
+    // North up and the mirror each turn the distance round; both together leave it.
+    const bool turned = (settings.Orientation == Orientation::North) != settings.MirrorView;
     RealPoint previous[9];
     for (int i = 1; i <= Steps; ++i) {
         runTheory(planet);
+        const Extended rowY = GridTop + (RowHeight * i - RowHeight) / 10.0L;
         for (int k = 1; k <= count; ++k) {
             c.SetFontColor(SatelliteColour(k));
             c.SetPen(SatelliteColour(k));
@@ -162,9 +175,8 @@ void DrawGraphView(DisplayPort& port, GlobalSettings& settings, SatelliteRecord&
             Extended d = std::sqrt(x * x + y * y);
             if (x < 0) d = -d;
             Extended g = zg * d;
-            if (settings.Orientation == Orientation::North) g = -g;
-            if (settings.MirrorView) g = -g;
-            const RealPoint p{cx + g / s - 1.0L, GridTop + (RowHeight * i - RowHeight) / 10.0L};
+            if (turned) g = -g;
+            const RealPoint p{cx + g / s - 1.0L, rowY};
             DrawClippedSegment(c, i == 1 ? p : previous[k], p, box);
             previous[k] = p;
         }

@@ -1,5 +1,6 @@
 #include "display/panel.h"
 
+#include <cassert>
 #include <cmath>
 
 #include "core/conventions.h"
@@ -14,8 +15,20 @@ namespace {
 constexpr const char* MenuItems[6] = {"miMars", "miJupiter", "miSaturne", "miUranus", "miNeptune", "miPluton"};
 
 // The value labels of a slot are the caption's name followed by "d" ("labX3" and "labX3d").
-std::string Slot(const char* caption, int k) { return caption + FormatInt(k); }
-std::string SlotValue(const char* caption, int k) { return Slot(caption, k) + "d"; }
+// The slot is a single digit, 1..8 (pSep1..pSep7 for the separators).
+std::string Slot(const char* caption, int k)
+{
+    assert(k >= 1 && k <= 8);
+    std::string name(caption);
+    name += static_cast<char>('0' + k);
+    return name;
+}
+std::string SlotValue(const char* caption, int k)
+{
+    std::string name = Slot(caption, k);
+    name += 'd';
+    return name;
+}
 
 std::string TwoDigits(int v) { return (v < 10 ? "0" : "") + FormatInt(v); }
 
@@ -25,8 +38,12 @@ std::string Limited(std::string text, std::size_t maxLength)
     return text;
 }
 
-// Two decimals, "." whatever the locale.
-std::string Str2(Extended v) { return FormatFixed(v, 2); }
+// Two decimals, "." whatever the locale, cut to the label's length.
+void SetLimited(std::string& label, Extended v, std::size_t maxLength)
+{
+    label = FormatFixed(v, 2);
+    if (label.size() > maxLength) label.resize(maxLength);
+}
 
 struct UnitCaptions {
     const char* X;
@@ -88,36 +105,33 @@ PanelTexts FormatPanelTexts(const GlobalSettings& settings, const SatelliteRecor
     if (settings.ViewMode == ViewMode::Equatorial) {
         const Extended f = UnitFactor(settings, record);
         for (int k = 1; k <= count; ++k) {
-            texts.X[k] = Str2(record.SatOffsetX[k] * f);
-            texts.Y[k] = Str2(-record.SatOffsetY[k] * f);
-            texts.Diameter[k] = Str2(record.SatApparentDiameter[k]);
-            texts.Distance[k] = Str2(record.SatDistance[k] * std::abs(f));
+            SetLimited(texts.X[k], record.SatOffsetX[k] * f, 9);
+            SetLimited(texts.Y[k], -record.SatOffsetY[k] * f, 9);
+            SetLimited(texts.Diameter[k], record.SatApparentDiameter[k], 5);
+            SetLimited(texts.Distance[k], record.SatDistance[k] * std::abs(f), 7);
         }
     } else if (settings.ViewMode == ViewMode::Polar) {
         for (int k = 1; k <= count; ++k) {
-            texts.X[k] = Str2(record.SatPolarX[k]);
-            texts.Y[k] = Str2(record.SatPolarY[k]);
-            texts.Diameter[k] = Str2(record.SatApparentDiameter[k]);
-            texts.Distance[k] = Str2(record.SatDistance[k]);
+            SetLimited(texts.X[k], record.SatPolarX[k], 9);
+            SetLimited(texts.Y[k], record.SatPolarY[k], 9);
+            SetLimited(texts.Diameter[k], record.SatApparentDiameter[k], 5);
+            SetLimited(texts.Distance[k], record.SatDistance[k], 7);
         }
-    }
-    for (int k = 1; k <= count; ++k) {
-        texts.X[k] = Limited(texts.X[k], 9);
-        texts.Y[k] = Limited(texts.Y[k], 9);
-        texts.Diameter[k] = Limited(texts.Diameter[k], 5);
-        texts.Distance[k] = Limited(texts.Distance[k], 7);
     }
     return texts;
 }
 
 void EmptyPanel(DisplayPort& port)
 {
-    port.SetText("labPla", "");
+    const std::string empty;
+    port.SetText("labPla", empty);
     for (int k = 1; k <= 8; ++k) {
-        port.SetText(Slot("labNom", k), "");
+        port.SetText(Slot("labNom", k), empty);
         for (const char* label : {"labX", "labY", "labMag", "labDiam", "labDist"}) {
-            port.SetText(Slot(label, k), "");
-            port.SetText(SlotValue(label, k), "");
+            std::string name = Slot(label, k);
+            port.SetText(name, empty);
+            name += 'd';
+            port.SetText(name, empty);
         }
     }
     for (const char* item : MenuItems) port.SetChecked(item, false);

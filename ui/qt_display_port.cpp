@@ -99,6 +99,18 @@ void QPainterCanvas::DoLineTo(int x, int y)
     penY_ = y;
 }
 
+// One painter for the whole path, each segment drawn as DoLineTo draws it: a painter per
+// segment would cost more than the segment.
+void QPainterCanvas::DoPath(std::span<const Point> points)
+{
+    QPainter painter(&image_);
+    PrepareShape(painter);
+    for (std::size_t n = 1; n < points.size(); ++n)
+        painter.drawLine(points[n - 1].X, points[n - 1].Y, points[n].X, points[n].Y);
+    penX_ = points.back().X;
+    penY_ = points.back().Y;
+}
+
 void QPainterCanvas::DoPolyline(const std::vector<Point>& points)
 {
     if (points.empty()) return;

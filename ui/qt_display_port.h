@@ -45,6 +45,7 @@ protected:
     void DoMoveTo(int x, int y) override;
     void DoLineTo(int x, int y) override;
     void DoPolyline(const std::vector<Point>& points) override;
+    void DoPath(std::span<const Point> points) override;
     void DoText(int x, int y, const std::string& utf8) override;
 
 private:

@@ -22,6 +22,19 @@ TEST(PixelRound, TiesGoToEvenAndAbsurdValuesAreRefused)
     EXPECT_EQ(PixelRound(std::numeric_limits<Extended>::infinity()), NoPixel);
 }
 
+// At and beside every tie (the extended neighbours a computed coordinate can land on), as
+// std::nearbyint rounds in the default mode, out to the refusal limit.
+TEST(PixelRound, AgreesWithNearbyintAtAndBesideTies)
+{
+    for (long long twice = -20000001; twice <= 20000001; twice += 2 * 997) {
+        const Extended tie = static_cast<Extended>(twice) / 2;
+        for (const Extended v : {std::nextafter(tie, -1e9L), tie, std::nextafter(tie, 1e9L)}) {
+            const int want = std::fabs(v) <= 1e7L ? static_cast<int>(std::nearbyint(v)) : NoPixel;
+            ASSERT_EQ(PixelRound(v), want) << twice << "/2 and its neighbour " << static_cast<double>(v - tie);
+        }
+    }
+}
+
 TEST(FormatFixed, UsesAPointWhateverTheLocale)
 {
     // A locale with a decimal comma must not change the text (the C locale may be all there is).

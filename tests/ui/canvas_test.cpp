@@ -111,6 +111,31 @@ TEST_F(PainterCanvas, PolylineJoinsItsPoints)
     EXPECT_EQ(At(canvas, 7, 7), Q(Black));
 }
 
+// A path paints what a MoveTo to its first point and a LineTo to each other point paint: with
+// one painter when every point is drawable, broken where a point was refused, and leaving the
+// pen at its end (two renderings of the same lines in this run, no text, no antialiasing).
+TEST_F(PainterCanvas, PathPaintsWhatMoveToAndLineToPaint)
+{
+    const std::vector<Point> rows[] = {
+        {{3, 30}, {20, 4}, {41, 9}, {57, 36}, {30, 22}, {41, 9}},
+        {{NoPixel, 2}, {20, 4}, {41, 9}},
+        {{3, 30}, {20, NoPixel}, {41, 9}, {57, 36}},
+        {{3, 30}, {20, 4}, {NoPixel, NoPixel}},
+    };
+    for (const std::vector<Point>& points : rows) {
+        QPainterCanvas lines{60, 40, QFont("DejaVu Sans", 8)};
+        Clear();
+        canvas.SetPen(Yellow);
+        lines.SetPen(Yellow);
+        canvas.Path(points);
+        lines.MoveTo(points.front().X, points.front().Y);
+        for (std::size_t n = 1; n < points.size(); ++n) lines.LineTo(points[n].X, points[n].Y);
+        canvas.LineTo(50, 5);
+        lines.LineTo(50, 5);
+        EXPECT_EQ(canvas.Image(), lines.Image()) << "path from (" << points[0].X << ", " << points[0].Y << ")";
+    }
+}
+
 TEST_F(PainterCanvas, TextInTheFontColourWithAndWithoutBackground)
 {
     Clear();
