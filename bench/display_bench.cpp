@@ -142,7 +142,7 @@ void BM_SaturnEquatorialDrawing(benchmark::State& state)
             record.SatOffsetX[k] = 20.0L * k;  // the view turns them in place: refill each frame
             record.SatOffsetY[k] = 2.0L * k;
         }
-        DrawEquatorialView(port, settings, record, places);
+        DrawEquatorialView(port, settings, record);
         benchmark::DoNotOptimize(record.SatOffsetX[8]);
     }
 }

@@ -45,7 +45,7 @@ void BM_JupiterEquatorialDrawing(benchmark::State& state)
             record.SatApparentDiameter[k] = 1.1L;
             record.SatFarSide[k] = 'P';
         }
-        DrawEquatorialView(port, settings, record, places);
+        DrawEquatorialView(port, settings, record);
         benchmark::DoNotOptimize(record.SatOffsetX[1]);
     }
 }

@@ -127,4 +127,11 @@ std::optional<double> ParseFieldMinutes(std::string_view text)
     return static_cast<double>(*minutes);
 }
 
+std::optional<double> ParseLongitudeDegrees(std::string_view text)
+{
+    const std::optional<Extended> degrees = ReadDecimal(text);
+    if (!degrees || *degrees < 0 || *degrees > 360) return std::nullopt;
+    return static_cast<double>(*degrees);
+}
+
 }  // namespace vireon

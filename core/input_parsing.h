@@ -45,6 +45,10 @@ std::optional<int> ParseZoomValue(std::string_view text);
 // (100 degrees, wider than any eyepiece).
 std::optional<double> ParseFieldMinutes(std::string_view text);
 
+// A longitude in degrees from 0 to 360, both included (the Great Red Spot's System II
+// longitude): a decimal number.
+std::optional<double> ParseLongitudeDegrees(std::string_view text);
+
 // Largest magnitude of the increment's number and the zoom's limits.
 inline constexpr Extended MaxIncrementNumber = 100000.0L;
 inline constexpr int MinZoom = 1;
@@ -57,5 +61,6 @@ inline constexpr const char* InvalidTimeMessage = "Heure invalide : utilisez la 
 inline constexpr const char* InvalidIncrementMessage = "Incrément invalide.";
 inline constexpr const char* InvalidZoomMessage = "Zoom invalide.";
 inline constexpr const char* InvalidFieldMessage = "Champ invalide.";
+inline constexpr const char* InvalidLongitudeMessage = "Longitude invalide.";
 
 }  // namespace vireon

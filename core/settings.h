@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "core/time_base.h"
@@ -30,6 +31,10 @@ struct GlobalSettings {
     char RulerState = '0';      // '0' off, '1' waiting for the first point, '2' for the second
     bool ViewCleared = true;    // the view has just been erased and must be drawn whole
     bool DialogAccepted = false;  // set by the date and increment dialogs' OK; never reset
+
+    // The Great Red Spot's System II longitude the observer last entered in the phenomena dialog
+    // (degrees), whose transits that dialog lists for Jupiter; none at first, never saved.
+    std::optional<double> RedSpotLongitude{};
 
     // The increment dialog's unit (0 year .. 5 minute) and typed number, read by the status bar.
     int IncrementUnitIndex = 4;

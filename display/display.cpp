@@ -16,8 +16,8 @@ void DrawCurrentView(DisplayPort& port, GlobalSettings& settings, SatelliteRecor
                      const TheoryRunner& runTheory)
 {
     switch (settings.ViewMode) {
-    case ViewMode::Equatorial: DrawEquatorialView(port, settings, record, places); break;
-    case ViewMode::Polar: DrawPolarView(port, settings, record, places); break;
+    case ViewMode::Equatorial: DrawEquatorialView(port, settings, record); break;
+    case ViewMode::Polar: DrawPolarView(port, settings, record); break;
     case ViewMode::Graph: DrawGraphView(port, settings, record, places, runTheory); break;
     }
 }

@@ -262,8 +262,7 @@ void DrawCentralMeridians(const ViewFrame& f, const SatelliteRecord& record)
 
 }  // namespace
 
-void DrawEquatorialView(DisplayPort& port, GlobalSettings& settings, SatelliteRecord& record,
-                        const PlanetPlaces& places)
+void DrawEquatorialView(DisplayPort& port, GlobalSettings& settings, SatelliteRecord& record)
 {
     Canvas& canvas = port.ViewCanvas();
     const ViewFrame frame{canvas, settings, canvas.Width() / 2, canvas.Height() / 2};

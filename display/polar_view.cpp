@@ -57,8 +57,7 @@ void DrawPolarSatellite(Canvas& c, const GlobalSettings& settings, const Satelli
 
 }  // namespace
 
-void DrawPolarView(DisplayPort& port, GlobalSettings& settings, const SatelliteRecord& record,
-                   const PlanetPlaces& places)
+void DrawPolarView(DisplayPort& port, GlobalSettings& settings, const SatelliteRecord& record)
 {
     Canvas& c = port.ViewCanvas();
     const int cx = c.Width() / 2;

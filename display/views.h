@@ -15,12 +15,10 @@ namespace vireon {
 // scale bar, optional field circle and axis, legend. The satellite and shadow offsets of the
 // record are turned to screen senses in place (negated for north up, x again for the mirror),
 // so the record must be freshly computed before every frame.
-void DrawEquatorialView(DisplayPort& port, GlobalSettings& settings, SatelliteRecord& record,
-                        const PlanetPlaces& places);
+void DrawEquatorialView(DisplayPort& port, GlobalSettings& settings, SatelliteRecord& record);
 
 // The satellites seen from above the planet's north pole, the Earth toward the bottom.
-void DrawPolarView(DisplayPort& port, GlobalSettings& settings, const SatelliteRecord& record,
-                   const PlanetPlaces& places);
+void DrawPolarView(DisplayPort& port, GlobalSettings& settings, const SatelliteRecord& record);
 
 // Runs the current planet's theory for the calendar fields of the settings (rebuilding
 // CurrentJD from them) into the record the graph reads.

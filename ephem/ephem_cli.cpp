@@ -11,6 +11,8 @@
 
 #include <CLI/CLI.hpp>
 
+#include "core/input_parsing.h"
+#include "satellites/phenomena.h"
 #include "satellites/planet_descriptor.h"
 #include "satellites/theory.h"
 
@@ -204,6 +206,13 @@ std::optional<std::string> ParseFormat(std::string_view value, OutputFormat& for
     return std::nullopt;
 }
 
+std::optional<std::string> ParseRedSpotLongitude(std::string_view value, EphemRequest& request)
+{
+    request.RedSpotLongitude = ParseLongitudeDegrees(value);
+    if (!request.RedSpotLongitude) return "Red Spot longitude " + Quoted(value) + " must be a number from 0 to 360";
+    return std::nullopt;
+}
+
 // An option whose value one of the readers above checks and stores; a refused value ends the
 // parse with the reader's message.
 using ValueReader = std::function<std::optional<std::string>(std::string_view)>;
@@ -232,6 +241,7 @@ void AddRequestOptions(CLI::App& app, EphemRequest& r)
     AddValueOption(app, "--format", "csv|json", [&r](std::string_view v) { return ParseFormat(v, r.Format); });
     app.add_flag("--events", r.Events)->multi_option_policy(CLI::MultiOptionPolicy::Throw)->disable_flag_override();
     AddValueOption(app, "--days", "N", [&r](std::string_view v) { return ParseDays(v, r.Days); });
+    AddValueOption(app, "--grs-longitude", "L", [&r](std::string_view v) { return ParseRedSpotLongitude(v, r); });
 }
 
 // The options of a table of instants, which --events does not take.
@@ -242,7 +252,9 @@ constexpr const char* InstantOptions[] = {"--step", "--count", "--view", "--orie
 std::optional<std::string> CheckEvents(const CLI::App& app, const EphemRequest& request)
 {
     if (!request.Events) {
-        if (app.count("--days") > 0) return std::string("--days goes with --events");
+        for (const char* option : {"--days", "--grs-longitude"}) {
+            if (app.count(option) > 0) return std::string(option) + " goes with --events";
+        }
         return std::nullopt;
     }
     for (const char* option : InstantOptions) {
@@ -252,6 +264,7 @@ std::optional<std::string> CheckEvents(const CLI::App& app, const EphemRequest& 
         return "no phenomena for " + PlanetName(request.Planet) + " in this version (--events takes jupiter or saturn)";
     }
     if (app.count("--days") == 0) return std::string("--events needs --days");
+    if (request.RedSpotLongitude && request.Planet != Jupiter) return std::string("--grs-longitude is for jupiter");
     const std::int64_t last = SecondsOf(request.Start) + std::int64_t{request.Days} * SecondsPerDay - 1;
     if (last > LastSupportedSecond()) {
         return "the " + std::to_string(request.Days) +
@@ -426,7 +439,7 @@ void VisitEventColumns(PlanetId planet, const Phenomenon& event, Writer& w)
     w.Number("jd", static_cast<double>(event.JD));
     w.Text("planet", PlanetName(planet));
     w.Integer("index", event.Satellite);
-    w.Text("name", SatelliteName(planet, event.Satellite));
+    w.Text("name", BodyName(planet, event));
     w.Text("event", EventName(event.Kind));
     w.Integer("visible", event.Visible ? 1 : 0);
 }
@@ -436,7 +449,9 @@ void RunEvents(const EphemRequest& request, std::ostream& out)
     if (request.Format == OutputFormat::Csv) out << EventsCsvHeader() << '\n';
     const double first = JulianDayFromCalendar(request.Start);
     const double last = JulianDayFromCalendar(LastEventInstant(request));
-    for (const Phenomenon& event : FindPhenomena(request.Planet, first, last)) {
+    std::vector<Phenomenon> events = FindPhenomena(request.Planet, first, last);
+    if (request.RedSpotLongitude) events = WithRedSpotTransits(std::move(events), first, last, *request.RedSpotLongitude);
+    for (const Phenomenon& event : events) {
         out << FormatEvent(request.Planet, event, request.Format) << '\n';
     }
 }
@@ -484,7 +499,7 @@ std::string_view HelpText()
     return
         "Usage: vireon-ephem --planet NAME --date YYYY-MM-DDTHH:MM:SS [options]\n"
         "       vireon-ephem --events --planet jupiter|saturn --date YYYY-MM-DDTHH:MM:SS --days N\n"
-        "                    [--format csv|json]\n"
+        "                    [--grs-longitude L] [--format csv|json]\n"
         "\n"
         "Positions of a planet's satellites as seen from the Earth, computed by the same theories\n"
         "as the Vireon program, one line per instant and satellite; with --events, the phenomena\n"
@@ -510,6 +525,9 @@ std::string_view HelpText()
         "                        --view and --orientation do not go with it\n"
         "  --days N              days of --events, 1 to 3660; the whole span must stay in the\n"
         "                        supported range\n"
+        "  --grs-longitude L     with --events for jupiter: also the transits of the Great Red\n"
+        "                        Spot, at System II longitude L (degrees, 0 to 360; the spot\n"
+        "                        drifts: give its measured longitude)\n"
         "  --help, -h            this text\n"
         "An option's value may also be written --option=VALUE.\n"
         "\n"
@@ -561,7 +579,9 @@ std::string_view HelpText()
         "                              occultation_end (hidden behind the globe), eclipse_start,\n"
         "                              eclipse_end (in the globe's shadow), for the satellite's\n"
         "                              and the shadow's centres; Saturn's rings neither hide nor\n"
-        "                              shadow anything\n"
+        "                              shadow anything; grs_transit (with --grs-longitude: the\n"
+        "                              Great Red Spot on the System II central meridian, index 0,\n"
+        "                              name Tache rouge)\n"
         "  visible                     0 for an occultation start or end while the satellite is\n"
         "                              eclipsed, or an eclipse start or end while it is occulted;\n"
         "                              1 otherwise\n"

@@ -35,6 +35,9 @@ struct EphemRequest {
     // instants above do not apply).
     bool Events = false;
     int Days = 0;                   // 1..MaxDays
+    // --grs-longitude: with --events for Jupiter, also the Great Red Spot's transits for that
+    // System II longitude (degrees, 0..360).
+    std::optional<double> RedSpotLongitude;
 };
 
 inline constexpr int MaxCount = 100000;

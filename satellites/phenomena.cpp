@@ -32,6 +32,7 @@
 #include <optional>
 
 #include "core/time_base.h"
+#include "ephemeris/planet_rotation.h"
 #include "satellites/globe_phenomena.h"
 #include "satellites/planet_descriptor.h"
 #include "satellites/theory.h"
@@ -52,8 +53,9 @@ constexpr Extended WholeSecondGuard = 0.01L;
 // from the Earth), and the speed is measured as a chord over an hour (0.3% short for Mimas).
 constexpr Extended SpeedSafety = 1.25L;
 
-constexpr const char* EventNames[] = {"transit_start",     "transit_end",     "shadow_start", "shadow_end",
-                                      "occultation_start", "occultation_end", "eclipse_start", "eclipse_end"};
+constexpr const char* EventNames[] = {"transit_start",     "transit_end",     "shadow_start",  "shadow_end",
+                                      "occultation_start", "occultation_end", "eclipse_start", "eclipse_end",
+                                      "grs_transit"};
 
 // The four conditions, in the order of PhenomenonKind (start 2c, end 2c + 1).
 constexpr int ConditionCount = 4;
@@ -551,6 +553,26 @@ std::vector<Phenomenon> FindPhenomena(PlanetId planet, Extended firstJD, Extende
     return PhenomenaSearch(planet, first, lastSecond).Run();
 }
 
+std::vector<Phenomenon> WithRedSpotTransits(std::vector<Phenomenon> rows, Extended firstJD, Extended lastJD,
+                                            Extended longitudeII)
+{
+    const std::size_t satelliteRows = rows.size();
+    for (const Extended jd : RedSpotTransits(firstJD, lastJD, longitudeII)) {
+        rows.push_back({jd, 0, PhenomenonKind::RedSpotTransit, true});
+    }
+    // Both runs are sorted: merged by instant, then satellite (the spot's 0 first).
+    std::inplace_merge(rows.begin(), rows.begin() + static_cast<std::ptrdiff_t>(satelliteRows), rows.end(),
+                       [](const Phenomenon& a, const Phenomenon& b) {
+                           return a.JD != b.JD ? a.JD < b.JD : a.Satellite < b.Satellite;
+                       });
+    return rows;
+}
+
 const char* EventName(PhenomenonKind kind) { return EventNames[static_cast<int>(kind)]; }
+
+const char* BodyName(PlanetId planet, const Phenomenon& row)
+{
+    return row.Kind == PhenomenonKind::RedSpotTransit ? "Tache rouge" : SatelliteName(planet, row.Satellite);
+}
 
 }  // namespace vireon

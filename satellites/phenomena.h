@@ -20,6 +20,7 @@ enum class PhenomenonKind : std::uint8_t {
     OccultationEnd,
     EclipseStart,
     EclipseEnd,
+    RedSpotTransit,  // Jupiter's Great Red Spot on the central meridian (satellite 0, always visible)
 };
 
 struct Phenomenon {
@@ -44,7 +45,18 @@ bool HasPhenomena(PlanetId planet);
 // a span that ends before it starts.
 std::vector<Phenomenon> FindPhenomena(PlanetId planet, Extended firstJD, Extended lastJD);
 
-// vireon-ephem's name of a kind: "transit_start", "shadow_end", ...
+// The rows with the transits of Jupiter's Great Red Spot from firstJD to lastJD merged in: the
+// instants at which Jupiter's System II central meridian equals longitudeII (degrees, 0..360;
+// the spot drifts, so the observer gives its longitude), as rows of kind RedSpotTransit with
+// satellite 0, always visible, in the order of FindPhenomena (a transit before the satellites'
+// rows of the same second).
+std::vector<Phenomenon> WithRedSpotTransits(std::vector<Phenomenon> rows, Extended firstJD, Extended lastJD,
+                                            Extended longitudeII);
+
+// The name vireon-ephem gives a kind ("transit_start", "shadow_end", ..., "grs_transit") and
+// the name of a row's body ("Io", ..., "Tache rouge").
 const char* EventName(PhenomenonKind kind);
+const char* BodyName(PlanetId planet, const Phenomenon& row);
+
 
 }  // namespace vireon

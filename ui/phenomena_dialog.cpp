@@ -4,7 +4,9 @@
 #include <QCheckBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTreeWidget>
@@ -13,7 +15,9 @@
 #include <algorithm>
 #include <utility>
 
+#include "core/conventions.h"
 #include "core/date_commands.h"
+#include "core/input_parsing.h"
 #include "core/settings.h"
 #include "core/time_base.h"
 #include "satellites/planet_descriptor.h"
@@ -36,6 +40,7 @@ const char* KindText(PhenomenonKind kind)
     case PhenomenonKind::OccultationEnd: return "Fin d'occultation";
     case PhenomenonKind::EclipseStart: return "Début d'éclipse";
     case PhenomenonKind::EclipseEnd: return "Fin d'éclipse";
+    case PhenomenonKind::RedSpotTransit: return "Passage de la Tache rouge";
     }
     return "";
 }
@@ -48,6 +53,21 @@ int MonthIndex(int month, int year) { return year * 12 + month - 1; }
 
 // Half a second, in days: the rows are whole seconds of the program's time scale.
 constexpr Extended HalfSecondDays = 0.5L / 86400;
+
+// The longitude as the field shows it: as few decimals as it needs, "." whatever the locale.
+QString LongitudeText(const std::optional<double>& degrees)
+{
+    if (!degrees) return {};
+    std::string text = FormatFixed(*degrees, 6);
+    while (text.back() == '0') text.pop_back();
+    if (text.back() == '.') text.pop_back();
+    return QString::fromStdString(text);
+}
+
+bool SamePhenomenon(const Phenomenon& a, const Phenomenon& b)
+{
+    return a.JD == b.JD && a.Satellite == b.Satellite && a.Kind == b.Kind;
+}
 
 // Row data: the index of the phenomenon in the month's rows.
 constexpr int RowIndexRole = Qt::UserRole;
@@ -111,6 +131,15 @@ TfPhenomenes::TfPhenomenes(PhenomenaSource source, QWidget* parent) : QDialog(pa
     for (int column : {ColDate, ColHeure, ColSatellite}) listWidth += header->sectionSize(column);
     lvPhenomenes->setMinimumWidth(listWidth);
 
+    labTacheRouge = new QLabel("Tache rouge (longitude II) :", this);
+    labTacheRouge->setObjectName("labTacheRouge");
+    eTacheRouge = new QLineEdit(this);
+    eTacheRouge->setObjectName("eTacheRouge");
+    eTacheRouge->setMaxLength(16);
+    eTacheRouge->setFixedWidth(QFontMetrics(eTacheRouge->font()).horizontalAdvance("000.000") + 16);
+    eTacheRouge->installEventFilter(this);
+    labTacheRouge->setBuddy(eTacheRouge);
+
     cbInvisibles = new QCheckBox("Afficher aussi les phénomènes invisibles", this);
     cbInvisibles->setObjectName("cbInvisibles");
     cbInvisibles->setChecked(false);
@@ -127,10 +156,15 @@ TfPhenomenes::TfPhenomenes(PhenomenaSource source, QWidget* parent) : QDialog(pa
     buttons->addStretch();
     buttons->addWidget(bbAfficher);
     buttons->addWidget(bbFermer);
+    auto* redSpot = new QHBoxLayout;
+    redSpot->addWidget(labTacheRouge);
+    redSpot->addWidget(eTacheRouge);
+    redSpot->addStretch();
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(labTitre);
     layout->addWidget(lvPhenomenes, 1);
     layout->addWidget(cbInvisibles);
+    layout->addLayout(redSpot);
     layout->addLayout(buttons);
     resize(sizeHint().width(), 480);
 
@@ -141,12 +175,17 @@ TfPhenomenes::TfPhenomenes(PhenomenaSource source, QWidget* parent) : QDialog(pa
     connect(cbInvisibles, &QCheckBox::clicked, this, &TfPhenomenes::cbInvisiblesClick);
     connect(lvPhenomenes, &QTreeWidget::itemDoubleClicked, this, &TfPhenomenes::lvPhenomenesDblClick);
     connect(lvPhenomenes, &QTreeWidget::itemSelectionChanged, this, &TfPhenomenes::UpdateButtons);
+    connect(eTacheRouge, &QLineEdit::editingFinished, this, &TfPhenomenes::eTacheRougeExit);
 }
 
 void TfPhenomenes::Prepare()
 {
     chosen_.reset();
     planet_ = Settings.CurrentPlanet;
+    // The Red Spot is Jupiter's.
+    labTacheRouge->setVisible(planet_ == Jupiter);
+    eTacheRouge->setVisible(planet_ == Jupiter);
+    eTacheRouge->setText(LongitudeText(Settings.RedSpotLongitude));
     ShowMonth(Settings.Current.Month, Settings.Current.Year);
     SelectFirstFrom(Settings.CurrentJD);
     lvPhenomenes->setFocus();
@@ -158,13 +197,23 @@ void TfPhenomenes::ShowMonth(int month, int year)
     year_ = year;
     const Extended firstJD = JulianDayFromCalendar(1, month, year, 0, 0, 0);
     const Extended lastJD = JulianDayFromCalendar(DaysInMonth(month, year), month, year, 59, 59, 23);
-    rows_ = source_(planet_, firstJD, lastJD);
+    satelliteRows_ = source_(planet_, firstJD, lastJD);
+    ComposeRows();
     labTitre->setText(QString("%1 - %2 %3")
                           .arg(QString::fromUtf8(Planet(planet_).CapitalName), QString::fromUtf8(MonthNames[month - 1]))
                           .arg(year));
     FillList(-1);
     lvPhenomenes->scrollToTop();
     UpdateButtons();
+}
+
+void TfPhenomenes::ComposeRows()
+{
+    rows_ = satelliteRows_;
+    if (planet_ != Jupiter || !Settings.RedSpotLongitude) return;
+    const Extended firstJD = JulianDayFromCalendar(1, month_, year_, 0, 0, 0);
+    const Extended lastJD = JulianDayFromCalendar(DaysInMonth(month_, year_), month_, year_, 59, 59, 23);
+    rows_ = WithRedSpotTransits(std::move(rows_), firstJD, lastJD, *Settings.RedSpotLongitude);
 }
 
 void TfPhenomenes::FillList(int selectedRow)
@@ -179,7 +228,7 @@ void TfPhenomenes::FillList(int selectedRow)
         const CalendarFields at = CalendarFromJulianDay(row.JD);
         auto* item = new QTreeWidgetItem(QStringList{QString::fromStdString(FormatDialogDate(at)),
                                                      QString::fromStdString(FormatDialogTime(at)),
-                                                     QString::fromUtf8(planet.Satellites[row.Satellite].Name),
+                                                     QString::fromUtf8(row.Satellite > 0 ? planet.Satellites[row.Satellite].Name : ""),
                                                      QString::fromUtf8(KindText(row.Kind))});
         item->setData(ColDate, RowIndexRole, static_cast<int>(i));
         // Listed on request, and told apart from the ones the observer can see.
@@ -246,6 +295,50 @@ void TfPhenomenes::cbInvisiblesClick()
     const QList<QTreeWidgetItem*> selected = lvPhenomenes->selectedItems();
     FillList(selected.isEmpty() ? -1 : selected.front()->data(ColDate, RowIndexRole).toInt());
     UpdateButtons();
+}
+
+void TfPhenomenes::eTacheRougeExit()
+{
+    const QString text = eTacheRouge->text().trimmed();
+    if (text == LongitudeText(Settings.RedSpotLongitude)) return;
+    std::optional<double> longitude;
+    if (!text.isEmpty()) {
+        longitude = ParseLongitudeDegrees(text.toStdString());
+        if (!longitude) {
+            // Refused: the field shows the longitude in force again, the list is unchanged.
+            eTacheRouge->setText(LongitudeText(Settings.RedSpotLongitude));
+            WarnInvalidInput(this, InvalidLongitudeMessage);
+            eTacheRouge->setFocus();
+            eTacheRouge->selectAll();
+            return;
+        }
+    }
+    Settings.RedSpotLongitude = longitude;
+    eTacheRouge->setText(LongitudeText(longitude));
+    // The phenomenon selected stays selected, wherever the spot's rows put it.
+    const QList<QTreeWidgetItem*> selected = lvPhenomenes->selectedItems();
+    std::optional<Phenomenon> kept;
+    if (!selected.isEmpty()) kept = rows_[static_cast<std::size_t>(selected.front()->data(ColDate, RowIndexRole).toInt())];
+    ComposeRows();
+    int reselect = -1;
+    for (std::size_t i = 0; kept && i < rows_.size(); ++i) {
+        if (SamePhenomenon(rows_[i], *kept)) reselect = static_cast<int>(i);
+    }
+    FillList(reselect);
+    UpdateButtons();
+}
+
+bool TfPhenomenes::eventFilter(QObject* watched, QEvent* event)
+{
+    // Enter in the field reads it, and must not also press the default button "Afficher".
+    if (watched == eTacheRouge && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            eTacheRougeExit();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void TfPhenomenes::lvPhenomenesDblClick(QTreeWidgetItem* item)

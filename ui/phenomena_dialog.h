@@ -15,6 +15,7 @@
 
 class QCheckBox;
 class QLabel;
+class QLineEdit;
 class QPushButton;
 class QTreeWidget;
 class QTreeWidgetItem;
@@ -39,6 +40,8 @@ public:
     const std::optional<Phenomenon>& Chosen() const { return chosen_; }
 
     QLabel* labTitre;
+    QLabel* labTacheRouge;
+    QLineEdit* eTacheRouge;
     QTreeWidget* lvPhenomenes;
     QCheckBox* cbInvisibles;
     QPushButton* bbMoisPrec;
@@ -51,13 +54,23 @@ public:
     void bbAfficherClick();
     void cbInvisiblesClick();
     void lvPhenomenesDblClick(QTreeWidgetItem* item);
+    // Reads the Red Spot's longitude (Enter, or leaving the field): empty removes the spot's rows,
+    // a longitude from 0 to 360 lists its transits (kept in the settings while the program runs),
+    // anything else is refused with a warning and changes nothing.
+    void eTacheRougeExit();
 
     // The list's columns.
     enum Column { ColDate, ColHeure, ColSatellite, ColPhenomene, ColumnCount };
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     // Shows the month: searches its rows, then the title, the list and the month buttons.
     void ShowMonth(int month, int year);
+    // The month's rows: the satellites' phenomena and, for Jupiter with a longitude entered, the
+    // Red Spot's transits.
+    void ComposeRows();
     // Moves by a number of months, within 01/0001 .. 12/9999.
     void StepMonth(int months);
     // Fills the list from the month's rows, the invisible ones only when the box is checked;
@@ -72,7 +85,8 @@ private:
     PlanetId planet_ = Jupiter;
     int month_ = 1;
     int year_ = 2000;
-    std::vector<Phenomenon> rows_;  // the whole month, invisible rows included
+    std::vector<Phenomenon> satelliteRows_;  // the search's, the whole month, invisible rows included
+    std::vector<Phenomenon> rows_;           // those and the Red Spot's transits
     std::optional<Phenomenon> chosen_;
 };
 

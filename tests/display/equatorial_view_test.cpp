@@ -40,7 +40,7 @@ struct Scene {
         record.SatShadowX[k] = 9000;
         record.SatShadowY[k] = 9000;
     }
-    void Draw() { DrawEquatorialView(port, settings, record, places); }
+    void Draw() { DrawEquatorialView(port, settings, record); }
 
     // Ellipses drawn with the given pen that reach into the view.
     std::vector<DrawOp> Ellipses(Color pen) const

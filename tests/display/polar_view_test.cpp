@@ -29,7 +29,7 @@ struct PolarScene {
             record.SatFarSide[k] = 'P';
         }
     }
-    void Draw() { DrawPolarView(port, settings, record, places); }
+    void Draw() { DrawPolarView(port, settings, record); }
     std::vector<DrawOp> Ellipses(Color pen) const
     {
         std::vector<DrawOp> out;

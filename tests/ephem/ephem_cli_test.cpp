@@ -3,6 +3,7 @@
 // the Red Spot's transits read through the cm_ii_deg column.
 #include <sys/wait.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -137,6 +138,11 @@ TEST(ParseArguments, RefusesBadArgumentsWithOneLine)
         {{"--events", "--days", "2", "--planet", "uranus", "--date", "2004-02-29T12:00:00"}, "no phenomena for uranus"},
         {{"--events", "--days", "2", "--planet", "saturn", "--date", "9999-12-31T00:00:00"}, "leave the supported range"},
         {{"--events", "--days", "1", "--planet", "saturn", "--date", "9999-12-31T00:00:01"}, "leave the supported range"},
+        {with({"--grs-longitude", "30"}), "--grs-longitude goes with --events"},
+        {with({"--events", "--days", "2", "--grs-longitude", "360.5"}), "longitude '360.5' must be a number from 0 to 360"},
+        {with({"--events", "--days", "2", "--grs-longitude", "1e2"}), "longitude '1e2'"},
+        {{"--events", "--days", "2", "--planet", "saturn", "--date", "2004-02-29T12:00:00", "--grs-longitude", "30"},
+         "--grs-longitude is for jupiter"},
     };
     for (const auto& row : rows) {
         const ParseResult r = ParseArguments(row.args);
@@ -365,16 +371,19 @@ TEST(RedSpotTransits, CmIIIsTheSpotsLongitudeAtEach)
     }
 }
 
-// The rows of the reference span as vireon-ephem writes them: the search's rows, the Julian Day
-// at full precision, the instant as the program's calendar writes it.
+// The rows of the reference span as vireon-ephem writes them: the search's rows with the Red
+// Spot's transits (index 0, "Tache rouge", grs_transit), the Julian Day at full precision, the
+// instant as the program's calendar writes it.
 TEST(RunEphemeris, EventsAsCsvAndJsonLines)
 {
     const ParseResult parsed =
-        ParseArguments({"--planet", "Jupiter", "--days=2", "--date", "2024-12-03T00:00:00", "--events"});
+        ParseArguments({"--planet", "Jupiter", "--days=2", "--date", "2024-12-03T00:00:00", "--events",
+                        "--grs-longitude", "60"});
     ASSERT_TRUE(parsed.Request) << parsed.Error;
     EphemRequest request = *parsed.Request;
-    const std::vector<Phenomenon> rows =
-        FindPhenomena(Jupiter, JulianDayFromCalendar(request.Start), JulianDayFromCalendar(LastEventInstant(request)));
+    const Extended first = JulianDayFromCalendar(request.Start), last = JulianDayFromCalendar(LastEventInstant(request));
+    const std::vector<Phenomenon> rows = WithRedSpotTransits(FindPhenomena(Jupiter, first, last), first, last, 60);
+    EXPECT_EQ(std::count_if(rows.begin(), rows.end(), [](const Phenomenon& r) { return r.Satellite == 0; }), 5);
     std::ostringstream csv, json;
     RunEphemeris(request, csv);
     request.Format = OutputFormat::Json;
@@ -389,7 +398,7 @@ TEST(RunEphemeris, EventsAsCsvAndJsonLines)
         EXPECT_EQ(f[0], FormatInstant(CalendarFromJulianDay(rows[i].JD)));
         EXPECT_EQ(ParseNumber(f[1]), static_cast<double>(rows[i].JD));
         EXPECT_EQ(f[2] + f[3] + f[4] + f[5] + f[6], "jupiter" + std::to_string(rows[i].Satellite) +
-                                                        SatelliteName(Jupiter, rows[i].Satellite) +
+                                                        BodyName(Jupiter, rows[i]) +
                                                         EventName(rows[i].Kind) + (rows[i].Visible ? "1" : "0"));
         EXPECT_EQ(objects[i], "{\"instant\":\"" + f[0] + "\",\"jd\":" + f[1] + ",\"planet\":\"jupiter\",\"index\":" +
                                   f[3] + ",\"name\":\"" + f[4] + "\",\"event\":\"" + f[5] + "\",\"visible\":" + f[6] + "}");

@@ -2,6 +2,8 @@
 // limits, the invisible rows, and the jump to a phenomenon.
 #include <QCheckBox>
 #include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
 #include <QTest>
 #include <QTreeWidget>
 
@@ -132,6 +134,71 @@ TEST_F(Phenomena, TheJumpToAPhenomenonAndTheWaysOut)
         EXPECT_EQ(Settings.ViewMode == ViewMode::Equatorial, c.recomputations > 0) << c.view;
         EXPECT_EQ(Button("sbEqu")->isChecked(), c.recomputations > 0) << c.view;
     }
+}
+
+// The Red Spot's longitude, typed in the field and read on Enter: a longitude adds the spot's
+// transits (always listed, the satellite column empty) and lasts from one opening to the next;
+// anything else warns and changes nothing; an empty field takes the rows away again. Saturn has
+// no field.
+TEST_F(Phenomena, RedSpotLongitudeField)
+{
+    SetCurrentDate(At(20, 1, 2016, 12));
+    dialog->Prepare();
+    dialog->show();  // so that Enter could reach the default button "Afficher"
+    ASSERT_FALSE(dialog->eTacheRouge->isHidden());
+    EXPECT_EQ(dialog->labTacheRouge->text(), "Tache rouge (longitude II) :");
+    EXPECT_EQ(dialog->eTacheRouge->text(), "");
+    const int satelliteRows = dialog->lvPhenomenes->topLevelItemCount();
+    const auto spotRows = [this] {
+        QStringList rows;
+        for (const QString& row : Listed(*dialog))
+            if (row.endsWith("|  | Passage de la Tache rouge")) rows << row;
+        return rows;
+    };
+    const struct {
+        const char* typed;
+        bool refused;
+        const char* shown;  // the field afterwards
+        int spotRows;       // in January 2016 (a transit every 9 h 56 min)
+    } cases[] = {
+        {"30", false, "30", 75}, {"361", true, "30", 75},   {"-1", true, "30", 75},  {"12,5", true, "30", 75},
+        {"abc", true, "30", 75}, {" 359.5 ", false, "359.5", 75}, {"", false, "", 0}, {"0", false, "0", 75},
+    };
+    for (const auto& c : cases) {
+        bool warned = false;
+        if (c.refused) {
+            WhenModalAppears([&warned](QWidget* modal) {
+                auto* box = qobject_cast<QMessageBox*>(modal);
+                ASSERT_NE(box, nullptr);
+                warned = box->text() == "Longitude invalide.";
+                box->button(QMessageBox::Ok)->click();
+            });
+        }
+        dialog->eTacheRouge->setText(c.typed);
+        QTest::keyClick(dialog->eTacheRouge, Qt::Key_Return);
+        SCOPED_TRACE(c.typed);
+        EXPECT_EQ(warned, c.refused);
+        EXPECT_EQ(dialog->eTacheRouge->text(), c.shown);
+        EXPECT_EQ(spotRows().size(), c.spotRows);
+        EXPECT_EQ(dialog->lvPhenomenes->topLevelItemCount(), satelliteRows + c.spotRows) << "always listed";
+        EXPECT_EQ(Settings.RedSpotLongitude.has_value(), std::string(c.shown) != "");
+    }
+    // The transits come in the order of the instants, the first of the month first.
+    const QStringList rows = spotRows();
+    EXPECT_TRUE(rows.front().startsWith("01/01/2016 | ")) << rows.front().toStdString();
+    EXPECT_TRUE(std::is_sorted(rows.begin(), rows.end(), [](const QString& a, const QString& b) {
+        return a.mid(6, 4) + a.mid(3, 2) + a.left(2) + a.mid(13, 8) < b.mid(6, 4) + b.mid(3, 2) + b.left(2) + b.mid(13, 8);
+    }));
+    EXPECT_TRUE(dialog->isVisible() && !dialog->Chosen()) << "Enter in the field does not press Afficher";
+    dialog->hide();
+
+    // Kept for the next opening, and never shown for Saturn.
+    dialog->Prepare();
+    EXPECT_EQ(dialog->eTacheRouge->text(), "0");
+    Action("miSaturne")->trigger();
+    dialog->Prepare();
+    EXPECT_TRUE(dialog->eTacheRouge->isHidden());
+    EXPECT_TRUE(spotRows().isEmpty());
 }
 
 }  // namespace
