@@ -35,6 +35,13 @@ std::string FormatInt(long long v)
     return std::string(buffer, r.ptr);
 }
 
+std::string FormatTwoDigits(long long v)
+{
+    std::string text = FormatInt(v);
+    if (v >= 0 && v < 10) text.insert(text.begin(), '0');
+    return text;
+}
+
 std::ostream& operator<<(std::ostream& out, ViewMode v) { return out << Letter(v); }
 std::ostream& operator<<(std::ostream& out, Orientation o) { return out << Letter(o); }
 std::ostream& operator<<(std::ostream& out, DistanceUnit u) { return out << Letter(u); }

@@ -38,5 +38,7 @@ inline int PixelRound(Extended v)
 std::string FormatFixed(Extended v, int decimals, int significantDigits = 0);
 // Shortest decimal text of a whole number.
 std::string FormatInt(long long v);
+// At least two digits: a leading zero below 10 ("07", "12", "123").
+std::string FormatTwoDigits(long long v);
 
 }  // namespace vireon

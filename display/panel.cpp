@@ -30,8 +30,6 @@ std::string SlotValue(const char* caption, int k)
     return name;
 }
 
-std::string TwoDigits(int v) { return (v < 10 ? "0" : "") + FormatInt(v); }
-
 std::string Limited(std::string text, std::size_t maxLength)
 {
     if (text.size() > maxLength) text.resize(maxLength);
@@ -92,8 +90,8 @@ std::string PlanetMenuItem(PlanetId planet) { return IsPlanetId(planet) ? MenuIt
 
 std::string FormatDateTimeText(const CalendarFields& f)
 {
-    const std::string text = TwoDigits(f.Day) + "/" + TwoDigits(f.Month) + "/" + FormatInt(f.Year) + "  " +
-                             TwoDigits(f.Hour) + ":" + TwoDigits(f.Minute) + ":" + TwoDigits(f.Second);
+    const std::string text = FormatTwoDigits(f.Day) + "/" + FormatTwoDigits(f.Month) + "/" + FormatInt(f.Year) + "  " +
+                             FormatTwoDigits(f.Hour) + ":" + FormatTwoDigits(f.Minute) + ":" + FormatTwoDigits(f.Second);
     return Limited(text, 21);
 }
 

@@ -43,12 +43,10 @@ SexagesimalTenths SplitToTenths(Extended value, int wrap)
 
 std::string SecondsText(int tenths) { return FormatInt(tenths / 10) + "." + FormatInt(tenths % 10); }
 
-std::string LeadingZero(long long v) { return (v < 10 ? "0" : "") + FormatInt(v); }
-
 std::string RightAscensionText(Extended hours)
 {
     const SexagesimalTenths ra = SplitToTenths(hours, 24);
-    return "AD : " + LeadingZero(ra.Units) + "h" + LeadingZero(ra.Minutes) + "m" + (ra.Tenths < 100 ? "0" : "") +
+    return "AD : " + FormatTwoDigits(ra.Units) + "h" + FormatTwoDigits(ra.Minutes) + "m" + (ra.Tenths < 100 ? "0" : "") +
            SecondsText(ra.Tenths) + "s";
 }
 
@@ -58,11 +56,12 @@ std::string DeclinationText(Extended degrees)
     std::string text = "Déclinaison : ";
     if (dec.Units >= 10) {
         // No plus sign for northern declinations of ten degrees or more.
-        text += (dec.Negative ? "-" : "") + FormatInt(dec.Units);
+        if (dec.Negative) text += '-';
+        text += FormatInt(dec.Units);
     } else {
         text += std::string(degrees >= 0 ? "+" : "-") + "0" + FormatInt(dec.Units);
     }
-    text += "°" + LeadingZero(dec.Minutes) + "'" + (dec.Tenths < 100 ? "0" : "") + SecondsText(dec.Tenths) + "\"";
+    text += "°" + FormatTwoDigits(dec.Minutes) + "'" + (dec.Tenths < 100 ? "0" : "") + SecondsText(dec.Tenths) + "\"";
     return text;
 }
 
