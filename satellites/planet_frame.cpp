@@ -2,18 +2,20 @@
 
 #include <cmath>
 
+#include "ephemeris/sine_cosine.h"
+
 namespace vireon {
 
 Mat3 FrameRotation1(Extended t)
 {
-    const Extended c = std::cos(t), s = std::sin(t);
-    return {{Vec3{1, 0, 0}, Vec3{0, c, s}, Vec3{0, -s, c}}};
+    const SineAndCosine a = SineCosineExtended(t);
+    return {{Vec3{1, 0, 0}, Vec3{0, a.Cos, a.Sin}, Vec3{0, -a.Sin, a.Cos}}};
 }
 
 Mat3 FrameRotation3(Extended t)
 {
-    const Extended c = std::cos(t), s = std::sin(t);
-    return {{Vec3{c, s, 0}, Vec3{-s, c, 0}, Vec3{0, 0, 1}}};
+    const SineAndCosine a = SineCosineExtended(t);
+    return {{Vec3{a.Cos, a.Sin, 0}, Vec3{-a.Sin, a.Cos, 0}, Vec3{0, 0, 1}}};
 }
 
 EclipticPrecession EclipticPrecessionFromB1950(Extended jd)

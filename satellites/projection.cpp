@@ -22,13 +22,52 @@ Extended OffsetAngle(Extended x, Extended y)
     return std::atan(y / x);
 }
 
-void StoreShadow(SatelliteRecord& record, int k, const ShadowGeometry& geometry, const SkyFrame& sky,
-                 const Vec3& satellite, Orientation orientation, Extended polePA)
+// What the projection of every satellite of one run shares: the sky frame, the pole's position
+// angle with its cosine and sine, the globe's geometry.
+struct Projection {
+    const SatelliteSystem& System;
+    const PlanetDescriptor& Planet;
+    ViewMode View;
+    Orientation Turn;
+    SkyFrame Sky;
+    Extended CosPA, SinPA;
+    ShadowGeometry Shadow;
+    GlobeScene Globe;
+
+    Projection(const SatelliteSystem& system, ViewMode view, Orientation orientation)
+        : System(system), Planet(vireon::Planet(system.Planet)), View(view), Turn(orientation),
+          Sky(MakeSkyFrame(system.Geocentric)), CosPA(std::cos(system.PolePA)), SinPA(std::sin(system.PolePA)),
+          Shadow(ShadowGeometryOf(system)), Globe(GlobeSceneOf(system))
+    {
+    }
+};
+
+// OrientOffsets with the cosine and sine of the position angle.
+void Orient(Orientation orientation, Extended cosPA, Extended sinPA, Extended& x, Extended& y)
 {
-    const SkyOffsets shadow = ProjectOnSky(sky, ShadowPoint(geometry, sky, satellite));
+    if (!IsPlanetary(orientation)) return;
+    const Extended along = x * cosPA - y * sinPA;
+    const Extended toward = x * sinPA + y * cosPA;
+    const Extended sign = orientation == Orientation::PlanetNorth ? -1 : 1;
+    x = sign * along;
+    y = sign * toward;
+}
+
+// PolarFromOffsetsAndDepth with the cosine and sine of the position angle.
+void PolarFromEquatorOffset(SatelliteRecord& record, int k, ViewMode view, Orientation orientation, Extended east,
+                            Extended north, Extended cosPA, Extended sinPA, Extended equatorialDiameterKm)
+{
+    if (view == ViewMode::Polar && orientation == Orientation::South) return;
+    record.SatPolarX[k] = -(east * cosPA - north * sinPA);
+    record.SatPolarY[k] = record.SatDepth[k] / equatorialDiameterKm * record.PlanetApparentDiameter[1];
+}
+
+void StoreShadow(const Projection& p, int k, SatelliteRecord& record)
+{
+    const SkyOffsets shadow = ProjectOnSky(p.Sky, ShadowPoint(p.Shadow, p.Sky, p.System.Position[k]));
     Extended x = shadow.OffsetX;
     Extended y = shadow.OffsetY;
-    OrientOffsets(orientation, polePA, x, y);
+    Orient(p.Turn, p.CosPA, p.SinPA, x, y);
     record.SatShadowX[k] = x;
     record.SatShadowY[k] = y;
 }
@@ -63,13 +102,15 @@ void StorePolarPair(const PlanetDescriptor& planet, SatelliteRecord& record, int
     }
 }
 
-void ProjectSatellite(const SatelliteSystem& system, const PlanetDescriptor& planet, const SkyFrame& sky,
-                      ViewMode view, Orientation orientation, int k, SatelliteRecord& record)
+void ProjectSatellite(const Projection& p, int k, SatelliteRecord& record)
 {
-    const Vec3& v = system.Position[k];
-    const Vec3& local = system.PlanetFrame[k];
+    const PlanetDescriptor& planet = p.Planet;
+    const SkyFrame& sky = p.Sky;
+    const Vec3& v = p.System.Position[k];
+    const Vec3& local = p.System.PlanetFrame[k];
     record.SatRadiusVector[k] = Norm(local);
-    record.SatPlanetLongitude[k] = QuadrantAngle(local.x, local.y);
+    // The longitude in the planet frame serves the polar pair that is made from it.
+    if (planet.Polar == PolarPair::FromLongitude) record.SatPlanetLongitude[k] = QuadrantAngle(local.x, local.y);
     record.SatPlanetLatTan[k] = local.z / std::hypot(local.x, local.y);
 
     const SkyOffsets o = ProjectOnSky(sky, v);
@@ -81,18 +122,16 @@ void ProjectSatellite(const SatelliteSystem& system, const PlanetDescriptor& pla
     if (planet.RecordsMagnitudes) record.SatMagnitude[k] = planet.Satellites[k].Magnitude;
 
     if (planet.Polar == PolarPair::FromEquatorOffsetAndDepth) {
-        PolarFromOffsetsAndDepth(record, k, view, orientation, o.OffsetX, o.OffsetY, system.PolePA,
-                                 planet.EquatorialDiameterKm);
+        PolarFromEquatorOffset(record, k, p.View, p.Turn, o.OffsetX, o.OffsetY, p.CosPA, p.SinPA,
+                               planet.EquatorialDiameterKm);
     }
-    if (planet.OrientsOffsets) OrientOffsets(orientation, system.PolePA, record.SatOffsetX[k], record.SatOffsetY[k]);
-    record.SatDistance[k] = SatelliteDistance(planet, record, k, view);
+    if (planet.OrientsOffsets) Orient(p.Turn, p.CosPA, p.SinPA, record.SatOffsetX[k], record.SatOffsetY[k]);
+    record.SatDistance[k] = SatelliteDistance(planet, record, k, p.View);
     StorePolarPair(planet, record, k);
 
-    if (planet.ComputesShadows) {
-        StoreShadow(record, k, ShadowGeometryOf(system), sky, v, orientation, system.PolePA);
-    }
+    if (planet.ComputesShadows) StoreShadow(p, k, record);
     record.SatPhenomena[k] =
-        planet.DrawsShadows ? HoldingPhenomena(PhenomenonMarginsOf(GlobeSceneOf(system), v)) : SatellitePhenomena{};
+        planet.DrawsShadows ? HoldingPhenomena(PhenomenonMarginsOf(p.Globe, v)) : SatellitePhenomena{};
 }
 
 }  // namespace
@@ -115,34 +154,31 @@ SkyOffsets ProjectOnSky(const SkyFrame& sky, const Vec3& v)
     o.E = Dot(v, sky.East);
     o.N = Dot(v, sky.North);
     o.D = Dot(v, sky.Toward);
-    // The divisor is Delta + D for every theory.
-    o.OffsetX = std::atan(o.E / (sky.Delta + o.D)) * ArcsecPerRadian;
-    o.OffsetY = std::atan(o.N / (sky.Delta + o.D)) * ArcsecPerRadian;
+    // The divisor is Delta + D for every theory. The ratios are formed in extended precision; a
+    // 64-bit arctangent of them (relative error under 2e-16) is off by under 1e-12" at 3000".
+    const Extended distance = sky.Delta + o.D;
+    o.OffsetX = Extended{std::atan(static_cast<double>(o.E / distance))} * ArcsecPerRadian;
+    o.OffsetY = Extended{std::atan(static_cast<double>(o.N / distance))} * ArcsecPerRadian;
     return o;
 }
 
 void OrientOffsets(Orientation orientation, Extended p, Extended& x, Extended& y)
 {
-    if (!IsPlanetary(orientation)) return;
-    const Extended along = x * std::cos(p) - y * std::sin(p);
-    const Extended toward = x * std::sin(p) + y * std::cos(p);
-    const Extended sign = orientation == Orientation::PlanetNorth ? -1 : 1;
-    x = sign * along;
-    y = sign * toward;
+    Orient(orientation, std::cos(p), std::sin(p), x, y);
 }
 
 Extended ApparentDiameterArcsec(Extended radiusKm, Extended distanceKm)
 {
     // atan(radius / distance) is the angular radius; 1296000/pi is twice the arcsec per radian.
-    return std::atan(radiusKm / distanceKm) * 1296000 / Pi;
+    // A 64-bit arctangent of the ratio (below 1e-3): under 1e-16 relative, 1e-14" on a planet.
+    return Extended{std::atan(static_cast<double>(radiusKm / distanceKm))} * 1296000 / Pi;
 }
 
 void PolarFromOffsetsAndDepth(SatelliteRecord& record, int k, ViewMode viewMode, Orientation orientation,
                               Extended east, Extended north, Extended p, Extended equatorialDiameterKm)
 {
-    if (viewMode == ViewMode::Polar && orientation == Orientation::South) return;
-    record.SatPolarX[k] = -(east * std::cos(p) - north * std::sin(p));
-    record.SatPolarY[k] = record.SatDepth[k] / equatorialDiameterKm * record.PlanetApparentDiameter[1];
+    PolarFromEquatorOffset(record, k, viewMode, orientation, east, north, std::cos(p), std::sin(p),
+                           equatorialDiameterKm);
 }
 
 ShadowGeometry ShadowGeometryOf(const SatelliteSystem& system)
@@ -152,10 +188,10 @@ ShadowGeometry ShadowGeometryOf(const SatelliteSystem& system)
 
 void ProjectSystem(const SatelliteSystem& system, ViewMode view, Orientation orientation, SatelliteRecord& record)
 {
-    const PlanetDescriptor& planet = Planet(system.Planet);
-    const SkyFrame sky = MakeSkyFrame(system.Geocentric);
-    record.PlanetApparentDiameter[1] = ApparentDiameterArcsec(system.EquatorialRadiusKm, sky.Delta);
-    record.PlanetApparentDiameter[2] = ApparentDiameterArcsec(system.PolarRadiusKm, sky.Delta);
+    const Projection projection(system, view, orientation);
+    const PlanetDescriptor& planet = projection.Planet;
+    record.PlanetApparentDiameter[1] = ApparentDiameterArcsec(system.EquatorialRadiusKm, projection.Sky.Delta);
+    record.PlanetApparentDiameter[2] = ApparentDiameterArcsec(system.PolarRadiusKm, projection.Sky.Delta);
     record.PlanetPolePA = system.PolePA;
     record.PhaseAngleSigned = system.PhaseAngleSigned;
     record.SatTheoryTime = system.TheoryTime;
@@ -165,7 +201,7 @@ void ProjectSystem(const SatelliteSystem& system, ViewMode view, Orientation ori
         const double b = orientation == Orientation::North ? -system.Rings.EarthLatitude : system.Rings.EarthLatitude;
         record.Rings.RingSide = b < 0 ? -1 : 1;
     }
-    for (int k = 1; k <= system.Count; ++k) ProjectSatellite(system, planet, sky, view, orientation, k, record);
+    for (int k = 1; k <= system.Count; ++k) ProjectSatellite(projection, k, record);
 }
 
 }  // namespace vireon

@@ -255,15 +255,25 @@ Vec3 SaturnSatelliteB1950(int k, const SatelliteElements& el)
     return k <= 4 ? SaturnEquatorToEcliptic(p, el) : OrbitOnEcliptic(p, el);
 }
 
-void PlaceSaturnSatellites(Extended jd, const SatelliteAxes& axes, int first, int last, SatelliteSystem& system)
+namespace {
+
+// The satellites first..last at jd, with the turn from the B1950 ecliptic to the ecliptic of date.
+void PlaceSatellites(Extended jd, const Mat3& toDate, const SatelliteAxes& axes, int first, int last,
+                     SatelliteSystem& system)
 {
-    const Mat3 toDate = B1950EclipticToDate(EclipticPrecessionFromB1950(jd));
     for (int k = first; k <= last; ++k) {
         const SatelliteElements el = SaturnSatelliteElements(k, jd, axes.LightTimeDays);
         // The planet frame of the polar view is the ecliptic of date.
         system.PlanetFrame[k] = toDate * SaturnSatelliteB1950(k, el);
         system.Position[k] = axes.ToEquatorOfDate * system.PlanetFrame[k];
     }
+}
+
+}  // namespace
+
+void PlaceSaturnSatellites(Extended jd, const SatelliteAxes& axes, int first, int last, SatelliteSystem& system)
+{
+    PlaceSatellites(jd, B1950EclipticToDate(EclipticPrecessionFromB1950(jd)), axes, first, last, system);
 }
 
 void ComputeSaturnSystem(const TheoryInstant& in, PlanetPlaces& places, SatelliteSystem& system)
@@ -287,7 +297,7 @@ void ComputeSaturnSystem(const TheoryInstant& in, PlanetPlaces& places, Satellit
     // The ecliptic of date to the true equator of date, as EclipticToEquator turns a vector.
     const Extended c = std::cos(eps), s = std::sin(eps);
     system.Axes = {saturn.Distance / SpeedOfLightKmPerDay, {{Vec3{1, 0, 0}, Vec3{0, c, -s}, Vec3{0, s, c}}}};
-    PlaceSaturnSatellites(jd, system.Axes, 1, system.Count, system);
+    PlaceSatellites(jd, toDate, system.Axes, 1, system.Count, system);
 }
 
 }  // namespace vireon
