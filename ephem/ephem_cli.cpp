@@ -330,9 +330,13 @@ std::string JsonString(std::string_view text)
     return out + "\"";
 }
 
-// Every column in order, handed to a writer as a number, a whole number or a text.
+// The columns, in order, handed to a writer as numbers, whole numbers or texts: the planet's
+// before and after the satellite's own, so that an instant's planet columns are formatted once
+// for all its satellites.
+
+// The planet's columns before the satellite's.
 template <class Writer>
-void VisitColumns(const EphemRow& r, Writer& w)
+void VisitPlanetHead(const EphemRow& r, Writer& w)
 {
     w.Text("instant", r.Instant);
     w.Number("jd", r.JD);
@@ -347,6 +351,12 @@ void VisitColumns(const EphemRow& r, Writer& w)
     w.Number("ring_major_arcsec", r.RingMajorArcsec);
     w.Number("ring_minor_arcsec", r.RingMinorArcsec);
     w.Integer("ring_side", r.RingSide);
+}
+
+// The satellite's own columns.
+template <class Writer>
+void VisitSatellite(const EphemRow& r, Writer& w)
+{
     w.Integer("index", r.Index);
     w.Text("name", r.Name);
     w.Number("SatOffsetX", r.SatOffsetX);
@@ -359,19 +369,37 @@ void VisitColumns(const EphemRow& r, Writer& w)
     w.Number("SatShadowY", r.SatShadowY);
     w.Number("SatPolarX", r.SatPolarX);
     w.Number("SatPolarY", r.SatPolarY);
+}
+
+// The planet's columns after the satellite's.
+template <class Writer>
+void VisitPlanetTail(const EphemRow& r, Writer& w)
+{
     w.Number("cm_deg", r.CentralMeridianDeg);
     w.Number("cm_i_deg", r.CentralMeridianIDeg);
     w.Number("cm_ii_deg", r.CentralMeridianIIDeg);
     w.Number("sub_earth_lat_deg", r.SubEarthLatitudeDeg);
 }
 
-// Appends one row to a line; an absent or non-finite number is empty in CSV, null in JSON.
+// Every column in order.
+template <class Writer>
+void VisitColumns(const EphemRow& r, Writer& w)
+{
+    VisitPlanetHead(r, w);
+    VisitSatellite(r, w);
+    VisitPlanetTail(r, w);
+}
+
+// Appends columns to a line; an absent or non-finite number is empty in CSV, null in JSON. A
+// line starts with its first column (and "{" in JSON); a part that continues a line starts
+// with its separator.
 class LineWriter {
 public:
-    explicit LineWriter(OutputFormat format) : json_(format == OutputFormat::Json)
+    enum Part { Starts, Continues };
+    LineWriter(OutputFormat format, Part part = Starts) : json_(format == OutputFormat::Json), first_(part == Starts)
     {
         line_.reserve(768);
-        if (json_) line_ += '{';
+        if (json_ && first_) line_ += '{';
     }
 
     void Number(std::string_view name, const std::optional<double>& v)
@@ -398,6 +426,7 @@ public:
     }
 
     std::string Finish() { return json_ ? std::move(line_) + "}" : std::move(line_); }
+    std::string Text() { return std::move(line_); }
 
 private:
     void Key(std::string_view name)
@@ -667,6 +696,31 @@ std::string FormatRow(const EphemRow& row, OutputFormat format)
     return line.Finish();
 }
 
+namespace {
+
+// One instant's planet columns as text, before and after a satellite's.
+struct PlanetColumnsText {
+    std::string Head, Tail;
+};
+
+PlanetColumnsText FormatPlanetColumns(const EphemRow& row, OutputFormat format)
+{
+    LineWriter head(format);
+    VisitPlanetHead(row, head);
+    LineWriter tail(format, LineWriter::Continues);
+    VisitPlanetTail(row, tail);
+    return {head.Text(), tail.Finish()};
+}
+
+std::string FormatSatelliteColumns(const EphemRow& row, OutputFormat format)
+{
+    LineWriter satellite(format, LineWriter::Continues);
+    VisitSatellite(row, satellite);
+    return satellite.Text();
+}
+
+}  // namespace
+
 CalendarFields LastEventInstant(const EphemRequest& request)
 {
     return FieldsOfSeconds(SecondsOf(request.Start) + std::int64_t{request.Days} * SecondsPerDay - 1);
@@ -707,8 +761,11 @@ void RunEphemeris(const EphemRequest& request, std::ostream& out)
         in.Orientation = request.Orientation;
         RunSatelliteTheory(request.Planet, in, places, record);
         const double jd = static_cast<double>(in.JD);
+        // The same line as FormatRow, the planet's columns formatted once for the instant.
+        const PlanetColumnsText planet = FormatPlanetColumns(MakeRow(request, instant, jd, 1, places, record), request.Format);
         for (int k = 1; k <= satellites; ++k) {
-            out << FormatRow(MakeRow(request, instant, jd, k, places, record), request.Format) << '\n';
+            out << planet.Head << FormatSatelliteColumns(MakeRow(request, instant, jd, k, places, record), request.Format)
+                << planet.Tail << '\n';
         }
     }
 }
