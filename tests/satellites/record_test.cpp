@@ -32,7 +32,7 @@ TEST(SatelliteNames, AsShownToTheUser)
     };
     for (const auto& row : rows) {
         for (int k = 1; k <= 8; ++k) {
-            EXPECT_EQ(SatelliteName(row.planet, k), row.names[k - 1]) << "planet " << int(row.planet) << " k " << k;
+            EXPECT_STREQ(SatelliteName(row.planet, k), row.names[k - 1]) << "planet " << int(row.planet) << " k " << k;
         }
     }
 }
