@@ -25,12 +25,6 @@ inline Vec3 Cross(const Vec3& a, const Vec3& b)
 inline Extended Norm(const Vec3& a) { return std::sqrt(Dot(a, a)); }
 inline Vec3 Normalized(const Vec3& a) { return (1 / Norm(a)) * a; }
 
-// Unit vector of right ascension (or longitude) alpha and declination (or latitude) delta, rad.
-inline Vec3 UnitVector(Extended alpha, Extended delta)
-{
-    return {std::cos(alpha) * std::cos(delta), std::sin(alpha) * std::cos(delta), std::sin(delta)};
-}
-
 // A 3x3 matrix by rows; applied to column vectors.
 struct Mat3 {
     std::array<Vec3, 3> Rows{};

@@ -72,6 +72,12 @@ SineAndCosine SineCosineNear(Extended radians, Extended reference, const SineAnd
     return {atReference.Sin * cosStep + atReference.Cos * sinStep, atReference.Cos * cosStep - atReference.Sin * sinStep};
 }
 
+Vec3 UnitVector(Extended alpha, Extended delta)
+{
+    const SineAndCosine a = SineCosineExtended(alpha), d = SineCosineExtended(delta);
+    return {a.Cos * d.Cos, a.Sin * d.Cos, d.Sin};
+}
+
 // A copy for processors with AVX2 (four angles at a time) is chosen when the program loads.
 __attribute__((target_clones("avx2", "default")))
 void SineCosineArcsec(std::span<const double> arcsec, std::span<double> sine, std::span<double> cosine)

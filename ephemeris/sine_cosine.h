@@ -14,6 +14,7 @@
 #include <span>
 
 #include "core/types.h"
+#include "core/vector3.h"
 
 namespace vireon {
 
@@ -36,5 +37,9 @@ SineAndCosine SineCosineExtended(Extended radians);
 // radians - reference, taken modulo 2 pi, is below 1/16 rad, by angle addition with its Taylor
 // series (exact to 1e-20 relative), otherwise directly. Within 5e-19 of SineCosineExtended.
 SineAndCosine SineCosineNear(Extended radians, Extended reference, const SineAndCosine& atReference);
+
+// Unit vector of right ascension (or longitude) alpha and declination (or latitude) delta, rad,
+// from the extended sines and cosines above.
+Vec3 UnitVector(Extended alpha, Extended delta);
 
 }  // namespace vireon

@@ -31,6 +31,7 @@
 
 #include "core/angles.h"
 #include "ephemeris/apparent_place.h"
+#include "ephemeris/sine_cosine.h"
 #include "ephemeris/planet_rotation.h"
 #include "satellites/planet_frame.h"
 #include "satellites/theory.h"

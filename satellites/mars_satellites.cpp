@@ -20,6 +20,7 @@
 #include <iterator>
 
 #include "core/angles.h"
+#include "ephemeris/sine_cosine.h"
 #include "satellites/kepler.h"
 #include "satellites/phasor.h"
 #include "satellites/planet_frame.h"

@@ -9,6 +9,7 @@
 #include <cmath>
 
 #include "core/angles.h"
+#include "ephemeris/sine_cosine.h"
 #include "satellites/globe_phenomena.h"
 
 namespace vireon {
@@ -30,13 +31,13 @@ struct Projection {
     ViewMode View;
     Orientation Turn;
     SkyFrame Sky;
-    Extended CosPA, SinPA;
+    SineAndCosine PA;
     ShadowGeometry Shadow;
     GlobeScene Globe;
 
     Projection(const SatelliteSystem& system, ViewMode view, Orientation orientation)
         : System(system), Planet(vireon::Planet(system.Planet)), View(view), Turn(orientation),
-          Sky(MakeSkyFrame(system.Geocentric)), CosPA(std::cos(system.PolePA)), SinPA(std::sin(system.PolePA)),
+          Sky(MakeSkyFrame(system.Geocentric)), PA(SineCosineExtended(system.PolePA)),
           Shadow(ShadowGeometryOf(system)), Globe(GlobeSceneOf(system))
     {
     }
@@ -67,7 +68,7 @@ void StoreShadow(const Projection& p, int k, SatelliteRecord& record)
     const SkyOffsets shadow = ProjectOnSky(p.Sky, ShadowPoint(p.Shadow, p.Sky, p.System.Position[k]));
     Extended x = shadow.OffsetX;
     Extended y = shadow.OffsetY;
-    Orient(p.Turn, p.CosPA, p.SinPA, x, y);
+    Orient(p.Turn, p.PA.Cos, p.PA.Sin, x, y);
     record.SatShadowX[k] = x;
     record.SatShadowY[k] = y;
 }
@@ -89,8 +90,11 @@ void StorePolarPair(const PlanetDescriptor& planet, SatelliteRecord& record, int
     case PolarPair::FromLongitude: {
         Extended& longitude = record.SatPlanetLongitude[k];
         if (longitude < 0) longitude += TwoPi;
-        record.SatPolarX[k] = std::sin(longitude) * record.SatDistance[k];
-        record.SatPolarY[k] = std::cos(longitude) * record.SatDistance[k];
+        // Reduced by Cody and Waite's two-part pi/2: the library's extended sine of an angle past
+        // pi/4 goes through the general Payne-Hanek reduction, a third of a GUST86 run's time.
+        const SineAndCosine l = SineCosineExtended(longitude);
+        record.SatPolarX[k] = l.Sin * record.SatDistance[k];
+        record.SatPolarY[k] = l.Cos * record.SatDistance[k];
         break;
     }
     case PolarPair::SkyDistanceAndAngle:
@@ -122,10 +126,10 @@ void ProjectSatellite(const Projection& p, int k, SatelliteRecord& record)
     if (planet.RecordsMagnitudes) record.SatMagnitude[k] = planet.Satellites[k].Magnitude;
 
     if (planet.Polar == PolarPair::FromEquatorOffsetAndDepth) {
-        PolarFromEquatorOffset(record, k, p.View, p.Turn, o.OffsetX, o.OffsetY, p.CosPA, p.SinPA,
+        PolarFromEquatorOffset(record, k, p.View, p.Turn, o.OffsetX, o.OffsetY, p.PA.Cos, p.PA.Sin,
                                planet.EquatorialDiameterKm);
     }
-    if (planet.OrientsOffsets) Orient(p.Turn, p.CosPA, p.SinPA, record.SatOffsetX[k], record.SatOffsetY[k]);
+    if (planet.OrientsOffsets) Orient(p.Turn, p.PA.Cos, p.PA.Sin, record.SatOffsetX[k], record.SatOffsetY[k]);
     record.SatDistance[k] = SatelliteDistance(planet, record, k, p.View);
     StorePolarPair(planet, record, k);
 
@@ -164,7 +168,8 @@ SkyOffsets ProjectOnSky(const SkyFrame& sky, const Vec3& v)
 
 void OrientOffsets(Orientation orientation, Extended p, Extended& x, Extended& y)
 {
-    Orient(orientation, std::cos(p), std::sin(p), x, y);
+    const SineAndCosine pa = SineCosineExtended(p);
+    Orient(orientation, pa.Cos, pa.Sin, x, y);
 }
 
 Extended ApparentDiameterArcsec(Extended radiusKm, Extended distanceKm)
@@ -177,8 +182,8 @@ Extended ApparentDiameterArcsec(Extended radiusKm, Extended distanceKm)
 void PolarFromOffsetsAndDepth(SatelliteRecord& record, int k, ViewMode viewMode, Orientation orientation,
                               Extended east, Extended north, Extended p, Extended equatorialDiameterKm)
 {
-    PolarFromEquatorOffset(record, k, viewMode, orientation, east, north, std::cos(p), std::sin(p),
-                           equatorialDiameterKm);
+    const SineAndCosine pa = SineCosineExtended(p);
+    PolarFromEquatorOffset(record, k, viewMode, orientation, east, north, pa.Cos, pa.Sin, equatorialDiameterKm);
 }
 
 ShadowGeometry ShadowGeometryOf(const SatelliteSystem& system)

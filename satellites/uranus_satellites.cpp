@@ -28,6 +28,7 @@
 #include "core/angles.h"
 #include "core/time_base.h"
 #include "ephemeris/apparent_place.h"
+#include "ephemeris/sine_cosine.h"
 #include "satellites/planet_frame.h"
 #include "satellites/theory.h"
 
