@@ -30,20 +30,32 @@ struct CalendarDate {
     int Year;
 };
 
-// Meeus ch. 7: the date of the integer day number Z (Julian Day + 0.5, truncated).
+// Meeus ch. 7: the date of the integer day number Z (Julian Day + 0.5, truncated), plus the
+// fraction f of the day (below 1 in magnitude).
+//
+// Done in integers: the book's truncated quotients of decimal constants are integer quotients of
+// exact fractions, (Z - 1867216.25) / 36524.25 = (4 Z - 7468865) / 146097,
+// (B - 122.1) / 365.25 = (20 B - 2442) / 7305, 365.25 K = 1461 K / 4 and
+// (B - D) / 30.6001 = 10000 (B - D) / 306001, 30.6001 E = 306001 E / 10000. A fraction that is not
+// a whole number lies at least 1/306001 from one, far beyond the rounding of the book's decimal
+// arithmetic, and C++ integer division truncates toward zero as the book's INT does: every day
+// number gives the date the decimal form gives (checked over every day from year 1 to 9999).
 CalendarDate DateFromDayNumber(Extended z, Extended f)
 {
-    Extended a = z;
-    if (z >= 2299161) {
-        const Extended alpha = std::trunc((z - 1867216.25L) / 36524.25L);
-        a = z + 1 + alpha - std::trunc(alpha / 4);
+    // Beyond 2^52 days (or NaN) the products below would overflow; no date lies there.
+    if (!(std::fabs(z) < 0x1p52L)) return {};
+    const std::int64_t day = static_cast<std::int64_t>(z);
+    std::int64_t a = day;
+    if (day >= 2299161) {
+        const std::int64_t alpha = (4 * day - 7468865) / 146097;
+        a = day + 1 + alpha - alpha / 4;
     }
-    const Extended b = a + 1524;
-    const Extended k = std::trunc((b - 122.1L) / 365.25L);
-    const Extended d = std::trunc(365.25L * k);
-    const Extended e = std::trunc((b - d) / 30.6001L);
+    const std::int64_t b = a + 1524;
+    const std::int64_t k = (20 * b - 2442) / 7305;
+    const std::int64_t d = 1461 * k / 4;
+    const std::int64_t e = 10000 * (b - d) / 306001;
     CalendarDate date{};
-    date.Day = static_cast<int>(std::trunc(b - d - std::trunc(30.6001L * e) + f));
+    date.Day = static_cast<int>(std::trunc(static_cast<Extended>(b - d - 306001 * e / 10000) + f));
     date.Month = static_cast<int>(e < 14 ? e - 1 : e - 13);
     date.Year = static_cast<int>(date.Month > 2 ? k - 4716 : k - 4715);
     return date;
