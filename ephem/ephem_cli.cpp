@@ -4,7 +4,6 @@
 #include <array>
 #include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <functional>
 #include <ostream>
 #include <string_view>
@@ -626,12 +625,20 @@ CalendarFields InstantOf(const EphemRequest& request, int i)
     return FieldsOfSeconds(SecondsOf(request.Start) + static_cast<std::int64_t>(i) * request.StepSeconds);
 }
 
+// YYYY-MM-DDTHH:MM:SS, digit by digit: snprintf's format parsing was a twentieth of a table run.
 std::string FormatInstant(const CalendarFields& f)
 {
-    char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%04d-%02d-%02dT%02d:%02d:%02d", f.Year, f.Month, f.Day, f.Hour, f.Minute,
-                  f.Second);
-    return buffer;
+    std::string text = "0000-00-00T00:00:00";
+    const auto put = [&text](std::size_t end, int value, int width) {
+        for (std::size_t i = end; width-- > 0; --i, value /= 10) text[i] = static_cast<char>('0' + value % 10);
+    };
+    put(3, f.Year, 4);
+    put(6, f.Month, 2);
+    put(9, f.Day, 2);
+    put(12, f.Hour, 2);
+    put(15, f.Minute, 2);
+    put(18, f.Second, 2);
+    return text;
 }
 
 std::string PlanetName(PlanetId p) { return IsPlanetId(p) ? std::string(Planet(p).CommandName) : std::string(); }

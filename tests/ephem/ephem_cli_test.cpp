@@ -238,6 +238,7 @@ TEST(InstantOf, StepsThroughTheProgramsCalendar)
     }
     EXPECT_EQ(FormatInstant({7, 1, 1610, 16, 45, 0, 0}), "1610-01-07T16:45:00");
     EXPECT_EQ(FormatInstant({1, 1, 1, 0, 0, 0, 0}), "0001-01-01T00:00:00");
+    EXPECT_EQ(FormatInstant({31, 12, 9999, 23, 59, 59, 0}), "9999-12-31T23:59:59");
 }
 
 double ParseNumber(const std::string& text) { return std::strtod(text.c_str(), nullptr); }
