@@ -77,7 +77,10 @@ void StoreShadow(const Projection& p, int k, SatelliteRecord& record)
 Extended SatelliteDistance(const PlanetDescriptor& planet, const SatelliteRecord& record, int k, ViewMode view)
 {
     if (view == ViewMode::Equatorial || planet.SkyDistanceInEveryView) {
-        return std::hypot(record.SatOffsetX[k], planet.SkyFlattening * record.SatOffsetY[k]);
+        // The plain root of the sum of squares (the extended hypot's overflow guard costs four times
+        // as much, for arcseconds).
+        const Extended x = record.SatOffsetX[k], y = planet.SkyFlattening * record.SatOffsetY[k];
+        return std::sqrt(x * x + y * y);
     }
     // The true distance on the planet's angular scale.
     return record.SatRadiusVector[k] / planet.EquatorialDiameterKm * planet.TrueDistanceScale *
@@ -115,7 +118,7 @@ void ProjectSatellite(const Projection& p, int k, SatelliteRecord& record)
     record.SatRadiusVector[k] = Norm(local);
     // The longitude in the planet frame serves the polar pair that is made from it.
     if (planet.Polar == PolarPair::FromLongitude) record.SatPlanetLongitude[k] = QuadrantAngle(local.x, local.y);
-    record.SatPlanetLatTan[k] = local.z / std::hypot(local.x, local.y);
+    record.SatPlanetLatTan[k] = local.z / std::sqrt(local.x * local.x + local.y * local.y);
 
     const SkyOffsets o = ProjectOnSky(sky, v);
     record.SatOffsetX[k] = o.OffsetX;
