@@ -79,6 +79,25 @@ Extended ShadowSeenMargin(const LinePass& sunlight, const Vec3& earth, Extended 
     return std::sqrt(u * u + v * v) - 1;
 }
 
+// The two lines through one satellite, in the stretched space.
+struct GlobePasses {
+    Extended A = 0;
+    Vec3 Earth;
+    LinePass Sight, Sunlight;
+};
+
+GlobePasses PassesOf(const GlobeScene& scene, const Vec3& satellite)
+{
+    GlobePasses g;
+    g.A = scene.EquatorialRadiusKm;
+    const Extended stretchMinusOne = g.A / scene.PolarRadiusKm - 1;
+    const Vec3 s = Stretch(satellite, scene.Pole, stretchMinusOne);
+    g.Earth = Stretch(scene.Earth, scene.Pole, stretchMinusOne);
+    g.Sight = PassOf(g.Earth, s, g.A);
+    g.Sunlight = PassOf(Stretch(scene.Sun, scene.Pole, stretchMinusOne), s, g.A);
+    return g;
+}
+
 }  // namespace
 
 GlobeScene GlobeSceneOf(const SatelliteSystem& system)
@@ -88,12 +107,9 @@ GlobeScene GlobeSceneOf(const SatelliteSystem& system)
 
 PhenomenonMargins PhenomenonMarginsOf(const GlobeScene& scene, const Vec3& satellite)
 {
-    const Extended a = scene.EquatorialRadiusKm;
-    const Extended stretchMinusOne = a / scene.PolarRadiusKm - 1;
-    const Vec3 s = Stretch(satellite, scene.Pole, stretchMinusOne);
-    const Vec3 earth = Stretch(scene.Earth, scene.Pole, stretchMinusOne);
-    const LinePass sight = PassOf(earth, s, a);
-    const LinePass sunlight = PassOf(Stretch(scene.Sun, scene.Pole, stretchMinusOne), s, a);
+    const GlobePasses g = PassesOf(scene, satellite);
+    const LinePass& sight = g.Sight;
+    const LinePass& sunlight = g.Sunlight;
 
     PhenomenonMargins m;
     m.LineOfSight = sight.Miss;
@@ -102,8 +118,20 @@ PhenomenonMargins PhenomenonMarginsOf(const GlobeScene& scene, const Vec3& satel
     m.Transit = std::max(sight.Miss, -sight.Beyond);
     m.Occultation = std::max(sight.Miss, sight.Beyond);
     m.Eclipse = std::max(sunlight.Miss, sunlight.Beyond);
-    m.ShadowTransit = std::max({sunlight.Miss, -sunlight.Beyond, ShadowSeenMargin(sunlight, earth, a)});
+    m.ShadowTransit = std::max({sunlight.Miss, -sunlight.Beyond, ShadowSeenMargin(sunlight, g.Earth, g.A)});
     return m;
+}
+
+SatellitePhenomena PhenomenaHolding(const GlobeScene& scene, const Vec3& satellite)
+{
+    const GlobePasses g = PassesOf(scene, satellite);
+    const LinePass& sight = g.Sight;
+    const LinePass& sunlight = g.Sunlight;
+    // Each margin is the largest of its parts: the shadow's visibility, the costly part, is
+    // only worked out for a shadow that falls on the globe beyond the satellite.
+    const bool shadowOnGlobe = sunlight.Miss < 0 && -sunlight.Beyond < 0;
+    return {sight.Miss < 0 && -sight.Beyond < 0, sight.Miss < 0 && sight.Beyond < 0,
+            shadowOnGlobe && ShadowSeenMargin(sunlight, g.Earth, g.A) < 0, sunlight.Miss < 0 && sunlight.Beyond < 0};
 }
 
 SatellitePhenomena HoldingPhenomena(const PhenomenonMargins& m)

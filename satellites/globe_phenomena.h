@@ -51,5 +51,7 @@ PhenomenonMargins PhenomenonMarginsOf(const GlobeScene& scene, const Vec3& satel
 
 // The phenomena that hold: each margin below zero.
 SatellitePhenomena HoldingPhenomena(const PhenomenonMargins& margins);
+// The same straight from the geometry, for the views: the margins' signs without their sizes.
+SatellitePhenomena PhenomenaHolding(const GlobeScene& scene, const Vec3& satellite);
 
 }  // namespace vireon

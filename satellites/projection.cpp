@@ -138,7 +138,7 @@ void ProjectSatellite(const Projection& p, int k, SatelliteRecord& record)
 
     if (planet.ComputesShadows) StoreShadow(p, k, record);
     record.SatPhenomena[k] =
-        planet.DrawsShadows ? HoldingPhenomena(PhenomenonMarginsOf(p.Globe, v)) : SatellitePhenomena{};
+        planet.DrawsShadows ? PhenomenaHolding(p.Globe, v) : SatellitePhenomena{};
 }
 
 }  // namespace

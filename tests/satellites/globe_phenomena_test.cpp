@@ -48,7 +48,8 @@ TEST(PhenomenonMargins, EachPhenomenonAsTheLinesMeetTheSpheroid)
         const Vec3 satellite{4e5L * unit(random), 1.2e5L * unit(random), 1.2e5L * unit(random)};
         Extended t1 = 0, t2 = 0;
         if (LineMeetsSpheroid({0, 0, 0}, satellite, t1, t2) && t2 >= 1) continue;  // inside the globe
-        const PhenomenonMargins m = PhenomenonMarginsOf({earth, sun, {0, 0, 1}, A, B}, satellite);
+        const GlobeScene scene{earth, sun, {0, 0, 1}, A, B};
+        const PhenomenonMargins m = PhenomenonMarginsOf(scene, satellite);
 
         // The direct construction. Through the satellite at t = 1: the globe beyond it has both
         // roots above 1, before it both between 0 and 1.
@@ -70,6 +71,8 @@ TEST(PhenomenonMargins, EachPhenomenonAsTheLinesMeetTheSpheroid)
         ASSERT_EQ(HoldingPhenomena(m), (SatellitePhenomena{want[0], want[1], want[2], want[3]}))
             << "trial " << trial << " satellite (" << satellite.x << ", " << satellite.y << ", " << satellite.z
             << ") margins " << m.Transit << " " << m.Occultation << " " << m.ShadowTransit << " " << m.Eclipse;
+        // The views' shortcut (the margins' signs only) decides alike.
+        ASSERT_EQ(PhenomenaHolding(scene, satellite), HoldingPhenomena(m)) << "trial " << trial;
     }
     // Enough of each kind for the comparison to mean something.
     EXPECT_GT(checked, 15000);
