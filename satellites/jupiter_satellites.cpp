@@ -132,9 +132,10 @@ PoleFrame MakePoleFrame(const Vec3& p)
 // as the theory has it: between -pi/2 and pi/2, which Jupiter's pole never leaves.
 Extended PolePositionAngle(Extended alpha0, Extended delta0, Extended alpha, Extended delta)
 {
-    const Extended numerator = std::cos(delta0) * std::sin(alpha0 - alpha);
-    const Extended denominator =
-        std::sin(delta0) * std::cos(delta) - std::cos(delta0) * std::sin(delta) * std::cos(alpha0 - alpha);
+    const SineAndCosine d0 = SineCosineExtended(delta0), d = SineCosineExtended(delta),
+                        da = SineCosineExtended(alpha0 - alpha);
+    const Extended numerator = d0.Cos * da.Sin;
+    const Extended denominator = d0.Sin * d.Cos - d0.Cos * d.Sin * da.Cos;
     if (denominator == 0) return numerator == 0 ? 0 : std::copysign(Pi / 2, numerator);
     return std::atan(numerator / denominator);
 }

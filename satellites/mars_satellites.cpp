@@ -81,10 +81,9 @@ Extended PolePositionAngle(const MarsPole& pole, Extended raHours, Extended decD
 {
     const Extended alpha = raHours * 15 * RadiansPerDegree;
     const Extended delta = decDegrees * RadiansPerDegree;
-    const Extended da = pole.alpha0 - alpha;
-    Extended pa = std::atan(std::cos(pole.delta0) * std::sin(da) /
-                            (std::sin(pole.delta0) * std::cos(delta) -
-                             std::cos(pole.delta0) * std::sin(delta) * std::cos(da)));
+    const SineAndCosine d0 = SineCosineExtended(pole.delta0), d = SineCosineExtended(delta),
+                        da = SineCosineExtended(pole.alpha0 - alpha);
+    Extended pa = std::atan(d0.Cos * da.Sin / (d0.Sin * d.Cos - d0.Cos * d.Sin * da.Cos));
     if (pa < 0) pa += 2 * Pi;
     return pa;
 }

@@ -35,13 +35,13 @@ Mat3 B1950EclipticToDate(const EclipticPrecession& a)
 
 PlaneOrientation PlaneOnEclipticOfDate(const PlaneOrientation& b1950, const EclipticPrecession& a)
 {
-    const Extended sinB0 = std::sin(b1950.Inclination), cosB0 = std::cos(b1950.Inclination);
-    const Extended u = b1950.Node - a.Pi;
+    const SineAndCosine i0 = SineCosineExtended(b1950.Inclination), u = SineCosineExtended(b1950.Node - a.Pi);
+    const Extended sinB0 = i0.Sin, cosB0 = i0.Cos;
     // The plane's pole turned by R1(eta) R3(Pi): x = sin i cos(node), y = sin i sin(node), z = cos i
     // with the node counted from the node of the ecliptic of date.
-    const Extended x = sinB0 * std::cos(u) * std::cos(a.eta) - cosB0 * std::sin(a.eta);
-    const Extended y = sinB0 * std::sin(u);
-    const Extended z = sinB0 * std::cos(u) * std::sin(a.eta) + cosB0 * std::cos(a.eta);
+    const Extended x = sinB0 * u.Cos * std::cos(a.eta) - cosB0 * std::sin(a.eta);
+    const Extended y = sinB0 * u.Sin;
+    const Extended z = sinB0 * u.Cos * std::sin(a.eta) + cosB0 * std::cos(a.eta);
     PlaneOrientation plane;
     if (z == 0) {
         plane.Inclination = Pi / 2;
@@ -60,8 +60,8 @@ PlaneOrientation PlaneOnEclipticOfDate(const PlaneOrientation& b1950, const Ecli
 
 Vec3 PlanePole(const PlaneOrientation& plane)
 {
-    const Extended s = std::sin(plane.Inclination);
-    return {s * std::sin(plane.Node), -s * std::cos(plane.Node), std::cos(plane.Inclination)};
+    const SineAndCosine i = SineCosineExtended(plane.Inclination), node = SineCosineExtended(plane.Node);
+    return {i.Sin * node.Sin, -i.Sin * node.Cos, i.Cos};
 }
 
 Vec3 EclipticToEquator(const Vec3& v, Extended eps)
@@ -74,8 +74,10 @@ Vec3 HeliocentricVectorOfDate(const HeliocentricPlace& h, const NutationAngles& 
 {
     const Extended lambda = h.L + nutation.Longitude * RadiansPerArcsec;
     const Extended cosB = std::cos(h.B), sinB = std::sin(h.B);
-    const Extended sinL = std::sin(lambda);
-    return {h.R * std::cos(lambda) * cosB, h.R * (cosB * sinL * std::cos(eps) - sinB * std::sin(eps)),
+    // The longitude runs round the circle: reduced by Cody and Waite, not the library's general method.
+    const SineAndCosine l = SineCosineExtended(lambda);
+    const Extended sinL = l.Sin;
+    return {h.R * l.Cos * cosB, h.R * (cosB * sinL * std::cos(eps) - sinB * std::sin(eps)),
             h.R * (cosB * sinL * std::sin(eps) + sinB * std::cos(eps))};
 }
 

@@ -37,6 +37,20 @@ Extended Angle(Extended degrees) { return Rad(ReduceDegrees(degrees)); }
 
 Extended PositiveAngle(Extended radians) { return radians < 0 ? radians + TwoPi : radians; }
 
+// Saturn's B1950 equator is fixed: the sines and cosines of its node A and inclination B, and
+// the tangent of B/2, are worked out once rather than for each satellite of each run (the
+// library's extended sine of A, past pi/4, takes its slow general reduction).
+struct EquatorFactors {
+    Extended CosA, SinA, CosB, SinB, TanHalfB;
+};
+const EquatorFactors& SaturnEquatorFactors()
+{
+    static const EquatorFactors f{std::cos(SaturnEquatorB1950.Node), std::sin(SaturnEquatorB1950.Node),
+                                  std::cos(SaturnEquatorB1950.Inclination), std::sin(SaturnEquatorB1950.Inclination),
+                                  std::tan(SaturnEquatorB1950.Inclination / 2)};
+    return f;
+}
+
 // M = lambda - varpi, plus one turn when negative.
 void SetMeanAnomaly(SatelliteElements& el) { el.MeanAnomaly = PositiveAngle(el.MeanLongitude - el.Pericentre); }
 
@@ -132,8 +146,8 @@ SatelliteElements Rhea(const InnerArguments& a)
 
     SatelliteElements el;
     el.Inclination = B + g * Cos(N) - Rad(0.0455L) + Rad(0.0193L) * Cos(W3);
-    el.Node = A + (g * Sin(N) + Rad(0.0193L) * Sin(W3)) / std::sin(B) - Rad(0.0078L);
-    el.MeanLongitude = Angle(359.244L + 79.6900472L * a.t1) + g * Sin(N) * std::tan(B / 2);
+    el.Node = A + (g * Sin(N) + Rad(0.0193L) * Sin(W3)) / SaturnEquatorFactors().SinB - Rad(0.0078L);
+    el.MeanLongitude = Angle(359.244L + 79.6900472L * a.t1) + g * Sin(N) * SaturnEquatorFactors().TanHalfB;
     // Eccentricity vector: the free part on p' and the Titan-forced part on W4.
     const Extended h = 0.000265L * Cos(pp) + Cos(W4) / 1000;
     const Extended k = 0.000265L * Sin(pp) + Sin(W4) / 1000;
@@ -155,11 +169,11 @@ SatelliteElements Titan(Extended jd, Extended tau)
     const Extended G = 2 * (W4 - A - Rad(4.4982L) - Rad(0.0003L * t4) - g * Sin(W3));
 
     SatelliteElements el;
-    el.MeanLongitude = Angle(261.1582L + 22.57697855L * t4) + g * Sin(W3) * std::tan(B / 2);
+    el.MeanLongitude = Angle(261.1582L + 22.57697855L * t4) + g * Sin(W3) * SaturnEquatorFactors().TanHalfB;
     el.Eccentricity = 0.029092L * (1 + 0.006548L * (Cos(G) - Cos(twoG0)));
     el.Pericentre = W4 + Rad(0.3752L) * (Sin(G) - Sin(twoG0));
     el.Inclination = B + g * Cos(W3) - Rad(0.6204L);
-    el.Node = A + g * Sin(W3) / std::sin(B) - Rad(0.1418L);
+    el.Node = A + g * Sin(W3) / SaturnEquatorFactors().SinB - Rad(0.1418L);
     return el;
 }
 
@@ -202,16 +216,15 @@ SatelliteElements Iapetus(Extended jd, Extended tau)
 // turned by A about the ecliptic pole.
 Vec3 SaturnEquatorToEcliptic(const OrbitPlanePoint& p, const SatelliteElements& el)
 {
-    const Extended A = SaturnEquatorB1950.Node;
-    const Extended B = SaturnEquatorB1950.Inclination;
+    const EquatorFactors& f = SaturnEquatorFactors();
     const Extended z1 = p.y * Cos(el.Inclination);
     const Extended z2 = p.y * Sin(el.Inclination);
-    const Extended u = el.Node - A;
+    const Extended u = el.Node - SaturnEquatorB1950.Node;
     const Extended X1 = p.x * Cos(u) - z1 * Sin(u);
     const Extended Y1 = p.x * Sin(u) + z1 * Cos(u);
-    const Extended Y2 = Y1 * std::cos(B) - z2 * std::sin(B);
-    const Extended Z = Y1 * std::sin(B) + z2 * std::cos(B);
-    return {X1 * std::cos(A) - Y2 * std::sin(A), X1 * std::sin(A) + Y2 * std::cos(A), Z};
+    const Extended Y2 = Y1 * f.CosB - z2 * f.SinB;
+    const Extended Z = Y1 * f.SinB + z2 * f.CosB;
+    return {X1 * f.CosA - Y2 * f.SinA, X1 * f.SinA + Y2 * f.CosA, Z};
 }
 
 // An orbit whose node and inclination are on the ecliptic itself.
