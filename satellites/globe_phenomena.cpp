@@ -134,9 +134,4 @@ SatellitePhenomena PhenomenaHolding(const GlobeScene& scene, const Vec3& satelli
             shadowOnGlobe && ShadowSeenMargin(sunlight, g.Earth, g.A) < 0, sunlight.Miss < 0 && sunlight.Beyond < 0};
 }
 
-SatellitePhenomena HoldingPhenomena(const PhenomenonMargins& m)
-{
-    return {m.Transit < 0, m.Occultation < 0, m.ShadowTransit < 0, m.Eclipse < 0};
-}
-
 }  // namespace vireon

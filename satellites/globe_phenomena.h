@@ -49,9 +49,8 @@ struct PhenomenonMargins {
 // satellite: planetocentric position, km, true equator of the date, as the theory gives it.
 PhenomenonMargins PhenomenonMarginsOf(const GlobeScene& scene, const Vec3& satellite);
 
-// The phenomena that hold: each margin below zero.
-SatellitePhenomena HoldingPhenomena(const PhenomenonMargins& margins);
-// The same straight from the geometry, for the views: the margins' signs without their sizes.
+// The phenomena that hold (each margin below zero), straight from the geometry, for the views:
+// the margins' signs without their sizes.
 SatellitePhenomena PhenomenaHolding(const GlobeScene& scene, const Vec3& satellite);
 
 }  // namespace vireon

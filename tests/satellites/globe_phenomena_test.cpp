@@ -32,6 +32,12 @@ bool LineMeetsSpheroid(const Vec3& origin, const Vec3& through, Extended& t1, Ex
     return true;
 }
 
+// The phenomena the margins say hold: each margin below zero.
+SatellitePhenomena HoldingPhenomena(const PhenomenonMargins& m)
+{
+    return {m.Transit < 0, m.Occultation < 0, m.ShadowTransit < 0, m.Eclipse < 0};
+}
+
 TEST(PhenomenonMargins, EachPhenomenonAsTheLinesMeetTheSpheroid)
 {
     std::mt19937_64 random(20241203);
