@@ -2,7 +2,7 @@
 # Installs the Debian packages Vireon needs to build, test and run (as root), or prints the
 # apt-get line to run (as another user). Exits 0 when everything is there.
 set -euo pipefail
-PACKAGES=(g++ cmake make pkg-config qt6-base-dev libcli11-dev libgtest-dev libbenchmark-dev liberfa-dev
+PACKAGES=(g++ cmake make pkg-config qt6-base-dev libcli11-dev libgtest-dev libbenchmark-dev liberfa-dev libhowardhinnant-date-dev tzdata
           fonts-dejavu-core fonts-liberation xvfb xauth xdotool imagemagick)
 missing=()
 for p in "${PACKAGES[@]}"; do
