@@ -4,6 +4,7 @@
 #include "core/settings.h"
 #include "display/display.h"
 #include "ephemeris/apparent_place.h"
+#include "ephemeris/horizon.h"
 #include "satellites/satellite_record.h"
 #include "satellites/planet_descriptor.h"
 #include "satellites/theory.h"
@@ -18,13 +19,17 @@ const char* const StartupReminder =
 
 void RunTheoryForCurrentInstant(PlanetId planet)
 {
-    Settings.CurrentJD = JulianDayFromCalendar(Settings.Current);
+    Settings.CurrentJD = TerrestrialOfFields(Settings, Settings.Current);
     TheoryInput in;
     in.JD = Settings.CurrentJD;
-    in.Year = Settings.Current.Year;
+    in.Year = Settings.TimeScale.Kind == TimeScaleKind::Terrestrial ? Settings.Current.Year
+                                                                    : CalendarFromJulianDay(in.JD).Year;
     in.ViewMode = Settings.ViewMode;
     in.Orientation = Settings.Orientation;
     RunSatelliteTheory(planet, in, Places, Record);
+    // The site's sky: the planet's place as the theory left it, the Earth's rotation from UT.
+    if (Settings.Site) Record.Horizon = AltitudesAt(*Settings.Site, planet, Places, UniversalFromTerrestrial(in.JD));
+    else Record.Horizon.reset();
 }
 
 void DefaultDriverSteps::PreparePanel(PlanetId planet) { vireon::PreparePanel(CurrentDisplayPort(), Settings, planet); }
@@ -62,7 +67,7 @@ void RecomputeAndDraw(PlanetId planet)
     RecomputeAndDraw(planet, steps);
 }
 
-void StartProgram(void (*moveWindowToTopLeft)(void*), void* window)
+void StartProgram(void (*moveWindowToTopLeft)(void*), void* window, const KeptSettings& kept)
 {
     CurrentPlatform().ShowMessage(StartupReminder, Platform::Buttons::Ok);
     if (moveWindowToTopLeft) moveWindowToTopLeft(window);
@@ -70,8 +75,9 @@ void StartProgram(void (*moveWindowToTopLeft)(void*), void* window)
     // The clock is read first; only its milliseconds survive into the date-time value.
     const CalendarFields clock = CurrentPlatform().LocalNow();
     ResetToStartupValues(Settings);
+    ApplyKeptSettings(Settings, kept);
     Settings.Current.Millisecond = clock.Millisecond;
-    Settings.CurrentJD = JulianDayFromCalendar(Settings.Current);
+    Settings.CurrentJD = TerrestrialOfFields(Settings, Settings.Current);
     Settings.CurrentDateTime = DateTimeFromCalendar(Settings.Current);
 
     RecomputeAndDraw(Jupiter);

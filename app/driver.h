@@ -7,6 +7,7 @@
 // draw the current view.
 #pragma once
 
+#include "core/settings.h"
 #include "core/types.h"
 
 namespace vireon {
@@ -47,8 +48,8 @@ extern const char* const StartupReminder;
 
 // The start-up sequence, after the main window exists and before the event loop: the
 // reminder (one OK button), the window to the top left (moveWindowToTopLeft), the clock read,
-// 7 January 1610 16:45:00 with the clock's milliseconds in CurrentDateTime, the start-up
-// settings, and RecomputeAndDraw(Jupiter).
-void StartProgram(void (*moveWindowToTopLeft)(void*), void* window);
+// the start-up settings with those kept from the last run, 7 January 1610 16:45:00 on the kept
+// clock with the clock's milliseconds in CurrentDateTime, and RecomputeAndDraw(Jupiter).
+void StartProgram(void (*moveWindowToTopLeft)(void*), void* window, const KeptSettings& kept = {});
 
 }  // namespace vireon

@@ -28,6 +28,15 @@ std::string FormatFixed(Extended v, int decimals, int significantDigits)
     return text;
 }
 
+std::string FormatShortest(double v)
+{
+    // Room for any degree or metre count; a value too long for it gets six decimals.
+    char buffer[400];
+    auto r = std::to_chars(buffer, buffer + sizeof buffer, v, std::chars_format::fixed);
+    if (r.ec != std::errc()) return FormatFixed(v, 6);
+    return std::string(buffer, r.ptr);
+}
+
 std::string FormatInt(long long v)
 {
     char buffer[32];

@@ -38,6 +38,9 @@ inline int PixelRound(Extended v)
 std::string FormatFixed(Extended v, int decimals, int significantDigits = 0);
 // Shortest decimal text of a whole number.
 std::string FormatInt(long long v);
+// The shortest fixed-point text that reads back as the same double ("48.85", "-0.00001"), "."
+// whatever the locale, no exponent.
+std::string FormatShortest(double v);
 // At least two digits: a leading zero below 10 ("07", "12", "123").
 std::string FormatTwoDigits(long long v);
 

@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "core/platform.h"
+
 namespace vireon {
 namespace {
 
@@ -44,8 +46,7 @@ bool StepGraphMonth(GlobalSettings& settings, int direction)
     if (!IsSupportedYear(year)) return false;
 
     settings.IncrementDays = GraphMonthLengthDays(settings.Current.Month);
-    const double jd = JulianDayFromCalendar(1, month, year, 0, 0, 0);
-    SetCurrentInstant(settings, jd);
+    SetCurrentInstant(settings, TerrestrialOfFields(settings, MakeCalendarFields(1, month, year, 0, 0, 0)));
     return true;
 }
 
@@ -95,15 +96,32 @@ bool SetInstantFromClock(GlobalSettings& settings, const CalendarFields& now)
     if (!IsValidCalendarDate(now.Day, now.Month, now.Year)) return false;
     settings.Current = now;
     settings.CurrentDateTime = DateTimeFromCalendar(now);
-    settings.CurrentJD = JulianDayFromCalendar(now);
+    settings.CurrentJD = TerrestrialOfFields(settings, now);
     return true;
+}
+
+CalendarFields ClockOnScale(const TimeScale& scale, const CalendarFields& localNow, const CalendarFields& utcNow)
+{
+    if (scale.Kind == TimeScaleKind::Terrestrial) return localNow;
+    if (scale.Kind == TimeScaleKind::Universal) return utcNow;
+    const Extended ut = JulianDayFromCalendar(utcNow);  // whole seconds; the zones' offsets are too
+    CalendarFields local = CalendarFromJulianDay(ut + ZoneOffsetAt(scale.Zone, ut).Seconds / 86400.0L);
+    local.Millisecond = utcNow.Millisecond;
+    return local;
+}
+
+CalendarFields ClockNowOnScale(const TimeScale& scale)
+{
+    Platform& platform = CurrentPlatform();
+    if (scale.Kind == TimeScaleKind::Terrestrial) return platform.LocalNow();
+    return ClockOnScale(scale, {}, platform.UtcNow());
 }
 
 void SetInstantFromDateTime(GlobalSettings& settings, double dateTime)
 {
     settings.CurrentDateTime = dateTime;
     settings.Current = CalendarFromDateTime(dateTime);
-    settings.CurrentJD = JulianDayFromCalendar(settings.Current);
+    settings.CurrentJD = TerrestrialOfFields(settings, settings.Current);
 }
 
 void SetInstantFromDialog(GlobalSettings& settings, int day, int month, int year, int hour, int minute, int second)

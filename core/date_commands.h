@@ -51,12 +51,19 @@ Extended IncrementDaysFor(const CalendarFields& current, int unitIndex, Extended
 inline constexpr int AnimationDelayCount = 8;
 std::uint32_t AnimationDelayMsFor(int delayIndex);
 
-// The computer clock command: the instant becomes the clock's local date and time (with its
-// milliseconds in the date-time value). Refused outside the supported range.
+// The computer clock command: the instant becomes the clock's date and time on the scale (with
+// its milliseconds in the date-time value), now being ClockOnScale's. Refused outside the
+// supported range.
 bool SetInstantFromClock(GlobalSettings& settings, const CalendarFields& now);
 
+// What the computer clock reads on a scale: in TT its local time as it is (the date as entered is
+// the theories' time), in UT its UTC, in local time its UTC in the zone.
+CalendarFields ClockOnScale(const TimeScale& scale, const CalendarFields& localNow, const CalendarFields& utcNow);
+// The platform's clock on a scale (its local time in TT, its UTC otherwise).
+CalendarFields ClockNowOnScale(const TimeScale& scale);
+
 // Fills the instant from a date-time value, as the date dialog does when it shows a date: the
-// calendar fields are split from the value and CurrentJD follows them.
+// calendar fields are split from the value and CurrentJD, on TT, follows them.
 void SetInstantFromDateTime(GlobalSettings& settings, double dateTime);
 
 // The date dialog's OK: the instant becomes the given date and time (whole seconds), through

@@ -127,11 +127,13 @@ std::optional<double> ParseFieldMinutes(std::string_view text)
     return static_cast<double>(*minutes);
 }
 
-std::optional<double> ParseLongitudeDegrees(std::string_view text)
+std::optional<double> ParseLongitudeDegrees(std::string_view text) { return ParseDecimalWithin(text, 0, 360); }
+
+std::optional<double> ParseDecimalWithin(std::string_view text, double lowest, double highest)
 {
-    const std::optional<Extended> degrees = ReadDecimal(text);
-    if (!degrees || *degrees < 0 || *degrees > 360) return std::nullopt;
-    return static_cast<double>(*degrees);
+    const std::optional<Extended> value = ReadDecimal(text);
+    if (!value || *value < lowest || *value > highest) return std::nullopt;
+    return static_cast<double>(*value);
 }
 
 }  // namespace vireon

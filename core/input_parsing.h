@@ -49,6 +49,10 @@ std::optional<double> ParseFieldMinutes(std::string_view text);
 // longitude): a decimal number.
 std::optional<double> ParseLongitudeDegrees(std::string_view text);
 
+// A decimal number from lowest to highest, both included (a site's latitude, longitude and
+// height).
+std::optional<double> ParseDecimalWithin(std::string_view text, double lowest, double highest);
+
 // Largest magnitude of the increment's number and the zoom's limits.
 inline constexpr Extended MaxIncrementNumber = 100000.0L;
 inline constexpr int MinZoom = 1;
@@ -62,5 +66,8 @@ inline constexpr const char* InvalidIncrementMessage = "Incrément invalide.";
 inline constexpr const char* InvalidZoomMessage = "Zoom invalide.";
 inline constexpr const char* InvalidFieldMessage = "Champ invalide.";
 inline constexpr const char* InvalidLongitudeMessage = "Longitude invalide.";
+inline constexpr const char* InvalidLatitudeMessage = "Latitude invalide.";
+inline constexpr const char* InvalidHeightMessage = "Altitude invalide.";
+inline constexpr const char* SkippedLocalTimeMessage = "Cette heure n'existe pas dans le fuseau horaire choisi.";
 
 }  // namespace vireon

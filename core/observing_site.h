@@ -13,6 +13,8 @@ struct ObservingSite {
     double LatitudeDeg = 0;   // geodetic, degrees, north positive
     double LongitudeDeg = 0;  // degrees, east positive
     double HeightM = 0;       // metres above sea level
+
+    friend bool operator==(const ObservingSite&, const ObservingSite&) = default;
 };
 
 // The ranges the site dialog accepts, inclusive. The heights run from the shore of the Dead Sea

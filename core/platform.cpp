@@ -12,12 +12,18 @@ public:
     {
         return buttons == Buttons::Ok ? Answer::Ok : Answer::No;
     }
-    CalendarFields LocalNow() override
+    CalendarFields LocalNow() override { return Now(false); }
+    CalendarFields UtcNow() override { return Now(true); }
+    void OpenAddress(const std::string&) override {}
+
+private:
+    static CalendarFields Now(bool utc)
     {
         const auto now = std::chrono::system_clock::now();
         const std::time_t seconds = std::chrono::system_clock::to_time_t(now);
         std::tm local{};
-        localtime_r(&seconds, &local);
+        if (utc) gmtime_r(&seconds, &local);
+        else localtime_r(&seconds, &local);
         const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(now.time_since_epoch()).count() % 1000;
         CalendarFields f;
         f.Day = static_cast<std::uint16_t>(local.tm_mday);
@@ -29,7 +35,6 @@ public:
         f.Millisecond = static_cast<std::uint16_t>(ms);
         return f;
     }
-    void OpenAddress(const std::string&) override {}
 };
 
 DefaultPlatform defaultPlatform;

@@ -16,8 +16,9 @@ public:
     virtual ~Platform() = default;
     // Modal message box; returns the button pressed.
     virtual Answer ShowMessage(const std::string& text, Buttons buttons) = 0;
-    // Computer clock, local time, to the millisecond.
+    // Computer clock, local time and UTC, to the millisecond.
     virtual CalendarFields LocalNow() = 0;
+    virtual CalendarFields UtcNow() = 0;
     // Asks the system to open an address (the default browser for a web page).
     virtual void OpenAddress(const std::string& address) = 0;
 };

@@ -149,7 +149,7 @@ void DrawGraphView(DisplayPort& port, GlobalSettings& settings, SatelliteRecord&
     CalendarFields first = settings.Current;
     first.Day = 1;
     first.Hour = first.Minute = first.Second = first.Millisecond = 0;
-    SetCurrentInstant(settings, JulianDayFromCalendar(first));
+    SetCurrentInstant(settings, TerrestrialOfFields(settings, first));
     RefreshStatusBar(port, settings, record, places, FormatPanelTexts(settings, record).DateTimeText);
 
     const Extended s = ViewScale(settings.ZoomFactor);

@@ -95,10 +95,16 @@ std::string FormatDateTimeText(const CalendarFields& f)
     return Limited(text, 21);
 }
 
+std::string FormatDateTimeText(const CalendarFields& fields, const TimeScale& scale, Extended jdTT)
+{
+    const std::string abbreviation = ScaleAbbreviation(scale, jdTT);
+    return FormatDateTimeText(fields) + (abbreviation.empty() ? "" : " " + abbreviation);
+}
+
 PanelTexts FormatPanelTexts(const GlobalSettings& settings, const SatelliteRecord& record)
 {
     PanelTexts texts;
-    texts.DateTimeText = FormatDateTimeText(settings.Current);
+    texts.DateTimeText = FormatDateTimeText(settings.Current, settings.TimeScale, settings.CurrentJD);
     const int count = SatelliteCountOf(settings.CurrentPlanet);
     if (settings.ViewMode == ViewMode::Equatorial) {
         const Extended f = UnitFactor(settings, record);

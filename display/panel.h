@@ -20,6 +20,9 @@ std::string PlanetMenuItem(PlanetId planet);
 
 // "dd/MM/yyyy  hh:mm:ss" with the year as a plain integer, at most 21 characters.
 std::string FormatDateTimeText(const CalendarFields& fields);
+// The same followed by the scale's name at the instant jdTT: nothing in TT, " UT", or the zone's
+// abbreviation (" CET", " CEST").
+std::string FormatDateTimeText(const CalendarFields& fields, const TimeScale& scale, Extended jdTT);
 
 // Texts formatted after a theory run, per slot 1..8 (slot 0 unused).
 struct PanelTexts {

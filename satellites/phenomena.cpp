@@ -568,6 +568,13 @@ std::vector<Phenomenon> WithRedSpotTransits(std::vector<Phenomenon> rows, Extend
     return rows;
 }
 
+SecondRounding ListedRounding(PhenomenonKind kind)
+{
+    if (kind == PhenomenonKind::RedSpotTransit) return SecondRounding::Nearest;
+    // Starts and ends alternate in the order of the kinds.
+    return static_cast<int>(kind) % 2 == 0 ? SecondRounding::Up : SecondRounding::Down;
+}
+
 const char* EventName(PhenomenonKind kind) { return EventNames[static_cast<int>(kind)]; }
 
 const char* BodyName(PlanetId planet, const Phenomenon& row)

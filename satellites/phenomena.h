@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "core/time_scale.h"
 #include "core/types.h"
 
 namespace vireon {
@@ -52,6 +53,11 @@ std::vector<Phenomenon> FindPhenomena(PlanetId planet, Extended firstJD, Extende
 // rows of the same second).
 std::vector<Phenomenon> WithRedSpotTransits(std::vector<Phenomenon> rows, Extended firstJD, Extended lastJD,
                                             Extended longitudeII);
+
+// How a row's instant is read on a clock whose seconds are not TT's (ReadingFieldsOf): a start
+// at the first whole second after it, an end at the last before it, so that the views at the
+// listed second show the phenomenon; the Red Spot's transit at the nearest.
+SecondRounding ListedRounding(PhenomenonKind kind);
 
 // The name vireon-ephem gives a kind ("transit_start", "shadow_end", ..., "grs_transit") and
 // the name of a row's body ("Io", ..., "Tache rouge").

@@ -23,9 +23,10 @@ Platform::Answer QtPlatform::ShowMessage(const std::string& text, Buttons button
     return box.exec() == QMessageBox::Yes ? Answer::Yes : Answer::No;
 }
 
-CalendarFields QtPlatform::LocalNow()
+namespace {
+
+CalendarFields FieldsOf(const QDateTime& now)
 {
-    const QDateTime now = QDateTime::currentDateTime();
     CalendarFields f;
     f.Day = static_cast<std::uint16_t>(now.date().day());
     f.Month = static_cast<std::uint16_t>(now.date().month());
@@ -36,6 +37,12 @@ CalendarFields QtPlatform::LocalNow()
     f.Millisecond = static_cast<std::uint16_t>(now.time().msec());
     return f;
 }
+
+}  // namespace
+
+CalendarFields QtPlatform::LocalNow() { return FieldsOf(QDateTime::currentDateTime()); }
+
+CalendarFields QtPlatform::UtcNow() { return FieldsOf(QDateTime::currentDateTimeUtc()); }
 
 void QtPlatform::OpenAddress(const std::string& address)
 {

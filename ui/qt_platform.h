@@ -9,6 +9,7 @@ class QtPlatform final : public Platform {
 public:
     Answer ShowMessage(const std::string& text, Buttons buttons) override;
     CalendarFields LocalNow() override;
+    CalendarFields UtcNow() override;
     void OpenAddress(const std::string& address) override;
 };
 

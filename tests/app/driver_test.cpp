@@ -122,6 +122,7 @@ public:
         return Answer::Ok;
     }
     CalendarFields LocalNow() override { return {8, 12, 2026, 10, 11, 12, 345}; }
+    CalendarFields UtcNow() override { return {8, 12, 2026, 9, 11, 12, 345}; }
     void OpenAddress(const std::string&) override {}
 };
 
