@@ -12,7 +12,9 @@
 #include <string_view>
 #include <vector>
 
+#include "core/observing_site.h"
 #include "core/time_base.h"
+#include "core/time_scale.h"
 #include "core/types.h"
 #include "ephemeris/apparent_place.h"
 #include "satellites/phenomena.h"
@@ -38,6 +40,13 @@ struct EphemRequest {
     // --grs-longitude: with --events for Jupiter, also the Great Red Spot's transits for that
     // System II longitude (degrees, 0..360).
     std::optional<double> RedSpotLongitude;
+    // --time-scale and --time-zone: the clock Start is read on and the instants are written on
+    // (TT by default: the dates as given are the theories' time).
+    TimeScale Scale;
+    // --site LAT,LON[,HEIGHT_M]: the planet's and the Sun's altitude from there; --observable keeps
+    // the rows at which the planet is at least 10 degrees high and the Sun at least 6 below.
+    std::optional<ObservingSite> Site;
+    bool ObservableOnly = false;
 };
 
 inline constexpr int MaxCount = 100000;
@@ -58,11 +67,19 @@ ParseResult ParseArguments(const std::vector<std::string>& args);
 // The help text: usage, every option and every column.
 std::string_view HelpText();
 
-// Calendar fields of instant i (0-based) of a request: Start + i x StepSeconds.
+// Calendar fields of instant i (0-based) of a request in TT: Start + i x StepSeconds.
 CalendarFields InstantOf(const EphemRequest& request, int i);
+
+// The TT Julian Day of instant i of a request on any scale: Start's instant plus i x StepSeconds
+// of elapsed time.
+Extended TerrestrialInstantOf(const EphemRequest& request, int i);
 
 // "YYYY-MM-DDTHH:MM:SS".
 std::string FormatInstant(const CalendarFields& instant);
+
+// The instant jdTT on the request's clock, with the ISO 8601 suffix of its scale: nothing for TT,
+// "Z" for UT, the zone's offset for local time ("+01:00"; "+00:09:21" where it has seconds).
+std::string FormatInstantOnScale(const TimeScale& scale, Extended jdTT, SecondRounding rounding = SecondRounding::Nearest);
 
 // Lower-case planet name as the command line takes it ("jupiter"), empty for other ids.
 std::string PlanetName(PlanetId p);
@@ -84,22 +101,42 @@ struct EphemRow {
     std::optional<double> SatShadowX, SatShadowY, SatPolarX, SatPolarY;
     // Central meridians and the sub-Earth latitude, degrees (Mars, Jupiter, Saturn).
     std::optional<double> CentralMeridianDeg, CentralMeridianIDeg, CentralMeridianIIDeg, SubEarthLatitudeDeg;
+    // Columns written only when asked for: on another clock than TT, Delta T at the instant
+    // (seconds); with a site, the planet's altitude and azimuth and the Sun's altitude (degrees).
+    std::optional<double> DeltaTSeconds;
+    struct SiteColumns {
+        double PlanetAltitudeDeg = 0, PlanetAzimuthDeg = 0, SunAltitudeDeg = 0;
+    };
+    std::optional<SiteColumns> Site;
 };
 
 // The row of satellite k after the theory of request.Planet has run for the instant.
 EphemRow MakeRow(const EphemRequest& request, const CalendarFields& instant, double jd, int k,
                  const PlanetPlaces& places, const SatelliteRecord& record);
 
+// With a site: the planet's altitude and azimuth and the Sun's altitude at the TT instant, the
+// planet's apparent place taken from places (after the theory ran); none without a site.
+std::optional<EphemRow::SiteColumns> SiteColumnsAt(const EphemRequest& request, Extended jdTT, const PlanetPlaces& places);
+// The site's columns at each row of --events (none without a site), and whether the altitudes make
+// a row observable (the planet at least 10 degrees high, the Sun at least 6 below the horizon).
+std::vector<std::optional<EphemRow::SiteColumns>> SiteColumnsOfEvents(const EphemRequest& request,
+                                                                      const std::vector<Phenomenon>& events);
+bool IsObservable(const EphemRow::SiteColumns& site);
+
 // The CSV header line (no line end) and one row as CSV or as a JSON object (no line end).
-// Numbers are written with 17 significant digits and "." whatever the locale.
+// Numbers are written with 17 significant digits and "." whatever the locale. The header of a
+// request has the columns its clock and site add.
 std::string CsvHeader();
+std::string CsvHeader(const EphemRequest& request);
 std::string FormatRow(const EphemRow& row, OutputFormat format);
 
 // The last whole second of an --events request: Days days after Start, less one second.
 CalendarFields LastEventInstant(const EphemRequest& request);
 
-// The CSV header of --events (no line end) and one phenomenon as CSV or as a JSON object.
+// The CSV header of --events (no line end), of a request with its clock's and site's columns, and
+// one phenomenon as CSV or as a JSON object, in TT without a site.
 std::string EventsCsvHeader();
+std::string EventsCsvHeader(const EphemRequest& request);
 std::string FormatEvent(PlanetId planet, const Phenomenon& event, OutputFormat format);
 
 // Runs the whole request and writes the header (CSV) and one line per instant and satellite,

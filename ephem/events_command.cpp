@@ -9,17 +9,42 @@
 namespace vireon::ephem {
 namespace {
 
+// The columns a request adds to each row: Delta T on another clock than TT, the altitudes and
+// whether the row is observable with a site.
+struct EventExtras {
+    std::optional<double> DeltaTSeconds;
+    std::optional<EphemRow::SiteColumns> Site;
+    bool Observable = true;
+};
+
 // The columns of --events, in order.
 template <class Writer>
-void VisitEventColumns(PlanetId planet, const Phenomenon& event, Writer& w)
+void VisitEventColumns(const EphemRequest& request, const Phenomenon& event, const EventExtras& extras, Writer& w)
 {
-    w.Text("instant", FormatInstant(CalendarFromJulianDay(event.JD)));
+    const PlanetId planet = request.Planet;
+    w.Text("instant", request.Scale.Kind == TimeScaleKind::Terrestrial
+                          ? FormatInstant(CalendarFromJulianDay(event.JD))
+                          : FormatInstantOnScale(request.Scale, event.JD, ListedRounding(event.Kind)));
     w.Number("jd", static_cast<double>(event.JD));
     w.Text("planet", PlanetName(planet));
     w.Integer("index", event.Satellite);
     w.Text("name", BodyName(planet, event));
     w.Text("event", EventName(event.Kind));
     w.Integer("visible", event.Visible ? 1 : 0);
+    if (extras.DeltaTSeconds) w.Number("delta_t_s", extras.DeltaTSeconds);
+    if (extras.Site) {
+        w.Number("planet_alt_deg", extras.Site->PlanetAltitudeDeg);
+        w.Number("sun_alt_deg", extras.Site->SunAltitudeDeg);
+        w.Integer("observable", extras.Observable ? 1 : 0);
+    }
+}
+
+EventExtras HeaderExtras(const EphemRequest& request)
+{
+    EventExtras extras;
+    if (request.Scale.Kind != TimeScaleKind::Terrestrial) extras.DeltaTSeconds = 0;
+    if (request.Site) extras.Site = EphemRow::SiteColumns{};
+    return extras;
 }
 
 }  // namespace
@@ -29,29 +54,45 @@ CalendarFields LastEventInstant(const EphemRequest& request)
     return FieldsOfSeconds(SecondsOf(request.Start) + std::int64_t{request.Days} * SecondsPerDay - 1);
 }
 
-std::string EventsCsvHeader()
+std::string EventsCsvHeader(const EphemRequest& request)
 {
     HeaderWriter header;
-    VisitEventColumns(Jupiter, Phenomenon{}, header);
+    VisitEventColumns(request, Phenomenon{}, HeaderExtras(request), header);
     return header.text;
 }
 
+std::string EventsCsvHeader() { return EventsCsvHeader(EphemRequest{}); }
+
 std::string FormatEvent(PlanetId planet, const Phenomenon& event, OutputFormat format)
 {
+    EphemRequest request;
+    request.Planet = planet;
     LineWriter line(format);
-    VisitEventColumns(planet, event, line);
+    VisitEventColumns(request, event, {}, line);
     return line.Finish();
 }
 
 void RunEvents(const EphemRequest& request, std::ostream& out)
 {
-    if (request.Format == OutputFormat::Csv) out << EventsCsvHeader() << '\n';
-    const double first = JulianDayFromCalendar(request.Start);
-    const double last = JulianDayFromCalendar(LastEventInstant(request));
+    if (request.Format == OutputFormat::Csv) out << EventsCsvHeader(request) << '\n';
+    // The span is read on the request's clock: from --date to the last second of its last day.
+    const Extended first = TerrestrialFromReadingOrLater(request.Scale, JulianDayFromCalendar(request.Start));
+    const Extended last = TerrestrialFromReadingOrLater(request.Scale, JulianDayFromCalendar(LastEventInstant(request)));
     std::vector<Phenomenon> events = FindPhenomena(request.Planet, first, last);
     if (request.RedSpotLongitude) events = WithRedSpotTransits(std::move(events), first, last, *request.RedSpotLongitude);
-    for (const Phenomenon& event : events) {
-        out << FormatEvent(request.Planet, event, request.Format) << '\n';
+    const std::vector<std::optional<EphemRow::SiteColumns>> altitudes = SiteColumnsOfEvents(request, events);
+    for (std::size_t i = 0; i < events.size(); ++i) {
+        const Phenomenon& event = events[i];
+        EventExtras extras;
+        if (request.Scale.Kind != TimeScaleKind::Terrestrial) {
+            extras.DeltaTSeconds = static_cast<double>(DeltaTSeconds(UniversalFromTerrestrial(event.JD)));
+        }
+        extras.Site = altitudes[i];
+        extras.Observable = !extras.Site || IsObservable(*extras.Site);
+        if (request.ObservableOnly && !extras.Observable) continue;
+        LineWriter line(request.Format);
+        VisitEventColumns(request, event, extras, line);
+        out << line.Finish() << '\n';
     }
 }
 

@@ -37,6 +37,13 @@ CalendarFields InstantOf(const EphemRequest& request, int i)
     return FieldsOfSeconds(SecondsOf(request.Start) + static_cast<std::int64_t>(i) * request.StepSeconds);
 }
 
+Extended TerrestrialInstantOf(const EphemRequest& request, int i)
+{
+    if (request.Scale.Kind == TimeScaleKind::Terrestrial) return JulianDayFromCalendar(InstantOf(request, i));
+    const Extended start = TerrestrialFromReadingOrLater(request.Scale, JulianDayFromCalendar(request.Start));
+    return start + static_cast<Extended>(static_cast<std::int64_t>(i) * request.StepSeconds) / SecondsPerDay;
+}
+
 // YYYY-MM-DDTHH:MM:SS, digit by digit: snprintf's format parsing was a twentieth of a table run.
 std::string FormatInstant(const CalendarFields& f)
 {
@@ -50,6 +57,21 @@ std::string FormatInstant(const CalendarFields& f)
     put(12, f.Hour, 2);
     put(15, f.Minute, 2);
     put(18, f.Second, 2);
+    return text;
+}
+
+std::string FormatInstantOnScale(const TimeScale& scale, Extended jdTT, SecondRounding rounding)
+{
+    std::string text = FormatInstant(ReadingFieldsOf(scale, jdTT, rounding));
+    if (scale.Kind == TimeScaleKind::Universal) return text + "Z";
+    if (scale.Kind == TimeScaleKind::Local) {
+        const std::int32_t offset = ScaleOffsetSeconds(scale, jdTT);
+        const std::int32_t magnitude = offset < 0 ? -offset : offset;
+        const auto two = [](int v) { return std::string{static_cast<char>('0' + v / 10), static_cast<char>('0' + v % 10)}; };
+        text += offset < 0 ? '-' : '+';
+        text += two(magnitude / 3600) + ":" + two(magnitude / 60 % 60);
+        if (magnitude % 60 != 0) text += ":" + two(magnitude % 60);
+    }
     return text;
 }
 

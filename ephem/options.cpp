@@ -181,6 +181,45 @@ std::optional<std::string> ParseRedSpotLongitude(std::string_view value, EphemRe
     return std::nullopt;
 }
 
+std::optional<std::string> ParseTimeScale(std::string_view value, TimeScale& scale)
+{
+    const std::string name = Lower(value);
+    if (name == "tt") scale.Kind = TimeScaleKind::Terrestrial;
+    else if (name == "ut") scale.Kind = TimeScaleKind::Universal;
+    else if (name == "local") scale.Kind = TimeScaleKind::Local;
+    else return "time scale " + Quoted(value) + " must be tt, ut or local";
+    return std::nullopt;
+}
+
+std::optional<std::string> ParseTimeZone(std::string_view value, std::string& zone)
+{
+    if (!IsKnownTimeZone(value)) return "unknown time zone " + Quoted(value) + " (an IANA name such as Europe/Paris)";
+    zone = value;
+    return std::nullopt;
+}
+
+// LAT,LON[,HEIGHT_M]: degrees north and east, metres above sea level (0 when left out).
+std::optional<std::string> ParseSite(std::string_view value, std::optional<ObservingSite>& site)
+{
+    const std::string bad = "site " + Quoted(value) +
+                            " must be LAT,LON[,HEIGHT_M] (latitude -90 to 90, longitude -180 to 180, height -500 to 9000)";
+    std::vector<std::string_view> fields;
+    for (std::size_t start = 0;;) {
+        const std::size_t comma = value.find(',', start);
+        fields.push_back(value.substr(start, comma == std::string_view::npos ? std::string_view::npos : comma - start));
+        if (comma == std::string_view::npos) break;
+        start = comma + 1;
+    }
+    if (fields.size() < 2 || fields.size() > 3) return bad;
+    const auto latitude = ParseDecimalWithin(fields[0], MinimumLatitudeDeg, MaximumLatitudeDeg);
+    const auto longitude = ParseDecimalWithin(fields[1], MinimumLongitudeDeg, MaximumLongitudeDeg);
+    const auto height = fields.size() == 3 ? ParseDecimalWithin(fields[2], MinimumHeightM, MaximumHeightM)
+                                           : std::optional<double>(0);
+    if (!latitude || !longitude || !height) return bad;
+    site = ObservingSite{"", *latitude, *longitude, *height};
+    return std::nullopt;
+}
+
 // An option whose value one of the readers above checks and stores; a refused value ends the
 // parse with the reader's message.
 using ValueReader = std::function<std::optional<std::string>(std::string_view)>;
@@ -210,6 +249,28 @@ void AddRequestOptions(CLI::App& app, EphemRequest& r)
     app.add_flag("--events", r.Events)->multi_option_policy(CLI::MultiOptionPolicy::Throw)->disable_flag_override();
     AddValueOption(app, "--days", "N", [&r](std::string_view v) { return ParseDays(v, r.Days); });
     AddValueOption(app, "--grs-longitude", "L", [&r](std::string_view v) { return ParseRedSpotLongitude(v, r); });
+    AddValueOption(app, "--time-scale", "tt|ut|local", [&r](std::string_view v) { return ParseTimeScale(v, r.Scale); });
+    AddValueOption(app, "--time-zone", "ZONE", [&r](std::string_view v) { return ParseTimeZone(v, r.Scale.Zone); });
+    AddValueOption(app, "--site", "LAT,LON[,HEIGHT_M]", [&r](std::string_view v) { return ParseSite(v, r.Site); });
+    app.add_flag("--observable", r.ObservableOnly)->multi_option_policy(CLI::MultiOptionPolicy::Throw)->disable_flag_override();
+}
+
+// The checks of the clock and the site: a zone goes with local time (the system's when none is
+// given), --date names a time that exists there, --observable needs a site.
+std::optional<std::string> CheckClockAndSite(const CLI::App& app, EphemRequest& request)
+{
+    if (request.Scale.Kind != TimeScaleKind::Local) {
+        if (app.count("--time-zone") > 0) return std::string("--time-zone goes with --time-scale local");
+        request.Scale.Zone.clear();
+    } else if (request.Scale.Zone.empty()) {
+        request.Scale.Zone = SystemTimeZone();
+    }
+    if (request.ObservableOnly && !request.Site) return std::string("--observable needs --site");
+    if (!TerrestrialFromReading(request.Scale, JulianDayFromCalendar(request.Start))) {
+        return "no such local time " + FormatInstant(request.Start) + " in " + request.Scale.Zone +
+               " (the clocks go forward over it)";
+    }
+    return std::nullopt;
 }
 
 // The options of a table of instants, which --events does not take.
@@ -246,8 +307,13 @@ std::optional<std::string> CheckSeries(const EphemRequest& request)
 {
     if (request.Count > 1 && request.StepSeconds == 0) return "--count above 1 needs --step";
     // Every stepped instant must stay in range: the instants move one way, so the last one decides.
+    // On another clock than TT it is read there, Delta T and the zone's offset applied.
     const std::int64_t last = SecondsOf(request.Start) + (request.Count - 1) * request.StepSeconds;
-    if (last < FirstSupportedSecond() || last > LastSupportedSecond()) {
+    const bool outside =
+        request.Scale.Kind == TimeScaleKind::Terrestrial
+            ? last < FirstSupportedSecond() || last > LastSupportedSecond()
+            : !IsWithinSupportedRange(ReadingFromTerrestrial(request.Scale, TerrestrialInstantOf(request, request.Count - 1)));
+    if (outside) {
         return "instant " + std::to_string(request.Count) +
                " of the series is out of the supported range (0001-01-01T00:00:00 to 9999-12-31T23:59:59)";
     }
@@ -301,6 +367,7 @@ ParseResult ParseArguments(const std::vector<std::string>& args)
         return Failure(Printable(e.what(), 200) + " (see --help)");
     }
     if (!app.remaining().empty()) return Failure(UnexpectedArguments(app.remaining()));
+    if (auto error = CheckClockAndSite(app, request)) return Failure(*error);
     if (auto error = CheckEvents(app, request)) return Failure(*error);
     if (auto error = CheckSeries(request)) return Failure(*error);
     ParseResult result;

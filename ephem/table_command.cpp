@@ -58,6 +58,12 @@ void VisitPlanetTail(const EphemRow& r, Writer& w)
     w.Number("cm_i_deg", r.CentralMeridianIDeg);
     w.Number("cm_ii_deg", r.CentralMeridianIIDeg);
     w.Number("sub_earth_lat_deg", r.SubEarthLatitudeDeg);
+    if (r.DeltaTSeconds) w.Number("delta_t_s", r.DeltaTSeconds);
+    if (r.Site) {
+        w.Number("planet_alt_deg", r.Site->PlanetAltitudeDeg);
+        w.Number("planet_az_deg", r.Site->PlanetAzimuthDeg);
+        w.Number("sun_alt_deg", r.Site->SunAltitudeDeg);
+    }
 }
 
 // Every column in order.
@@ -119,10 +125,15 @@ EphemRow MakeRow(const EphemRequest& request, const CalendarFields& instant, dou
     return row;
 }
 
-std::string CsvHeader()
+std::string CsvHeader() { return CsvHeader(EphemRequest{}); }
+
+std::string CsvHeader(const EphemRequest& request)
 {
+    EphemRow columns;
+    if (request.Scale.Kind != TimeScaleKind::Terrestrial) columns.DeltaTSeconds = 0;
+    if (request.Site) columns.Site = EphemRow::SiteColumns{};
     HeaderWriter header;
-    VisitColumns(EphemRow{}, header);
+    VisitColumns(columns, header);
     return header.text;
 }
 
@@ -160,23 +171,34 @@ std::string FormatSatelliteColumns(const EphemRow& row, OutputFormat format)
 
 void RunTable(const EphemRequest& request, std::ostream& out)
 {
-    if (request.Format == OutputFormat::Csv) out << CsvHeader() << '\n';
+    if (request.Format == OutputFormat::Csv) out << CsvHeader(request) << '\n';
+    const bool terrestrial = request.Scale.Kind == TimeScaleKind::Terrestrial;
     // The program's own state lives as long as the run: the theories overwrite the record in
     // place, as they do in the program.
     PlanetPlaces places;
     SatelliteRecord record;
     const int satellites = Planet(request.Planet).SatelliteCount;
     for (int i = 0; i < request.Count; ++i) {
-        const CalendarFields instant = InstantOf(request, i);
+        // In TT the instants are whole seconds of the calendar, as the program's are; on another
+        // clock they are elapsed seconds from the first.
+        const CalendarFields instant = terrestrial ? InstantOf(request, i) : CalendarFields{};
         TheoryInput in;
-        in.JD = JulianDayFromCalendar(instant);
-        in.Year = instant.Year;
+        in.JD = terrestrial ? JulianDayFromCalendar(instant) : TerrestrialInstantOf(request, i);
+        in.Year = terrestrial ? instant.Year : CalendarFromJulianDay(in.JD).Year;
         in.ViewMode = request.ViewMode;
         in.Orientation = request.Orientation;
         RunSatelliteTheory(request.Planet, in, places, record);
+        const std::optional<EphemRow::SiteColumns> site = SiteColumnsAt(request, in.JD, places);
+        if (request.ObservableOnly && site && !IsObservable(*site)) continue;
         const double jd = static_cast<double>(in.JD);
         // The same line as FormatRow, the planet's columns formatted once for the instant.
-        const PlanetColumnsText planet = FormatPlanetColumns(MakeRow(request, instant, jd, 1, places, record), request.Format);
+        EphemRow first = MakeRow(request, instant, jd, 1, places, record);
+        if (!terrestrial) {
+            first.Instant = FormatInstantOnScale(request.Scale, in.JD);
+            first.DeltaTSeconds = static_cast<double>(DeltaTSeconds(UniversalFromTerrestrial(in.JD)));
+        }
+        first.Site = site;
+        const PlanetColumnsText planet = FormatPlanetColumns(first, request.Format);
         for (int k = 1; k <= satellites; ++k) {
             out << planet.Head << FormatSatelliteColumns(MakeRow(request, instant, jd, k, places, record), request.Format)
                 << planet.Tail << '\n';
