@@ -126,6 +126,11 @@ void TfSaisieJour::bbOKClick()
         WarnInvalidInput(this, InvalidTimeMessage);
         return;
     }
+    const CalendarFields typed = MakeCalendarFields(date->Day, date->Month, date->Year, time->Hour, time->Minute, time->Second);
+    if (!TerrestrialFromReading(Settings.TimeScale, JulianDayFromCalendar(typed))) {
+        WarnInvalidInput(this, SkippedLocalTimeMessage);
+        return;
+    }
     SetInstantFromDialog(Settings, date->Day, date->Month, date->Year, time->Hour, time->Minute, time->Second);
     port_.SetStatusText(0, FormatDateAndTime(Settings.Current));
     accept();
@@ -135,7 +140,7 @@ void TfSaisieJour::bbHorlogeClick()
 {
     // The clock's date and time become the current instant at once, whether or not the
     // dialog is then accepted.
-    SetInstantFromClock(Settings, CurrentPlatform().LocalNow());
+    SetInstantFromClock(Settings, ClockNowOnScale(Settings.TimeScale));
     ShowCurrentInstant();
 }
 

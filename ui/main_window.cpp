@@ -37,6 +37,7 @@
 #include "ui/phenomena_dialog.h"
 #include "ui/program_texts.h"
 #include "ui/qt_display_port.h"
+#include "ui/site_dialog.h"
 #include "ui/view_widgets.h"
 #include "ui/zoom_dialog.h"
 
@@ -94,8 +95,8 @@ PlanetId NextPlanet(PlanetId p) { return p >= LastPlanet ? FirstPlanet : static_
 
 }  // namespace
 
-TForm1::TForm1(QWidget* parent, PhenomenaSource phenomena)
-    : QMainWindow(parent, MainWindowFlags), phenomena_(std::move(phenomena))
+TForm1::TForm1(QWidget* parent, PhenomenaSource phenomena, const QString& settingsFile)
+    : QMainWindow(parent, MainWindowFlags), phenomena_(std::move(phenomena)), store_(settingsFile)
 {
     setObjectName("Form1");
     setWindowTitle("Vireon");
@@ -229,6 +230,7 @@ void TForm1::createActions()
 {
     makeAction("miDate", "&Date");
     makeAction("miIncrement", "&Incrément");
+    makeAction("miLieu", "Lieu et &heure...");
     makeAction("miQuitter", "&Quitter");
 
     auto* planets = new QActionGroup(this);
@@ -312,7 +314,7 @@ void TForm1::createMenus()
 
     QMenu* file = bar->addMenu("&Fichier");
     file->setObjectName("miFichier");
-    add(file, {"miDate", "miIncrement", nullptr, "miQuitter"});
+    add(file, {"miDate", "miIncrement", "miLieu", nullptr, "miQuitter"});
 
     QMenu* planet = bar->addMenu("&Planète");
     planet->setObjectName("miPlanete");
@@ -460,6 +462,7 @@ void TForm1::createDialogs()
     fAide = new TfAide(this);
     fChamp = new TfChamp(*port_, this);
     fPhenomenes = new TfPhenomenes(phenomena_, this);
+    fLieu = new TfLieu(this);
 }
 
 void TForm1::connectCommands()
@@ -473,6 +476,7 @@ void TForm1::connectCommands()
 
     on("miDate", &TForm1::miDateClick);
     on("miIncrement", &TForm1::miIncrementClick);
+    on("miLieu", &TForm1::miLieuClick);
     on("miQuitter", &TForm1::miQuitterClick);
     on("miMars", &TForm1::miMarsClick);
     on("miJupiter", &TForm1::miJupiterClick);
@@ -631,7 +635,9 @@ void TForm1::OpenIncrementDialog(int left, int top)
 
 void TForm1::ShowPhenomenon(const Phenomenon& phenomenon)
 {
-    SetCurrentInstant(Settings, phenomenon.JD);
+    // On a clock whose seconds are not TT's, a start is shown at the first whole second at which
+    // it holds, an end at the last.
+    SetCurrentInstant(Settings, phenomenon.JD, ListedRounding(phenomenon.Kind));
     // The equatorial view shows the satellite or its shadow at the planet's limb.
     if (Settings.ViewMode == ViewMode::Equatorial) EraseAndRedraw();
     else SetEquatorialView(*port_, Settings);
@@ -650,6 +656,31 @@ void TForm1::OpenZoomDialog(int left, int top)
 
 void TForm1::miDateClick() { OpenDateDialog(); }
 void TForm1::miIncrementClick() { OpenIncrementDialog(727, 329); }
+void TForm1::miLieuClick()
+{
+    fLieu->Prepare();
+    if (fLieu->exec() != QDialog::Accepted) return;
+    SetTimeScale(Settings, fLieu->ChosenScale());
+    Settings.Site = fLieu->ChosenSite();
+    SaveKeptSettings();
+    EraseAndRedraw();
+}
+
+KeptSettings TForm1::LoadKeptSettings()
+{
+    saved_ = store_.Load();
+    return saved_;
+}
+
+void TForm1::SaveKeptSettings()
+{
+    const KeptSettings kept = KeptSettingsOf(Settings);
+    if (kept == saved_) return;
+    // Written or not, the settings in memory stay; a file that cannot be written is told once
+    // for each attempt.
+    if (store_.Save(kept)) saved_ = kept;
+    else CurrentPlatform().ShowMessage(UnwritableSettingsMessage(store_.FilePath()).toStdString(), Platform::Buttons::Ok);
+}
 void TForm1::miQuitterClick()
 {
     if (CurrentPlatform().ShowMessage(QuitQuestion, Platform::Buttons::YesNo) == Platform::Answer::Yes) close();
@@ -701,7 +732,9 @@ void TForm1::miPhenomenesClick()
 {
     if (!HasPhenomena(Settings.CurrentPlanet)) return;
     fPhenomenes->Prepare();
-    if (fPhenomenes->exec() == QDialog::Accepted && fPhenomenes->Chosen()) ShowPhenomenon(*fPhenomenes->Chosen());
+    const bool accepted = fPhenomenes->exec() == QDialog::Accepted;
+    SaveKeptSettings();  // the Red Spot's longitude
+    if (accepted && fPhenomenes->Chosen()) ShowPhenomenon(*fPhenomenes->Chosen());
 }
 
 void TForm1::Zoom1Click() { miZoomClick(); }
@@ -738,7 +771,7 @@ void TForm1::sbJourMouseUp(Qt::MouseButton button)
     if (button == Qt::LeftButton) {
         OpenDateDialog();
     } else if (button == Qt::RightButton) {
-        if (!SetInstantFromClock(Settings, CurrentPlatform().LocalNow())) {
+        if (!SetInstantFromClock(Settings, ClockNowOnScale(Settings.TimeScale))) {
             port_->Beep();
             return;
         }
@@ -1015,7 +1048,7 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event)
 
 void RunStartup(TForm1& window)
 {
-    StartProgram([](void* w) { static_cast<TForm1*>(w)->move(0, 0); }, &window);
+    StartProgram([](void* w) { static_cast<TForm1*>(w)->move(0, 0); }, &window, window.LoadKeptSettings());
     window.show();
 }
 

@@ -11,6 +11,8 @@
 #include <memory>
 
 #include "core/types.h"
+#include "core/settings.h"
+#include "ui/kept_settings_store.h"
 #include "ui/phenomena_dialog.h"
 
 class QAction;
@@ -30,14 +32,17 @@ class TfAide;
 class TfApropos;
 class TfChamp;
 class TfIncrement;
+class TfLieu;
 class TfZoom;
 
 class TForm1 : public QMainWindow {
     Q_OBJECT
 
 public:
-    // phenomena: where the phenomena dialog takes its rows.
-    explicit TForm1(QWidget* parent = nullptr, PhenomenaSource phenomena = FindPhenomena);
+    // phenomena: where the phenomena dialog takes its rows; settingsFile: the file of the settings
+    // kept between runs (empty: the platform's usual place).
+    explicit TForm1(QWidget* parent = nullptr, PhenomenaSource phenomena = FindPhenomena,
+                    const QString& settingsFile = {});
     ~TForm1() override;
 
     // Client area of the window below the menu bar, fixed.
@@ -61,11 +66,20 @@ public:
     TfAide* fAide = nullptr;
     TfChamp* fChamp = nullptr;
     TfPhenomenes* fPhenomenes = nullptr;
+    TfLieu* fLieu = nullptr;
+
+    // The settings kept from the last run (the start-up values for what the file lacks); the
+    // start-up sequence applies them.
+    KeptSettings LoadKeptSettings();
+    // Writes the kept settings when they changed since they were last read or written; a file
+    // that cannot be written gets a message.
+    void SaveKeptSettings();
 
     // --- Commands, named after the components and events they serve ---
     // "&Fichier"
     void miDateClick();
     void miIncrementClick();
+    void miLieuClick();
     void miQuitterClick();
     // "&Planète" (the planet tool buttons share these actions)
     void miMarsClick();
@@ -200,6 +214,8 @@ private:
     QHash<QString, QToolButton*> buttons_;
     std::unique_ptr<QtDisplayPort> port_;
     PhenomenaSource phenomena_;
+    KeptSettingsStore store_;
+    KeptSettings saved_;  // what the file holds as far as this run knows
 
     // Ruler: the first point of the segment being measured.
     QPoint rulerFirst_;

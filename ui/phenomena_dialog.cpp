@@ -126,10 +126,11 @@ TfPhenomenes::TfPhenomenes(PhenomenaSource source, QWidget* parent) : QDialog(pa
     header->resizeSection(ColDate, ColumnWidth(metrics, {"Date", "00/00/0000"}));
     header->resizeSection(ColHeure, ColumnWidth(metrics, {"Heure", "00:00:00"}));
     header->resizeSection(ColSatellite, ColumnWidth(metrics, SatelliteNamesWithPhenomena() << "Satellite"));
-    const int kindWidth = ColumnWidth(metrics, {"Phénomène", "Début de passage de l'ombre"});
-    int listWidth = kindWidth + lvPhenomenes->verticalScrollBar()->sizeHint().width() + 2 * lvPhenomenes->frameWidth();
-    for (int column : {ColDate, ColHeure, ColSatellite}) listWidth += header->sectionSize(column);
-    lvPhenomenes->setMinimumWidth(listWidth);
+    kindWidth_ = ColumnWidth(metrics, {"Phénomène", "Début de passage de l'ombre"});
+    altitudeWidth_ = ColumnWidth(metrics, {"Hauteur", "-90°"});
+    listWidth_ = kindWidth_ + lvPhenomenes->verticalScrollBar()->sizeHint().width() + 2 * lvPhenomenes->frameWidth();
+    for (int column : {ColDate, ColHeure, ColSatellite}) listWidth_ += header->sectionSize(column);
+    lvPhenomenes->setMinimumWidth(listWidth_);
 
     labTacheRouge = new QLabel("Tache rouge (longitude II) :", this);
     labTacheRouge->setObjectName("labTacheRouge");
@@ -143,6 +144,10 @@ TfPhenomenes::TfPhenomenes(PhenomenaSource source, QWidget* parent) : QDialog(pa
     cbInvisibles = new QCheckBox("Afficher aussi les phénomènes invisibles", this);
     cbInvisibles->setObjectName("cbInvisibles");
     cbInvisibles->setChecked(false);
+    cbObservables = new QCheckBox("Seulement les phénomènes observables depuis le lieu", this);
+    cbObservables->setObjectName("cbObservables");
+    cbObservables->setChecked(false);
+    cbObservables->setToolTip(QString::fromUtf8(ObservableRuleText));
 
     bbMoisPrec = MakeDialogButton("bbMoisPrec", "Mois précédent", this);
     bbMoisSuiv = MakeDialogButton("bbMoisSuiv", "Mois suivant", this);
@@ -164,6 +169,7 @@ TfPhenomenes::TfPhenomenes(PhenomenaSource source, QWidget* parent) : QDialog(pa
     layout->addWidget(labTitre);
     layout->addWidget(lvPhenomenes, 1);
     layout->addWidget(cbInvisibles);
+    layout->addWidget(cbObservables);
     layout->addLayout(redSpot);
     layout->addLayout(buttons);
     resize(sizeHint().width(), 480);
@@ -173,6 +179,7 @@ TfPhenomenes::TfPhenomenes(PhenomenaSource source, QWidget* parent) : QDialog(pa
     connect(bbAfficher, &QPushButton::clicked, this, &TfPhenomenes::bbAfficherClick);
     connect(bbFermer, &QPushButton::clicked, this, &QDialog::reject);
     connect(cbInvisibles, &QCheckBox::clicked, this, &TfPhenomenes::cbInvisiblesClick);
+    connect(cbObservables, &QCheckBox::clicked, this, &TfPhenomenes::cbObservablesClick);
     connect(lvPhenomenes, &QTreeWidget::itemDoubleClicked, this, &TfPhenomenes::lvPhenomenesDblClick);
     connect(lvPhenomenes, &QTreeWidget::itemSelectionChanged, this, &TfPhenomenes::UpdateButtons);
     connect(eTacheRouge, &QLineEdit::editingFinished, this, &TfPhenomenes::eTacheRougeExit);
@@ -186,54 +193,90 @@ void TfPhenomenes::Prepare()
     labTacheRouge->setVisible(planet_ == Jupiter);
     eTacheRouge->setVisible(planet_ == Jupiter);
     eTacheRouge->setText(LongitudeText(Settings.RedSpotLongitude));
+    ShowSiteColumn();
     ShowMonth(Settings.Current.Month, Settings.Current.Year);
     SelectFirstFrom(Settings.CurrentJD);
     lvPhenomenes->setFocus();
+}
+
+MonthSpan MonthSpanOf(const TimeScale& scale, int month, int year)
+{
+    return {TerrestrialFromReadingOrLater(scale, JulianDayFromCalendar(1, month, year, 0, 0, 0)),
+            TerrestrialFromReadingOrLater(scale, JulianDayFromCalendar(DaysInMonth(month, year), month, year, 59, 59, 23))};
+}
+
+QString MonthTitle(PlanetId planet, int month, int year, const TimeScale& scale)
+{
+    QString title = QString("%1 - %2 %3")
+                        .arg(QString::fromUtf8(Planet(planet).CapitalName), QString::fromUtf8(MonthNames[month - 1]))
+                        .arg(year);
+    if (scale.Kind == TimeScaleKind::Universal) title += " (UT)";
+    if (scale.Kind == TimeScaleKind::Local) title += " (" + QString::fromStdString(scale.Zone) + ")";
+    return title;
 }
 
 void TfPhenomenes::ShowMonth(int month, int year)
 {
     month_ = month;
     year_ = year;
-    const Extended firstJD = JulianDayFromCalendar(1, month, year, 0, 0, 0);
-    const Extended lastJD = JulianDayFromCalendar(DaysInMonth(month, year), month, year, 59, 59, 23);
-    satelliteRows_ = source_(planet_, firstJD, lastJD);
+    const MonthSpan span = MonthSpanOf(Settings.TimeScale, month, year);
+    satelliteRows_ = source_(planet_, span.FirstJD, span.LastJD);
     ComposeRows();
-    labTitre->setText(QString("%1 - %2 %3")
-                          .arg(QString::fromUtf8(Planet(planet_).CapitalName), QString::fromUtf8(MonthNames[month - 1]))
-                          .arg(year));
+    labTitre->setText(MonthTitle(planet_, month, year, Settings.TimeScale));
     FillList(-1);
     lvPhenomenes->scrollToTop();
     UpdateButtons();
 }
 
+void TfPhenomenes::ShowSiteColumn()
+{
+    // The altitude and the filter of the observable rows come with a site.
+    const bool site = Settings.Site.has_value();
+    cbObservables->setVisible(site);
+    QStringList labels{"Date", "Heure", "Satellite", "Phénomène"};
+    if (site) labels << "Hauteur";
+    lvPhenomenes->setColumnCount(static_cast<int>(labels.size()));
+    lvPhenomenes->setHeaderLabels(labels);
+    QHeaderView* header = lvPhenomenes->header();
+    if (site) header->resizeSection(ColPhenomene, kindWidth_);
+    lvPhenomenes->setMinimumWidth(listWidth_ + (site ? altitudeWidth_ : 0));
+}
+
 void TfPhenomenes::ComposeRows()
 {
     rows_ = satelliteRows_;
-    if (planet_ != Jupiter || !Settings.RedSpotLongitude) return;
-    const Extended firstJD = JulianDayFromCalendar(1, month_, year_, 0, 0, 0);
-    const Extended lastJD = JulianDayFromCalendar(DaysInMonth(month_, year_), month_, year_, 59, 59, 23);
-    rows_ = WithRedSpotTransits(std::move(rows_), firstJD, lastJD, *Settings.RedSpotLongitude);
+    if (planet_ == Jupiter && Settings.RedSpotLongitude) {
+        const MonthSpan span = MonthSpanOf(Settings.TimeScale, month_, year_);
+        rows_ = WithRedSpotTransits(std::move(rows_), span.FirstJD, span.LastJD, *Settings.RedSpotLongitude);
+    }
+    horizon_.assign(rows_.size(), std::nullopt);
+    if (!Settings.Site || rows_.empty()) return;
+    // The rows are in the order of their instants: one track covers them all.
+    const AltitudeTrack track(*Settings.Site, planet_, rows_.front().JD, rows_.back().JD);
+    for (std::size_t i = 0; i < rows_.size(); ++i) horizon_[i] = track.At(rows_[i].JD, UniversalFromTerrestrial(rows_[i].JD));
 }
 
 void TfPhenomenes::FillList(int selectedRow)
 {
     const bool invisibleToo = cbInvisibles->isChecked();
+    const bool observableOnly = Settings.Site && cbObservables->isChecked();
     const PlanetDescriptor& planet = Planet(planet_);
     QList<QTreeWidgetItem*> items;
     QTreeWidgetItem* reselect = nullptr;
     for (std::size_t i = 0; i < rows_.size(); ++i) {
         const Phenomenon& row = rows_[i];
         if (!row.Visible && !invisibleToo) continue;
-        const CalendarFields at = CalendarFromJulianDay(row.JD);
-        auto* item = new QTreeWidgetItem(QStringList{QString::fromStdString(FormatDialogDate(at)),
-                                                     QString::fromStdString(FormatDialogTime(at)),
-                                                     QString::fromUtf8(row.Satellite > 0 ? planet.Satellites[row.Satellite].Name : ""),
-                                                     QString::fromUtf8(KindText(row.Kind))});
+        if (observableOnly && horizon_[i] && !IsObservable(*horizon_[i])) continue;
+        const CalendarFields at = ReadingFieldsOf(Settings.TimeScale, row.JD, ListedRounding(row.Kind));
+        QStringList columns{QString::fromStdString(FormatDialogDate(at)), QString::fromStdString(FormatDialogTime(at)),
+                            QString::fromUtf8(row.Satellite > 0 ? planet.Satellites[row.Satellite].Name : ""),
+                            QString::fromUtf8(KindText(row.Kind))};
+        if (horizon_[i]) columns << QString::fromStdString(FormatFixed(horizon_[i]->PlanetAltitudeDeg, 0)) + "°";
+        auto* item = new QTreeWidgetItem(columns);
         item->setData(ColDate, RowIndexRole, static_cast<int>(i));
         // Listed on request, and told apart from the ones the observer can see.
         if (!row.Visible)
-            for (int column = 0; column < ColumnCount; ++column) item->setForeground(column, InvisibleGrey);
+            for (int column = 0; column < columns.size(); ++column) item->setForeground(column, InvisibleGrey);
         if (static_cast<int>(i) == selectedRow) reselect = item;
         items << item;
     }
@@ -296,6 +339,8 @@ void TfPhenomenes::cbInvisiblesClick()
     FillList(selected.isEmpty() ? -1 : selected.front()->data(ColDate, RowIndexRole).toInt());
     UpdateButtons();
 }
+
+void TfPhenomenes::cbObservablesClick() { cbInvisiblesClick(); }
 
 void TfPhenomenes::eTacheRougeExit()
 {

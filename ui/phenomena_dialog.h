@@ -1,6 +1,6 @@
 // The dialog "Phénomènes": the transits, shadow transits, occultations and eclipses of the
 // current planet's satellites over one calendar month, from the 1st at 00:00:00 to the last day
-// at 23:59:59, in the program's own calendar and time scale. "Afficher" (or a double click, or
+// at 23:59:59, in the program's own calendar, on the clock the dates are read on. "Afficher" (or a double click, or
 // Enter on a row) closes it with that phenomenon chosen; the window then shows its instant.
 #pragma once
 
@@ -10,7 +10,9 @@
 #include <optional>
 #include <vector>
 
+#include "core/time_scale.h"
 #include "core/types.h"
+#include "ephemeris/horizon.h"
 #include "satellites/phenomena.h"
 
 class QCheckBox;
@@ -25,6 +27,16 @@ namespace vireon {
 // Where the rows come from: the phenomena of a planet's satellites from firstJD to lastJD,
 // sorted by instant, then by satellite (FindPhenomena in the program).
 using PhenomenaSource = std::function<std::vector<Phenomenon>(PlanetId planet, Extended firstJD, Extended lastJD)>;
+
+// The TT span of a calendar month read on a scale: its first and its last second.
+struct MonthSpan {
+    Extended FirstJD = 0, LastJD = 0;
+};
+MonthSpan MonthSpanOf(const TimeScale& scale, int month, int year);
+
+// "JUPITER - janvier 2016", followed in UT by " (UT)" and in local time by the zone
+// (" (Europe/Paris)").
+QString MonthTitle(PlanetId planet, int month, int year, const TimeScale& scale);
 
 class TfPhenomenes : public QDialog {
     Q_OBJECT
@@ -44,6 +56,7 @@ public:
     QLineEdit* eTacheRouge;
     QTreeWidget* lvPhenomenes;
     QCheckBox* cbInvisibles;
+    QCheckBox* cbObservables;  // with a site only
     QPushButton* bbMoisPrec;
     QPushButton* bbMoisSuiv;
     QPushButton* bbAfficher;
@@ -53,14 +66,15 @@ public:
     void bbMoisSuivClick();
     void bbAfficherClick();
     void cbInvisiblesClick();
+    void cbObservablesClick();
     void lvPhenomenesDblClick(QTreeWidgetItem* item);
     // Reads the Red Spot's longitude (Enter, or leaving the field): empty removes the spot's rows,
     // a longitude from 0 to 360 lists its transits (kept in the settings while the program runs),
     // anything else is refused with a warning and changes nothing.
     void eTacheRougeExit();
 
-    // The list's columns.
-    enum Column { ColDate, ColHeure, ColSatellite, ColPhenomene, ColumnCount };
+    // The list's columns; with a site, one more: the planet's altitude.
+    enum Column { ColDate, ColHeure, ColSatellite, ColPhenomene, ColumnCount, ColHauteur = ColumnCount };
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -80,6 +94,8 @@ private:
     void SelectFirstFrom(Extended jd);
     // The month buttons are off at the ends of the range, "Afficher" while no row is selected.
     void UpdateButtons();
+    // The column "Hauteur" and the box of the observable rows, shown with a site only.
+    void ShowSiteColumn();
 
     PhenomenaSource source_;
     PlanetId planet_ = Jupiter;
@@ -87,7 +103,9 @@ private:
     int year_ = 2000;
     std::vector<Phenomenon> satelliteRows_;  // the search's, the whole month, invisible rows included
     std::vector<Phenomenon> rows_;           // those and the Red Spot's transits
+    std::vector<std::optional<SiteAltitudes>> horizon_;  // the site's sky at each of rows_ (none without a site)
     std::optional<Phenomenon> chosen_;
+    int kindWidth_ = 0, altitudeWidth_ = 0, listWidth_ = 0;  // pixels: the kind's and the altitude's columns, the list without a site
 };
 
 }  // namespace vireon

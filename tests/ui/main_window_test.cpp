@@ -829,7 +829,7 @@ TEST(StartUp, DialogsAreCreatedWithTheWindowInOrder)
     for (QObject* child : window.children()) {
         if (qobject_cast<QDialog*>(child)) order << child->objectName();
     }
-    EXPECT_EQ(order, QStringList({"fIncrement", "fZoom", "fApropos", "fAide", "fChamp", "fPhenomenes"}));
+    EXPECT_EQ(order, QStringList({"fIncrement", "fZoom", "fApropos", "fAide", "fChamp", "fPhenomenes", "fLieu"}));
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <QTest>
 #include <QTreeWidget>
 
+#include "core/conventions.h"
 #include "window_test_support.h"
 
 namespace vireon::testing {
@@ -134,6 +135,48 @@ TEST_F(Phenomena, TheJumpToAPhenomenonAndTheWaysOut)
         EXPECT_EQ(Settings.ViewMode == ViewMode::Equatorial, c.recomputations > 0) << c.view;
         EXPECT_EQ(Button("sbEqu")->isChecked(), c.recomputations > 0) << c.view;
     }
+}
+
+// On the clock of UT with a site: the month and the rows are read in UT and the title says so;
+// the column "Hauteur" gives the planet's altitude at each row, and the box keeps the observable
+// rows only (both absent without a site).
+TEST_F(Phenomena, TheClockOfTheRowsAndTheSitesColumn)
+{
+    SetTimeScale(Settings, {TimeScaleKind::Universal, ""});
+    SetCurrentDate(At(20, 1, 2016, 12));
+    Settings.CurrentJD = TerrestrialOfFields(Settings, Settings.Current);
+    dialog->Prepare();
+    EXPECT_EQ(dialog->labTitre->text(), "JUPITER - janvier 2016 (UT)");
+    EXPECT_TRUE(Listed(*dialog).first().startsWith("01/01/2016 | 00:00:00 | Io")) << "the month's first UT second";
+    EXPECT_TRUE(Listed(*dialog).last().startsWith("31/01/2016 | 23:59:59 | Europe"));
+    EXPECT_EQ(dialog->lvPhenomenes->columnCount(), 4);
+    EXPECT_TRUE(dialog->cbObservables->isHidden());
+
+    const ObservingSite site{"Paris", 48.85, 2.35, 35};
+    Settings.Site = site;
+    dialog->Prepare();
+    ASSERT_EQ(dialog->lvPhenomenes->columnCount(), 5);
+    EXPECT_EQ(dialog->lvPhenomenes->headerItem()->text(TfPhenomenes::ColHauteur), "Hauteur");
+    EXPECT_FALSE(dialog->cbObservables->isHidden());
+    EXPECT_FALSE(dialog->cbObservables->isChecked());
+    EXPECT_EQ(dialog->cbObservables->text(), "Seulement les phénomènes observables depuis le lieu");
+    EXPECT_EQ(dialog->cbObservables->toolTip(), "Hauteur de la planète d'au moins 10° et Soleil à au moins 6° sous l'horizon");
+    dialog->cbInvisibles->click();
+    int observable = 0;
+    for (QTreeWidgetItemIterator it(dialog->lvPhenomenes); *it; ++it) {
+        const CalendarFields at = At((*it)->text(0).left(2).toInt(), (*it)->text(0).mid(3, 2).toInt(), 2016,
+                                     (*it)->text(1).left(2).toInt(), (*it)->text(1).mid(3, 2).toInt(),
+                                     (*it)->text(1).right(2).toInt());
+        const Extended jd = TerrestrialOfFields(Settings, at);
+        const SiteAltitudes want = AltitudesAt(site, Jupiter, jd, UniversalFromTerrestrial(jd));
+        EXPECT_EQ((*it)->text(TfPhenomenes::ColHauteur), QString::fromStdString(FormatFixed(want.PlanetAltitudeDeg, 0)) + "°")
+            << (*it)->text(0).toStdString() << " " << (*it)->text(1).toStdString();
+        observable += IsObservable(want);
+    }
+    ASSERT_GT(observable, 0);
+    ASSERT_LT(observable, dialog->lvPhenomenes->topLevelItemCount());
+    dialog->cbObservables->click();
+    EXPECT_EQ(dialog->lvPhenomenes->topLevelItemCount(), observable);
 }
 
 // The Red Spot's longitude, typed in the field and read on Enter: a longitude adds the spot's

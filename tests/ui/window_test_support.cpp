@@ -8,6 +8,8 @@ namespace vireon::testing {
 
 void WindowTest::RecomputeAndDrawFirst() { RecomputeAndDraw(Jupiter); }
 
+QString WindowTest::SettingsFile() { return QString::fromLocal8Bit(qgetenv("XDG_CONFIG_HOME")) + "/window-test.conf"; }
+
 void WindowTest::ShowActive()
 {
     window->show();

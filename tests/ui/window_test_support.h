@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QColor>
+#include <QFile>
 #include <QPoint>
 #include <QPushButton>
 #include <QString>
@@ -66,10 +67,12 @@ public:
         return buttons == Buttons::Ok ? Answer::Ok : answer;
     }
     CalendarFields LocalNow() override { return clock; }
+    CalendarFields UtcNow() override { return utcClock; }
     void OpenAddress(const std::string& address) override { opened.push_back(address); }
 
     Answer answer = Answer::No;
     CalendarFields clock{8, 12, 2026, 9, 10, 11, 250};
+    CalendarFields utcClock{8, 12, 2026, 8, 10, 11, 250};  // the same moment in Paris's winter
     std::vector<std::string> messages;
     std::vector<Buttons> askedButtons;
     std::vector<std::string> opened;
@@ -113,7 +116,8 @@ protected:
     {
         ResetToStartupValues(Settings);
         SetPlatform(&platform);
-        window = std::make_unique<TForm1>(nullptr, phenomena);
+        QFile::remove(SettingsFile());
+        window = std::make_unique<TForm1>(nullptr, phenomena, SettingsFile());
         counting = std::make_unique<CountingPort>(window->Port());
         SetDisplayPort(counting.get());
         RecomputeAndDrawFirst();
@@ -132,6 +136,10 @@ protected:
 
     // The picture the program shows right after start-up.
     void RecomputeAndDrawFirst();
+
+    // The file of the settings kept between runs, in the test run's own folder (removed before
+    // each test).
+    static QString SettingsFile();
 
     QAction* Action(const char* name) const
     {
