@@ -41,6 +41,16 @@ void BM_EarthSeries(benchmark::State& state)
     }
 }
 
+// Pluto's table at one epoch, turned to the ecliptic and equinox of the date (three per place).
+void BM_PlutoHeliocentric(benchmark::State& state)
+{
+    Extended t = JulianMillenniaOf(BenchJD);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(PlutoHeliocentric(t).L);
+        t += 1e-8L;
+    }
+}
+
 void BM_Nutation(benchmark::State& state)
 {
     Extended t = JulianMillenniaOf(BenchJD);
@@ -85,6 +95,7 @@ BENCHMARK(BM_UranusApparent);
 BENCHMARK(BM_NeptuneApparent);
 BENCHMARK(BM_PlutoApparent);
 BENCHMARK(BM_EarthSeries);
+BENCHMARK(BM_PlutoHeliocentric);
 BENCHMARK(BM_Nutation);
 BENCHMARK(BM_ApparentFromJ2000);
 BENCHMARK(BM_ApparentFromJ2000GivenNutation);

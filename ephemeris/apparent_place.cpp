@@ -25,13 +25,6 @@ constexpr Extended InstantEpoch = 2451545;
 
 constexpr int LightTimePasses = 5;
 
-// General precession in longitude from J2000.0 (IAU 1976; Lieske et al. 1977), radians, T in
-// Julian millennia: the polynomial is in 0.001".
-Extended GeneralPrecessionInLongitude(Extended t)
-{
-    return Pi * t * (50290966 + 111113 * t - 6 * t * t) / 6.48e8L;
-}
-
 // The angles that turn the planet and the Earth into the true equatorial frame of one epoch
 // (radians; the longitudes with the nutation), with their sines and cosines.
 struct EpochAngles {
@@ -55,11 +48,11 @@ void SinesCosines(EpochAngles& angles, const EpochAngles* instant)
 }
 
 // The planet and the Earth at one epoch (T in Julian millennia), given their heliocentric places
-// and the nutation of that epoch: the planet's longitude gets the nutation in longitude (and,
-// for Pluto, the general precession from J2000.0), no aberration. With the instant's angles (for
-// the day before and after) the sines and cosines follow from them and the Earth's aberration
-// terms are left out; without, the epoch is the instant, whose angles are kept in angles.
-GeocentricEvaluation GeocentricFrom(PlanetId p, Extended t, const HeliocentricPlace& planet, const HeliocentricPlace& earth,
+// and the nutation of that epoch: the planet's longitude gets the nutation in longitude, no
+// aberration. With the instant's angles (for the day before and after) the sines and cosines
+// follow from them and the Earth's aberration terms are left out; without, the epoch is the
+// instant, whose angles are kept in angles.
+GeocentricEvaluation GeocentricFrom(Extended t, const HeliocentricPlace& planet, const HeliocentricPlace& earth,
                                     const NutationAngles& nutation, const EpochAngles* instant, EpochAngles& angles)
 {
     GeocentricEvaluation e;
@@ -72,9 +65,6 @@ GeocentricEvaluation GeocentricFrom(PlanetId p, Extended t, const HeliocentricPl
     angles.EarthLongitude = EarthApparentLongitude(earth, e.Nutation);
     angles.EarthLatitude = earth.B;
     angles.PlanetLongitude = planet.L + e.Nutation.Longitude * RadiansPerArcsec;
-    // Meeus' theory of Pluto is referred to the equinox of J2000.0: only the precession in
-    // longitude brings it to the date (the motion of the ecliptic is neglected).
-    if (p == Pluto) angles.PlanetLongitude = planet.L + GeneralPrecessionInLongitude(t) + e.Nutation.Longitude * RadiansPerArcsec;
     angles.PlanetLatitude = planet.B;
     SinesCosines(angles, instant);
 
@@ -123,11 +113,10 @@ Extended PolePositionAngleOfDate(Extended jd, const PoleJ2000& pole, const Plane
     return pa;
 }
 
-// Pluto at the three epochs (Meeus' theory takes T in Julian centuries).
-AroundInstant<HeliocentricPlace> PlutoSeriesAround(Extended jd)
+// Pluto at the three epochs.
+AroundInstant<HeliocentricPlace> PlutoAround(const AroundInstant<Extended>& t)
 {
-    return {PlutoSeries((jd - DayBeforeEpoch) / 36525), PlutoSeries((jd - InstantEpoch) / 36525),
-            PlutoSeries((jd - DayAfterEpoch) / 36525)};
+    return {PlutoHeliocentric(t.DayBefore), PlutoHeliocentric(t.Instant), PlutoHeliocentric(t.DayAfter)};
 }
 
 }  // namespace
@@ -168,9 +157,9 @@ GeocentricEvaluation PlanetGeocentric(PlanetId p, Extended jd, Extended epochJD)
 {
     assert(IsPlanetId(p));
     const Extended t = (jd - epochJD) / 365250;
-    const HeliocentricPlace planet = p == Pluto ? PlutoSeries((jd - epochJD) / 36525) : HeliocentricSeries(p, t);
+    const HeliocentricPlace planet = p == Pluto ? PlutoHeliocentric(t) : HeliocentricSeries(p, t);
     EpochAngles angles;
-    return GeocentricFrom(p, t, planet, HeliocentricSeries(3, t), Nutation(t), nullptr, angles);
+    return GeocentricFrom(t, planet, HeliocentricSeries(3, t), Nutation(t), nullptr, angles);
 }
 
 Vec3 LightTimeInterpolation(const Vec3& dayBefore, const Vec3& now,
@@ -221,15 +210,15 @@ void PlanetApparent(PlanetId p, Extended jd, PlanetPlaces& places)
     // Each series, and the nutation, is evaluated once for the three epochs.
     const AroundInstant<Extended> t = JulianMillenniaAround(jd);
     const AroundInstant<HeliocentricPlace> earth = HeliocentricSeriesAround(3, t);
-    const AroundInstant<HeliocentricPlace> helio = p == Pluto ? PlutoSeriesAround(jd) : HeliocentricSeriesAround(p, t);
+    const AroundInstant<HeliocentricPlace> helio = p == Pluto ? PlutoAround(t) : HeliocentricSeriesAround(p, t);
     EpochAngles atInstant, atBefore, atAfter;
     const AroundInstant<NutationAngles> nutation = NutationAround(t);
     const GeocentricEvaluation instant =
-        GeocentricFrom(p, t.Instant, helio.Instant, earth.Instant, nutation.Instant, nullptr, atInstant);
+        GeocentricFrom(t.Instant, helio.Instant, earth.Instant, nutation.Instant, nullptr, atInstant);
     const GeocentricEvaluation before =
-        GeocentricFrom(p, t.DayBefore, helio.DayBefore, earth.DayBefore, nutation.DayBefore, &atInstant, atBefore);
+        GeocentricFrom(t.DayBefore, helio.DayBefore, earth.DayBefore, nutation.DayBefore, &atInstant, atBefore);
     const GeocentricEvaluation after =
-        GeocentricFrom(p, t.DayAfter, helio.DayAfter, earth.DayAfter, nutation.DayAfter, &atInstant, atAfter);
+        GeocentricFrom(t.DayAfter, helio.DayAfter, earth.DayAfter, nutation.DayAfter, &atInstant, atAfter);
 
     Extended tau = 0;
     const Vec3 w = LightTimeInterpolation(before.Geocentric, instant.Geocentric, after.Geocentric, tau);

@@ -21,8 +21,8 @@ struct NutationAngles {
     Extended Obliquity = 0;  // delta epsilon
 };
 
-// Heliocentric ecliptic place, mean ecliptic and equinox of the date (VSOP87D):
-// L in [0, 2pi) and B in radians, R in km.
+// Heliocentric ecliptic place, mean ecliptic and equinox of the date (VSOP87D; Pluto's table
+// turned to that frame): L in [0, 2pi) and B in radians, R in km.
 struct HeliocentricPlace {
     Extended L = 0;
     Extended B = 0;
@@ -134,6 +134,12 @@ Mat3 J2000ToEquatorOfDate(Extended julianMillennia, const NutationAngles& nutati
 // and equinox of J2000.0: the same five turns, undone in the opposite order.
 Vec3 EquatorOfDateToJ2000(Extended julianMillennia, const NutationAngles& nutation, const Vec3& v);
 
+// A vector on the mean equator and equinox of J2000.0 turned to the mean ecliptic and equinox of
+// the date (T in Julian millennia): to the J2000 ecliptic by the IAU 1976 obliquity 84381.448",
+// then the precession of the ecliptic and the general precession, pi_A, Pi_A, p_A (the first four
+// turns of J2000ToEquatorOfDate without the nutation).
+Vec3 J2000EquatorToEclipticOfDate(Extended julianMillennia, const Vec3& v);
+
 // An ecliptic place of the date (longitude and latitude in radians, radius in km) in the true
 // equatorial frame of the date, the obliquity in radians.
 Vec3 EclipticToEquatorial(Extended longitude, Extended latitude, Extended radius, Extended obliquity);
@@ -150,7 +156,7 @@ void SetEarthAberration(Extended julianMillennia, const SineAndCosine& longitude
 
 // One evaluation of a planet and the Earth at one instant.
 struct GeocentricEvaluation {
-    HeliocentricPlace Helio;        // the planet (Pluto: ecliptic and equinox of J2000.0)
+    HeliocentricPlace Helio;        // the planet
     EarthPlace Earth;
     NutationAngles Nutation;
     Extended TrueObliquity = 0;     // radians
@@ -160,13 +166,13 @@ struct GeocentricEvaluation {
 
 // Planet p (4..9) at the instant jd - (epochJD - 2451545): epochJD = 2451546 gives the day
 // before jd, 2451544 the day after, 2451545 jd itself. The nutation and the Earth are those of
-// that instant; the planet's longitude gets the nutation in longitude (and, for Pluto, the
-// general precession from J2000.0), no aberration.
+// that instant; the planet's longitude gets the nutation in longitude, no aberration.
 GeocentricEvaluation PlanetGeocentric(PlanetId p, Extended jd, Extended epochJD);
 
-// Pluto's heliocentric place, ecliptic and equinox of J2000.0, T in Julian CENTURIES from
-// J2000.0 (Meeus 1st ed., Table 36.A): L in [0, 2pi) and B in radians, R in km.
-HeliocentricPlace PlutoSeries(Extended julianCenturies);
+// Pluto's heliocentric place at T in Julian millennia from J2000.0 (TT), from its Chebyshev table
+// (ephemeris/pluto_theory.h), mean ecliptic and equinox of the date as VSOP87D's: L in [0, 2pi)
+// and B in radians, R in km (the au of DE441).
+HeliocentricPlace PlutoHeliocentric(Extended julianMillennia);
 
 // The geocentric vector tau days before the middle instant, by quadratic interpolation of the
 // vectors one day before, at and one day after it, where tau is the light time of the vector

@@ -1,64 +1,66 @@
-// Pluto's heliocentric place from the periodic theory of Meeus, Astronomical Algorithms, 1st
-// edition (1991), ch. 36, Table 36.A (43 terms): ecliptic and equinox of J2000.0, meant for
-// 1885-2099. Deviation from the book: the longitude is reduced into [0, 2pi).
-#include <algorithm>
+// Pluto's heliocentric place from its Chebyshev table (ephemeris/pluto_chebyshev.cpp, written by
+// tools/generate_pluto_table.cpp from an integration fitted to DE441 over 1900-2100): the Pluto
+// system barycentre from the Sun, ICRF, turned to the mean ecliptic and equinox of the date where
+// VSOP87D puts the other planets, so that the apparent-place pipeline treats it as theirs.
+//
+// Deviations: the ICRF is taken as the mean equator and equinox of J2000.0 (they differ by the
+// frame bias, 0.02"); the J2000 ecliptic is that of the IAU 1976 system (obliquity 84381.448"),
+// the one its precession angles are referred to. The place is the system's barycentre: Pluto's
+// centre circles it at 2130 km (0.07" to 0.1" at 30 to 50 au) with Charon's period.
 #include <cmath>
 
 #include "core/angles.h"
-#include "core/time_base.h"
 #include "ephemeris/apparent_place.h"
 #include "ephemeris/pluto_theory.h"
-#include "ephemeris/sine_cosine.h"
 
 namespace vireon {
 namespace {
 
+constexpr Extended TableStartFromJ2000 = PlutoTableFirstJD - 2451545;
 
-// The terms are taken in blocks, so the sines and cosines of a block are computed together.
-constexpr std::size_t TermsPerBlock = 64;
-
-// Mean longitude of Jupiter, Saturn and Pluto (degrees, T in Julian centuries), in radians.
-Extended MeanArgument(Extended t, Extended atEpoch, Extended perCentury)
+// The segment holding an instant, days from the table's start; the first and the last segments
+// stretch beyond its ends (and a NaN takes the first).
+int SegmentIndex(Extended daysFromStart)
 {
-    return NormalizeDegrees(static_cast<double>(atEpoch + perCentury * t)) / TheoryDegreesPerRadian;
+    const Extended k = std::floor(daysFromStart / PlutoSegmentDays);
+    if (!(k >= 1)) return 0;
+    if (k >= PlutoSegmentCount - 1) return PlutoSegmentCount - 1;
+    return static_cast<int>(k);
+}
+
+// Clenshaw's recurrence for the three series of a segment at x, in extended precision.
+Vec3 SumOfSeries(const PlutoSegment& s, Extended x)
+{
+    const Extended twoX = 2 * x;
+    Vec3 b1, b2;
+    for (int j = PlutoCoefficientCount - 1; j >= 1; --j) {
+        const Vec3 b0 = {twoX * b1.x - b2.x + s.X[j], twoX * b1.y - b2.y + s.Y[j], twoX * b1.z - b2.z + s.Z[j]};
+        b2 = b1;
+        b1 = b0;
+    }
+    return {s.X[0] + x * b1.x - b2.x, s.Y[0] + x * b1.y - b2.y, s.Z[0] + x * b1.z - b2.z};
 }
 
 }  // namespace
 
-HeliocentricPlace PlutoSeries(Extended t)
+Vec3 PlutoHeliocentricIcrf(Extended daysFromJ2000)
 {
-    const Extended J = MeanArgument(t, 34.35L, 3034.9057L);
-    const Extended S = MeanArgument(t, 50.08L, 1222.1138L);
-    const Extended P = MeanArgument(t, 238.96L, 144.96L);
+    const Extended fromStart = daysFromJ2000 - TableStartFromJ2000;
+    const int k = SegmentIndex(fromStart);
+    return SumOfSeries(PlutoSegments[k], 2 * (fromStart - k * PlutoSegmentDays) / PlutoSegmentDays - 1);
+}
 
-    Extended longitude = 0, latitude = 0, radius = 0;
-    for (std::size_t first = 0; first < PlutoTable.size(); first += TermsPerBlock) {
-        const std::span<const PlutoTerm> rows = PlutoTable.subspan(first, std::min(TermsPerBlock, PlutoTable.size() - first));
-        // The argument i J + j S + k P is formed in extended precision and rounded once to 64
-        // bits (in arcseconds, within 1e-9"); its 64-bit sine and cosine move the sums, whose
-        // coefficients reach 2e7 x 1e-6 deg, by less than 1e-10". The sums are extended.
-        double argument[TermsPerBlock], sine[TermsPerBlock], cosine[TermsPerBlock];
-        for (std::size_t n = 0; n < rows.size(); ++n) {
-            const PlutoTerm& row = rows[n];
-            argument[n] = static_cast<double>((row.i * J + row.j * S + row.k * P) * ArcsecPerRadian);
-        }
-        SineCosineArcsec({argument, rows.size()}, sine, cosine);
-        for (std::size_t n = 0; n < rows.size(); ++n) {
-            const PlutoTerm& row = rows[n];
-            const Extended sinA = sine[n], cosA = cosine[n];
-            longitude += row.LonSin * sinA + row.LonCos * cosA;
-            latitude += row.LatSin * sinA + row.LatCos * cosA;
-            radius += row.RadSin * sinA + row.RadCos * cosA;
-        }
-    }
-
+HeliocentricPlace PlutoHeliocentric(Extended julianMillennia)
+{
+    const Vec3 icrf = De441AstronomicalUnitKm * PlutoHeliocentricIcrf(julianMillennia * 365250);
+    const Vec3 e = J2000EquatorToEclipticOfDate(julianMillennia, icrf);
+    const Extended rho = std::sqrt(e.x * e.x + e.y * e.y);
     HeliocentricPlace place;
-    const Extended lDegrees = 238.956785L + 144.96L * t + longitude / 1e6L;
-    place.L = std::fmod(lDegrees / TheoryDegreesPerRadian, 2 * Pi);
-    if (place.L < 0) place.L += 2 * Pi;
-    if (place.L >= 2 * Pi) place.L = 0;
-    place.B = (latitude / 1e6L - 3.908202L) / TheoryDegreesPerRadian;
-    place.R = (radius / 1e7L + 40.7247248L) * AstronomicalUnitKm;
+    place.L = QuadrantAngle(e.x, e.y);
+    if (place.L < 0) place.L += TwoPi;
+    if (place.L >= TwoPi) place.L -= TwoPi;  // a tiny negative angle rounded up to 2 pi
+    place.B = std::atan(e.z / rho);
+    place.R = std::sqrt(rho * rho + e.z * e.z);
     return place;
 }
 

@@ -59,12 +59,18 @@ struct TurnsToDate {
         Eps = SineCosineNear(eps, ObliquityJ2000, SinCosObliquityJ2000);
     }
 
-    void Apply(Extended& u, Extended& v, Extended& w) const
+    // The first four turns: to the ecliptic and equinox of the date.
+    void ToEclipticOfDate(Extended& u, Extended& v, Extended& w) const
     {
         RotateX(SinCosObliquityJ2000, v, w);
         RotateZ(BigPi, u, v);
         RotateX(SmallPi, v, w);
         RotateZ(Negated(P), u, v);
+    }
+
+    void Apply(Extended& u, Extended& v, Extended& w) const
+    {
+        ToEclipticOfDate(u, v, w);
         RotateX(Negated(Eps), v, w);
     }
 
@@ -95,6 +101,14 @@ Vec3 EquatorOfDateToJ2000(Extended t, const NutationAngles& nutation, const Vec3
     const TurnsToDate turns(t, nutation, TrueObliquity(t, nutation));
     Vec3 turned = v;
     turns.Undo(turned.x, turned.y, turned.z);
+    return turned;
+}
+
+Vec3 J2000EquatorToEclipticOfDate(Extended t, const Vec3& v)
+{
+    const TurnsToDate turns(t, NutationAngles{}, ObliquityJ2000);
+    Vec3 turned = v;
+    turns.ToEclipticOfDate(turned.x, turned.y, turned.z);
     return turned;
 }
 

@@ -1,7 +1,6 @@
 // Writes the C++ tables of the planetary theories from the raw data kept in data/:
 //   data/vsop87d.csv         -> ephemeris/vsop87d_<body>.cpp (one file per body)
 //   data/nutation_iau1980.csv -> ephemeris/nutation_iau1980.cpp
-//   data/pluto_meeus.csv     -> ephemeris/pluto_meeus.cpp
 //
 // Usage: generate_ephemeris_tables <data directory> <output directory>
 // From the source tree: build/generate_ephemeris_tables data ephemeris
@@ -314,39 +313,6 @@ void WriteNutation(const std::string& dataDir, const std::string& outputDir)
     std::cout << "nutation: " << rows.size() << " terms\n";
 }
 
-// --- Pluto, Meeus 1st edition Table 36.A ---
-
-void WritePluto(const std::string& dataDir, const std::string& outputDir)
-{
-    const auto rows = ReadCsv(dataDir + "/pluto_meeus.csv", 9);
-    std::ostringstream code;
-    code << GeneratedHeader << "pluto_meeus.csv - do not edit.\n"
-         << "//\n"
-         << "// Periodic terms of Pluto, Meeus, Astronomical Algorithms, 1st edition (1991), Table 36.A:\n"
-         << "// multipliers of J, S, P; sin and cos coefficients of the longitude and the latitude\n"
-         << "// (1e-6 degree) and of the radius vector (1e-7 au), rounded to 32-bit floats.\n"
-         << "#include <iterator>\n\n"
-         << "#include \"ephemeris/pluto_theory.h\"\n\n"
-         << "namespace vireon {\n"
-         << "namespace {\n\n"
-         << "constexpr PlutoTerm Terms[] = {\n";
-    for (const auto& f : rows) {
-        code << "    {" << ParseInt(f[0]) << ", " << ParseInt(f[1]) << ", " << ParseInt(f[2]);
-        for (int c = 3; c < 9; ++c) code << ", " << FloatingText(ParseReal<float>(f[c]), std::chars_format::fixed) << "f";
-        code << "},\n";
-    }
-    code << "};\n"
-         << "static_assert(std::size(Terms) == " << rows.size() << ");\n\n"
-         << "}  // namespace\n\n"
-         << "constinit const std::span<const PlutoTerm> PlutoTable = Terms;\n\n"
-         << "}  // namespace vireon\n";
-    const std::string path = outputDir + "/pluto_meeus.cpp";
-    std::ofstream out(path, std::ios::binary);
-    out << code.str();
-    if (!out) Fail("cannot write " + path);
-    std::cout << "pluto: " << rows.size() << " terms\n";
-}
-
 }  // namespace
 
 int main(int argc, char** argv)
@@ -362,6 +328,5 @@ int main(int argc, char** argv)
     std::cout << "VSOP87D periodic terms kept per sub-series T^0/T^1/...:\n";
     for (const BodyName& body : Bodies) WriteVsop87Body(body, raw, outputDir);
     WriteNutation(dataDir, outputDir);
-    WritePluto(dataDir, outputDir);
     return 0;
 }

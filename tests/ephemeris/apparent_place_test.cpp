@@ -66,9 +66,11 @@ void ComputeApparent(PlanetId p, Extended jd, PlanetPlaces& places)
 
 // VSOP87D truncated at 0.1" with the IAU 1980 nutation and the light-time interpolation agrees
 // with modern ephemerides to about 1" for Mars to Neptune (1.5" allowed: the truncation leaves up
-// to a few tenths per coordinate and the frame models differ by a few tenths). Pluto's theory
-// neglects the motion of the ecliptic since J2000.0 (47" per century about a node near 174 deg),
-// 15" allowed. Distances: 1e-4 relative (the truncation in R gives about 1e-6).
+// to a few tenths per coordinate and the frame models differ by a few tenths). Pluto's table
+// follows DE441 to 0.05" and its apparent place an independent reduction to 0.1"
+// (pluto_table_test.cpp), but the references' own Pluto drifts from DE441's: by 0.9" in 1987,
+// 4.7" in 2004 and 10.1" in 2031 along the right ascension, 11" allowed. Distances: 1e-4
+// relative (the truncation in R gives about 1e-6; the references' Pluto is 2e-5 off).
 TEST(ApparentPlace, AgreesWithTheReferencePositions)
 {
     const std::vector<ReferencePlace> references = ReadReferencePlaces();
@@ -86,7 +88,7 @@ TEST(ApparentPlace, AgreesWithTheReferencePositions)
         const Extended eastArcsec = dRa * 15 * 3600 * std::cos(ref.decDegrees * Degree);
         const Extended northArcsec = (got.Dec - ref.decDegrees) * 3600;
         const Extended distance = (got.Distance - ref.distanceKm) / ref.distanceKm;
-        const Extended limit = p == Pluto ? 15 : 1.5L;
+        const Extended limit = p == Pluto ? 11 : 1.5L;
         EXPECT_LT(std::fabs(eastArcsec), limit) << ref.planet << " " << ref.tt << ": RA want " << ref.raHours << " h got "
                                                << got.RA << " h, difference " << eastArcsec << "\" on the sky";
         EXPECT_LT(std::fabs(northArcsec), limit) << ref.planet << " " << ref.tt << ": Dec want " << ref.decDegrees

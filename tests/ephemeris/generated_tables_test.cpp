@@ -1,6 +1,6 @@
 // The generated tables: they reproduce byte for byte from data/, keep the term counts and
 // constants of the truncated VSOP87D (Bretagnon & Francou 1988) and the published first rows of
-// the nutation (Meeus Table 22.A) and Pluto (Meeus 1st ed. Table 36.A) tables.
+// the nutation table (Meeus Table 22.A).
 #include <cmath>
 #include <cstdlib>
 #include <filesystem>
@@ -16,7 +16,6 @@
 #include <gtest/gtest.h>
 
 #include "ephemeris/nutation.h"
-#include "ephemeris/pluto_theory.h"
 #include "ephemeris/vsop87d.h"
 
 namespace vireon {
@@ -44,7 +43,7 @@ TEST(GeneratedTables, RegenerateByteForByteFromTheData)
 
     const char* files[] = {"vsop87d_earth.cpp",  "vsop87d_mars.cpp",   "vsop87d_jupiter.cpp",
                            "vsop87d_saturn.cpp", "vsop87d_uranus.cpp", "vsop87d_neptune.cpp",
-                           "nutation_iau1980.cpp", "pluto_meeus.cpp"};
+                           "nutation_iau1980.cpp"};
     for (const char* name : files) {
         const std::string committed = ReadFile(fs::path(VIREON_SOURCE_DIR) / "ephemeris" / name);
         const std::string regenerated = ReadFile(out / name);
@@ -216,30 +215,6 @@ TEST(GeneratedTables, NutationRowsOfTable22A)
         EXPECT_EQ(t.PsiSinRate, r.psiRate) << r.index;
         EXPECT_EQ(t.EpsCos, r.eps) << r.index;
         EXPECT_EQ(t.EpsCosRate, r.epsRate) << r.index;
-    }
-}
-
-// The Pluto coefficients are 32-bit floats: the first row's radius terms read 66867336 and
-// 68955872 (the published 66867334 and 68955876 rounded to float).
-TEST(GeneratedTables, PlutoRowsOfTable36A)
-{
-    ASSERT_EQ(PlutoTable.size(), 43u);
-    struct Row {
-        int index, i, j, k;
-        float values[6];
-    };
-    const Row rows[] = {
-        {0, 0, 0, 1, {-19798886, 19848454, -5453098, -14974876, 66867336, 68955872}},
-        {1, 0, 0, 2, {897499, -4955707, 3527363, 1672673, -11826086, -333765}},
-        {42, 3, 0, 0, {-1, -2, 0, 1, 13, 3}},
-    };
-    for (const Row& r : rows) {
-        const PlutoTerm& t = PlutoTable[r.index];
-        EXPECT_EQ(t.i, r.i);
-        EXPECT_EQ(t.j, r.j);
-        EXPECT_EQ(t.k, r.k);
-        const float got[6] = {t.LonSin, t.LonCos, t.LatSin, t.LatCos, t.RadSin, t.RadCos};
-        for (int c = 0; c < 6; ++c) EXPECT_EQ(got[c], r.values[c]) << "row " << r.index << " column " << c;
     }
 }
 

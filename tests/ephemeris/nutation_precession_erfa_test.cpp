@@ -2,8 +2,9 @@
 // models: eraNut80 (IAU 1980 nutation, all 106 terms, where the program keeps 63), eraObl80
 // (mean obliquity of Lieske et al. 1977), eraPmat76 (IAU 1976 precession, built from the
 // equatorial angles zeta_A, z_A, theta_A where the program uses the ecliptic angles pi_A, Pi_A,
-// p_A) and eraNumat (the nutation rotation). Time scale: TT on both sides, the Julian Day as
-// given (the program applies no Delta T); ERFA's two-part Julian Day is split at J2000.0.
+// p_A), eraNumat (the nutation rotation) and eraRx (the turn to the ecliptic). Time scale: TT on
+// both sides, the Julian Day as given (the program applies no Delta T); ERFA's two-part Julian
+// Day is split at J2000.0.
 // Dates: years 1000 to 3000, both sides of J2000.0 (|T| up to 10 centuries).
 #include <erfa.h>
 
@@ -145,6 +146,31 @@ TEST(PrecessionAgainstErfa, SameRotationAsIau1976AndTheNutationMatrix)
                     << Named(d) << " nutation [" << i << "][" << j << "]: want " << nutationWant[i][j] << ", got "
                     << nutationGot << ", difference " << (nutationGot - nutationWant[i][j]) / Arcsec << "\"";
             }
+        }
+    }
+}
+
+// Pluto's table is turned from the J2000 equator to the mean ecliptic and equinox of the date:
+// the mean equator of the date (ERFA's IAU 1976 precession) turned by the mean obliquity of the
+// date, R1(eps_A) P. Tolerances as for the precession above.
+TEST(PrecessionAgainstErfa, EclipticOfDateIsTheEquatorOfDateTurnedByTheMeanObliquity)
+{
+    for (const Date& d : Dates) {
+        const Instant at = InstantOf(d);
+        double precession[3][3], turn[3][3], want[3][3];
+        eraPmat76(J2000, at.daysFromJ2000, precession);
+        eraIr(turn);
+        eraRx(eraObl80(J2000, at.daysFromJ2000), turn);
+        eraRxr(turn, precession, want);
+        const Extended T = std::abs(at.centuries);
+        const Extended tolerance = (1e-8L + 0.0002L * T + 3e-5L * T * T * T * T) * Arcsec;
+        for (int j = 0; j < 3; ++j) {
+            const Vec3 got = J2000EquatorToEclipticOfDate(at.t, {j == 0 ? 1.0L : 0, j == 1 ? 1.0L : 0, j == 2 ? 1.0L : 0});
+            const Extended column[3] = {got.x, got.y, got.z};
+            for (int i = 0; i < 3; ++i)
+                EXPECT_NEAR(column[i], want[i][j], tolerance)
+                    << Named(d) << " [" << i << "][" << j << "]: want " << want[i][j] << ", got " << column[i]
+                    << ", difference " << (column[i] - want[i][j]) / Arcsec << "\"";
         }
     }
 }
