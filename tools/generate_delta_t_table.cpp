@@ -15,22 +15,14 @@
 #include <string>
 #include <vector>
 
+#include "tools/csv_fields.h"
+
 namespace {
 
 [[noreturn]] void Fail(const std::string& message)
 {
     std::cerr << "generate_delta_t_table: " << message << "\n";
     std::exit(1);
-}
-
-std::vector<std::string> SplitCsvLine(const std::string& line)
-{
-    std::vector<std::string> fields;
-    std::string field;
-    std::istringstream in(line);
-    while (std::getline(in, field, ',')) fields.push_back(field);
-    if (!line.empty() && line.back() == ',') fields.emplace_back();
-    return fields;
 }
 
 // A decimal number as an extended literal: "0" for an empty coefficient.

@@ -31,6 +31,8 @@
 #include <type_traits>
 #include <vector>
 
+#include "tools/csv_fields.h"
+
 namespace {
 
 using Extended = long double;
@@ -45,16 +47,6 @@ constexpr Extended DaysPerJulianMillennium = 365250;
 {
     std::cerr << "generate_ephemeris_tables: " << message << "\n";
     std::exit(1);
-}
-
-std::vector<std::string> SplitCsvLine(const std::string& line)
-{
-    std::vector<std::string> fields;
-    std::string field;
-    std::istringstream in(line);
-    while (std::getline(in, field, ',')) fields.push_back(field);
-    if (!line.empty() && line.back() == ',') fields.emplace_back();
-    return fields;
 }
 
 // Rows of a CSV file after its header line, each checked for the expected number of fields.
