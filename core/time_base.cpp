@@ -106,6 +106,13 @@ double JulianDayFromCalendar(const CalendarFields& f)
     return JulianDayFromCalendar(f.Day, f.Month, f.Year, f.Second, f.Minute, f.Hour);
 }
 
+int CalendarYearOf(Extended jd)
+{
+    const Extended t = jd + 0.5L;
+    const Extended z = std::floor(t);
+    return DateFromDayNumber(z, t - z).Year;
+}
+
 CalendarFields CalendarFromJulianDay(Extended jd)
 {
     const double t = static_cast<double>(jd + 0.5L);

@@ -39,6 +39,10 @@ double JulianDayFromCalendar(const CalendarFields& fields);
 // The milliseconds of the result are 0.
 CalendarFields CalendarFromJulianDay(Extended jd);
 
+// The calendar year in which an instant falls, as it is (not rounded to the second). Requires
+// jd + 0.5 >= 0.
+int CalendarYearOf(Extended jd);
+
 // The date-time value: days since 30 December 1899 plus the time of day as a fraction; for
 // earlier dates the day count is negative and the time of day is subtracted (-1.25 is
 // 29 December 1899 06:00). Computed with this program's calendar, so every valid field set,

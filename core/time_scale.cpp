@@ -158,15 +158,9 @@ ZoneOffset OffsetAtSecond(const date::time_zone& zone, std::int64_t second)
 Extended DecimalYear(Extended jd)
 {
     if (jd < FirstSupportedJD) return 1 + (jd - FirstSupportedJD) / 365.25L;
-    const int year = CalendarFromJulianDay(jd).Year;
+    const int year = CalendarYearOf(jd);
     const Extended start = JulianDayFromCalendar(1, 1, year, 0, 0, 0);
     const Extended end = JulianDayFromCalendar(1, 1, year + 1, 0, 0, 0);
-    // The fields are rounded to the second: an instant just before midnight of 31 December
-    // belongs to the year that ends there.
-    if (jd < start) {
-        const Extended previous = JulianDayFromCalendar(1, 1, year - 1, 0, 0, 0);
-        return year - 1 + (jd - previous) / (start - previous);
-    }
     return year + (jd - start) / (end - start);
 }
 
@@ -235,11 +229,16 @@ std::optional<Extended> UniversalFromLocal(std::string_view zone, Extended jdLoc
     const auto second = static_cast<std::int64_t>(whole);
     // The offsets in force a day either side: a local time lies in one of them, both when the
     // zone repeats it, neither when the zone skips it.
+    const std::int32_t before = OffsetAtSecond(*z, second - 86400).Seconds;
+    const std::int32_t after = OffsetAtSecond(*z, second + 86400).Seconds;
     std::optional<std::int64_t> earliest;
-    for (const std::int64_t probe : {second - 86400, second + 86400}) {
-        const std::int32_t offset = OffsetAtSecond(*z, probe).Seconds;
-        const std::int64_t ut = second - offset;
-        if (OffsetAtSecond(*z, ut).Seconds == offset && (!earliest || ut < *earliest)) earliest = ut;
+    if (before == after) {
+        earliest = second - before;  // no change within a day: the one offset holds
+    } else {
+        for (const std::int32_t offset : {before, after}) {
+            const std::int64_t ut = second - offset;
+            if (OffsetAtSecond(*z, ut).Seconds == offset && (!earliest || ut < *earliest)) earliest = ut;
+        }
     }
     if (!earliest) return std::nullopt;
     return JulianDayOfEpochSeconds(static_cast<Extended>(*earliest) + (local - whole));
