@@ -27,14 +27,22 @@ void RunTheoryForCurrentInstant(PlanetId planet)
     in.ViewMode = Settings.ViewMode;
     in.Orientation = Settings.Orientation;
     RunSatelliteTheory(planet, in, Places, Record);
-    // The site's sky: the planet's place as the theory left it, the Earth's rotation from UT.
-    if (Settings.Site) Record.Horizon = AltitudesAt(*Settings.Site, planet, Places, UniversalFromTerrestrial(in.JD));
-    else Record.Horizon.reset();
+}
+
+void DefaultDriverSteps::RunTheory(PlanetId planet)
+{
+    RunTheoryForCurrentInstant(planet);
+    // The site's sky, for the corner of the equatorial view (the monthly graph's runs need none):
+    // the planet's place as the theory left it, the Earth's rotation from UT.
+    if (Settings.Site) {
+        Record.Horizon = AltitudesAt(*Settings.Site, planet, Places, UniversalFromTerrestrial(Settings.CurrentJD));
+    } else {
+        Record.Horizon.reset();
+    }
 }
 
 void DefaultDriverSteps::PreparePanel(PlanetId planet) { vireon::PreparePanel(CurrentDisplayPort(), Settings, planet); }
 
-void DefaultDriverSteps::RunTheory(PlanetId planet) { RunTheoryForCurrentInstant(planet); }
 
 void DefaultDriverSteps::FillPanelAndStatusBar(PlanetId)
 {

@@ -2,9 +2,10 @@
 //
 // Every command changes GlobalSettings and ends in one RecomputeAndDraw(planet), which runs,
 // in this order: record the planet; prepare the data panel; run the planet's satellite theory
-// for the calendar fields (rebuilding CurrentJD); apply the automatic zoom; format and fill
-// the panel and the status bar; enable the planetary-pole menu items in the equatorial view;
-// draw the current view.
+// for the calendar fields (rebuilding CurrentJD, the instant on TT, from the fields read on the
+// chosen clock) and, with a site, the planet's and the Sun's altitudes; apply the automatic
+// zoom; format and fill the panel and the status bar; enable the planetary-pole menu items in
+// the equatorial view; draw the current view.
 #pragma once
 
 #include "core/settings.h"
@@ -34,7 +35,7 @@ public:
 };
 
 // Runs the theory of the current planet for the current calendar fields: CurrentJD is rebuilt
-// from the fields first. Used by the driver and by the monthly graph.
+// from the fields first (on TT). Used by the driver and by the monthly graph.
 void RunTheoryForCurrentInstant(PlanetId planet);
 
 void RecomputeAndDraw(PlanetId planet);
