@@ -4,6 +4,7 @@
 // system's apparent outline (Meeus, Astronomical Algorithms, ch. 45: major axis a, minor
 // axis a |sin B|, here a |B|). The central meridians (ephemeris/planet_rotation.h) are written in
 // the top-left corner.
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <optional>
@@ -280,8 +281,14 @@ void DrawEquatorialView(DisplayPort& port, GlobalSettings& settings, SatelliteRe
     if (Planet(planet).HasRings) DrawSaturn(frame, record, record.Rings, s);
     else DrawOtherPlanet(frame, settings, record, discScale);
 
+    // From the farthest satellite to the nearest, so that in an occultation the nearer covers the
+    // other (equal depths keep the satellites' order).
     const int count = SatelliteCountOf(planet);
-    for (int k = 1; k <= count; ++k) DrawSatellite(frame, record, k, s);
+    std::array<int, 8> order{};
+    for (int k = 1; k <= count; ++k) order[static_cast<std::size_t>(k - 1)] = k;
+    std::stable_sort(order.begin(), order.begin() + count,
+                     [&record](int a, int b) { return record.SatDepth[a] < record.SatDepth[b]; });
+    for (int i = 0; i < count; ++i) DrawSatellite(frame, record, order[static_cast<std::size_t>(i)], s);
     DrawCentralMeridians(frame, record);
 
     DrawLegend(port.LegendCanvas(), settings, record);

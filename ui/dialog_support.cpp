@@ -3,13 +3,36 @@
 #include <QMessageBox>
 #include <QPushButton>
 
+#include "core/time_base.h"
+#include "satellites/planet_descriptor.h"
+
 namespace vireon {
+namespace {
+
+const char* const MonthNames[12] = {"janvier", "février", "mars",      "avril",   "mai",      "juin",
+                                    "juillet", "août",    "septembre", "octobre", "novembre", "décembre"};
+
+}  // namespace
 
 QPushButton* MakeDialogButton(const QString& objectName, const QString& caption, QWidget* parent)
 {
     auto* button = new QPushButton(caption, parent);
     button->setObjectName(objectName);
     return button;
+}
+
+QString MonthTitle(PlanetId planet, int month, int year)
+{
+    return QString("%1 - %2 %3")
+        .arg(QString::fromUtf8(Planet(planet).CapitalName), QString::fromUtf8(MonthNames[month - 1]))
+        .arg(year);
+}
+
+Extended FirstSecondOfMonth(int month, int year) { return JulianDayFromCalendar(1, month, year, 0, 0, 0); }
+
+Extended LastSecondOfMonth(int month, int year)
+{
+    return JulianDayFromCalendar(DaysInMonth(month, year), month, year, 59, 59, 23);
 }
 
 void WarnInvalidInput(QWidget* dialog, const char* utf8Message)

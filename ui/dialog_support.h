@@ -3,6 +3,8 @@
 
 #include <QString>
 
+#include "core/types.h"
+
 class QPushButton;
 class QWidget;
 
@@ -10,6 +12,20 @@ namespace vireon {
 
 // A dialog button with its object name ("bbOK", "bbCancel", ...) and caption.
 QPushButton* MakeDialogButton(const QString& objectName, const QString& caption, QWidget* parent);
+
+// The months of the monthly lists, counted as year x 12 + (month - 1) so that a step over the new
+// year is an addition; the supported range runs from January of year 1 to December of 9999.
+inline constexpr int FirstMonthIndex = 1 * 12;
+inline constexpr int LastMonthIndex = 9999 * 12 + 11;
+inline int MonthIndex(int month, int year) { return year * 12 + month - 1; }
+
+// A monthly list's title: the planet's capital name and the month, "JUPITER - septembre 2026".
+QString MonthTitle(PlanetId planet, int month, int year);
+
+// Julian Days of the first and last whole seconds of a month (the 1st at 00:00:00, the last day
+// at 23:59:59).
+Extended FirstSecondOfMonth(int month, int year);
+Extended LastSecondOfMonth(int month, int year);
 
 // Shows a refused input's message in a warning box over the dialog and waits for OK.
 void WarnInvalidInput(QWidget* dialog, const char* utf8Message);

@@ -27,6 +27,7 @@
 #include "core/settings.h"
 #include "display/panel.h"
 #include "display/view_options.h"
+#include "satellites/mutual_events.h"
 #include "satellites/phenomena.h"
 #include "ui/about_dialog.h"
 #include "ui/date_dialog.h"
@@ -34,6 +35,7 @@
 #include "ui/help_dialog.h"
 #include "ui/icons.h"
 #include "ui/increment_dialog.h"
+#include "ui/mutual_dialog.h"
 #include "ui/phenomena_dialog.h"
 #include "ui/program_texts.h"
 #include "ui/qt_display_port.h"
@@ -94,8 +96,8 @@ PlanetId NextPlanet(PlanetId p) { return p >= LastPlanet ? FirstPlanet : static_
 
 }  // namespace
 
-TForm1::TForm1(QWidget* parent, PhenomenaSource phenomena)
-    : QMainWindow(parent, MainWindowFlags), phenomena_(std::move(phenomena))
+TForm1::TForm1(QWidget* parent, PhenomenaSource phenomena, MutualSource mutual)
+    : QMainWindow(parent, MainWindowFlags), phenomena_(std::move(phenomena)), mutual_(std::move(mutual))
 {
     setObjectName("Form1");
     setWindowTitle("Vireon");
@@ -273,6 +275,7 @@ void TForm1::createActions()
     phenomena->setIcon(ToolIcon("sbPhenomenes"));
     phenomena->setIconVisibleInMenu(false);
     phenomena->setToolTip("Phénomènes du mois");
+    makeAction("miMutuels", "Phénomènes m&utuels du mois...");
 
     makeAction("miSecarc1", "&Secondes d'arc", true);
     makeAction("miRayonpla1", "&Rayons planétaires", true, true);
@@ -320,7 +323,7 @@ void TForm1::createMenus()
 
     QMenu* view = bar->addMenu("&Vue");
     view->setObjectName("miVue");
-    add(view, {"miEquatoriale1", "miPolaire1", "miGraphique1", nullptr, "miPhenomenes", nullptr, "miNordenhaut1",
+    add(view, {"miEquatoriale1", "miPolaire1", "miGraphique1", nullptr, "miPhenomenes", "miMutuels", nullptr, "miNordenhaut1",
                "miSudenhaut1", "miPoleN1", "miPoleS1", nullptr, "miInversionRC1", nullptr, "miZoom",
                "miAffichagenumeros1", "miMeridiencentral", "miTraces1", "miAnimation1"});
 
@@ -460,6 +463,7 @@ void TForm1::createDialogs()
     fAide = new TfAide(this);
     fChamp = new TfChamp(*port_, this);
     fPhenomenes = new TfPhenomenes(phenomena_, this);
+    fMutuels = new TfMutuels(mutual_, this);
 }
 
 void TForm1::connectCommands()
@@ -494,6 +498,7 @@ void TForm1::connectCommands()
     on("miTraces1", &TForm1::miTraces1Click);
     on("miAnimation1", &TForm1::miAnimation1Click);
     on("miPhenomenes", &TForm1::miPhenomenesClick);
+    on("miMutuels", &TForm1::miMutuelsClick);
     on("miSecarc1", &TForm1::miSecarc1Click);
     on("miRayonpla1", &TForm1::miRayonpla1Click);
     on("miKm1", &TForm1::miKm1Click);
@@ -548,15 +553,21 @@ void TForm1::connectCommands()
     connect(pbSatel, &ImageBox::ContextMenuRequested, this, [this](QPoint global) { pumSatel->popup(global); });
     connect(panNS, &CaptionPanel::DoubleClicked, this, &TForm1::panNSDblClick);
 
-    // The phenomena are listed for some planets only. Every way of choosing a planet (menu,
-    // buttons, keys, the driver) checks the planet's menu item, so the command follows it.
+    // The phenomena and the mutual events are listed for some planets only. Every way of
+    // choosing a planet (menu, buttons, keys, the driver) checks the planet's menu item, so the
+    // commands follow it.
     QAction* phenomena = actions_.value("miPhenomenes");
+    QAction* mutual = actions_.value("miMutuels");
     for (PlanetId p = FirstPlanet; p <= LastPlanet; ++p) {
         QAction* planet = actions_.value(QString::fromStdString(PlanetMenuItem(p)));
-        connect(planet, &QAction::toggled, phenomena, [phenomena, p](bool checked) {
-            if (checked) phenomena->setEnabled(HasPhenomena(p));
+        const auto follow = [phenomena, mutual, p] {
+            phenomena->setEnabled(HasPhenomena(p));
+            mutual->setEnabled(HasMutualEvents(p));
+        };
+        connect(planet, &QAction::toggled, phenomena, [follow](bool checked) {
+            if (checked) follow();
         });
-        if (planet->isChecked()) phenomena->setEnabled(HasPhenomena(p));
+        if (planet->isChecked()) follow();
     }
 }
 
@@ -629,10 +640,10 @@ void TForm1::OpenIncrementDialog(int left, int top)
     if (Settings.DialogAccepted) EraseAndRedraw();
 }
 
-void TForm1::ShowPhenomenon(const Phenomenon& phenomenon)
+void TForm1::ShowInstantInEquatorialView(Extended jd)
 {
-    SetCurrentInstant(Settings, phenomenon.JD);
-    // The equatorial view shows the satellite or its shadow at the planet's limb.
+    SetCurrentInstant(Settings, jd);
+    // The equatorial view shows the satellite or its shadow at the planet's limb, or the pair.
     if (Settings.ViewMode == ViewMode::Equatorial) EraseAndRedraw();
     else SetEquatorialView(*port_, Settings);
 }
@@ -701,7 +712,18 @@ void TForm1::miPhenomenesClick()
 {
     if (!HasPhenomena(Settings.CurrentPlanet)) return;
     fPhenomenes->Prepare();
-    if (fPhenomenes->exec() == QDialog::Accepted && fPhenomenes->Chosen()) ShowPhenomenon(*fPhenomenes->Chosen());
+    if (fPhenomenes->exec() == QDialog::Accepted && fPhenomenes->Chosen()) {
+        ShowInstantInEquatorialView(fPhenomenes->Chosen()->JD);
+    }
+}
+
+void TForm1::miMutuelsClick()
+{
+    if (!HasMutualEvents(Settings.CurrentPlanet)) return;
+    fMutuels->Prepare();
+    if (fMutuels->exec() == QDialog::Accepted && fMutuels->Chosen()) {
+        ShowInstantInEquatorialView(fMutuels->Chosen()->MaximumJD);
+    }
 }
 
 void TForm1::Zoom1Click() { miZoomClick(); }

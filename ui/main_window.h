@@ -11,6 +11,7 @@
 #include <memory>
 
 #include "core/types.h"
+#include "ui/mutual_dialog.h"
 #include "ui/phenomena_dialog.h"
 
 class QAction;
@@ -36,8 +37,9 @@ class TForm1 : public QMainWindow {
     Q_OBJECT
 
 public:
-    // phenomena: where the phenomena dialog takes its rows.
-    explicit TForm1(QWidget* parent = nullptr, PhenomenaSource phenomena = FindPhenomena);
+    // phenomena, mutual: where the phenomena and the mutual events dialogs take their rows.
+    explicit TForm1(QWidget* parent = nullptr, PhenomenaSource phenomena = FindPhenomena,
+                    MutualSource mutual = FindMutualEvents);
     ~TForm1() override;
 
     // Client area of the window below the menu bar, fixed.
@@ -61,6 +63,7 @@ public:
     TfAide* fAide = nullptr;
     TfChamp* fChamp = nullptr;
     TfPhenomenes* fPhenomenes = nullptr;
+    TfMutuels* fMutuels = nullptr;
 
     // --- Commands, named after the components and events they serve ---
     // "&Fichier"
@@ -89,6 +92,7 @@ public:
     void miTraces1Click();
     void miAnimation1Click();
     void miPhenomenesClick();
+    void miMutuelsClick();
     void Zoom1Click();
     void miNordenhaut2Click();
     void miSudenhaut2Click();
@@ -183,8 +187,9 @@ private:
     void OpenDateDialog();
     void OpenIncrementDialog(int left, int top);
     void OpenZoomDialog(int left, int top);
-    // The current instant becomes the phenomenon's, shown in the equatorial view.
-    void ShowPhenomenon(const Phenomenon& phenomenon);
+    // The current instant becomes a phenomenon's (or a mutual event's maximum), shown in the
+    // equatorial view.
+    void ShowInstantInEquatorialView(Extended jd);
 
     QWidget* client_ = nullptr;
     QToolBar* ToolBar1 = nullptr;
@@ -200,6 +205,7 @@ private:
     QHash<QString, QToolButton*> buttons_;
     std::unique_ptr<QtDisplayPort> port_;
     PhenomenaSource phenomena_;
+    MutualSource mutual_;
 
     // Ruler: the first point of the segment being measured.
     QPoint rulerFirst_;

@@ -26,9 +26,6 @@
 namespace vireon {
 namespace {
 
-const char* const MonthNames[12] = {"janvier", "février", "mars",      "avril",   "mai",      "juin",
-                                    "juillet", "août",    "septembre", "octobre", "novembre", "décembre"};
-
 const char* KindText(PhenomenonKind kind)
 {
     switch (kind) {
@@ -44,12 +41,6 @@ const char* KindText(PhenomenonKind kind)
     }
     return "";
 }
-
-// Months are counted as year x 12 + (month - 1), so that a step over the new year is an
-// addition; the supported range runs from January of year 1 to December of 9999.
-constexpr int FirstMonthIndex = 1 * 12;
-constexpr int LastMonthIndex = 9999 * 12 + 11;
-int MonthIndex(int month, int year) { return year * 12 + month - 1; }
 
 // Half a second, in days: the rows are whole seconds of the program's time scale.
 constexpr Extended HalfSecondDays = 0.5L / 86400;
@@ -195,13 +186,9 @@ void TfPhenomenes::ShowMonth(int month, int year)
 {
     month_ = month;
     year_ = year;
-    const Extended firstJD = JulianDayFromCalendar(1, month, year, 0, 0, 0);
-    const Extended lastJD = JulianDayFromCalendar(DaysInMonth(month, year), month, year, 59, 59, 23);
-    satelliteRows_ = source_(planet_, firstJD, lastJD);
+    satelliteRows_ = source_(planet_, FirstSecondOfMonth(month, year), LastSecondOfMonth(month, year));
     ComposeRows();
-    labTitre->setText(QString("%1 - %2 %3")
-                          .arg(QString::fromUtf8(Planet(planet_).CapitalName), QString::fromUtf8(MonthNames[month - 1]))
-                          .arg(year));
+    labTitre->setText(MonthTitle(planet_, month, year));
     FillList(-1);
     lvPhenomenes->scrollToTop();
     UpdateButtons();
@@ -211,9 +198,8 @@ void TfPhenomenes::ComposeRows()
 {
     rows_ = satelliteRows_;
     if (planet_ != Jupiter || !Settings.RedSpotLongitude) return;
-    const Extended firstJD = JulianDayFromCalendar(1, month_, year_, 0, 0, 0);
-    const Extended lastJD = JulianDayFromCalendar(DaysInMonth(month_, year_), month_, year_, 59, 59, 23);
-    rows_ = WithRedSpotTransits(std::move(rows_), firstJD, lastJD, *Settings.RedSpotLongitude);
+    rows_ = WithRedSpotTransits(std::move(rows_), FirstSecondOfMonth(month_, year_), LastSecondOfMonth(month_, year_),
+                                *Settings.RedSpotLongitude);
 }
 
 void TfPhenomenes::FillList(int selectedRow)
