@@ -2,8 +2,9 @@
 // arcseconds per pixel, north or south (celestial or planetary) up, optionally mirrored as
 // behind a star diagonal. Saturn's rings are drawn as bands of half-ellipses of the ring
 // system's apparent outline (Meeus, Astronomical Algorithms, ch. 45: major axis a, minor
-// axis a |sin B|, here a |B|). The central meridians (ephemeris/planet_rotation.h) are written in
-// the top-left corner.
+// axis a |sin B|, here a |B|). The central meridians (ephemeris/planet_rotation.h) and, with an
+// observing site, the planet's and the Sun's altitudes (ephemeris/horizon.h) are written in the
+// top-left corner.
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -33,13 +34,16 @@ constexpr std::array<int, 43> HalfEllipseSamples = [] {
     return samples;
 }();
 
-// The central meridians' lines: from the top-left corner, one every 15 pixels (the legend's row
-// spacing). With traces on, nothing erases the view between frames, so the corner is cleared
-// behind them over a box wide enough for the longest line, "MC III : 359.9°", in the window's font.
+// The corner's lines (the central meridians, then the site's altitudes): from the top-left
+// corner, one every 15 pixels (the legend's row spacing). With traces on, nothing erases the view
+// between frames, so the corner is cleared behind them over a box wide enough for the longest
+// line, "Hauteur : -89.9°" (about 90 pixels in the window's 8-point font).
 constexpr int MeridianLeft = 5;
 constexpr int MeridianTop = 5;
 constexpr int MeridianLineHeight = 15;
 constexpr int MeridianBoxWidth = 110;
+// The central meridians a descriptor can name and the two altitudes.
+constexpr int CornerLineCount = std::tuple_size_v<decltype(PlanetDescriptor::MeridianLines)> + 2;
 
 struct ViewFrame {
     Canvas& canvas;
@@ -236,29 +240,52 @@ std::string MeridianText(const char* label, Extended degrees)
     return std::string(label) + " : " + FormatFixed(tenths / 10, 1) + "°";
 }
 
-// The planet's central meridians in the axis grey: text, not geometry, so neither the
-// orientation nor the mirror moves them.
-void DrawCentralMeridians(const ViewFrame& f, const SatelliteRecord& record)
+// "Soleil : -14.3°": one decimal, "." whatever the locale, a hyphen-minus below zero.
+std::string AltitudeText(const char* label, Extended degrees)
 {
-    if (!f.settings.ShowCentralMeridian) return;
-    const PlanetDescriptor& planet = Planet(f.settings.CurrentPlanet);
-    std::array<std::string, 2> lines;
-    int count = 0;
-    for (int i = 0; i < planet.MeridianLineCount; ++i) {
-        const MeridianLine& line = planet.MeridianLines[i];
-        const std::optional<Extended>& degrees = record.Meridians.*line.System;
-        if (degrees) lines[count++] = MeridianText(line.Label, *degrees);
+    return std::string(label) + " : " + FormatFixed(degrees, 1) + "°";
+}
+
+// The corner's texts: the planet's central meridians when they are shown, then the site's
+// altitudes whenever the record holds them (for every planet, meridians shown or not).
+struct CornerLines {
+    std::array<std::string, CornerLineCount> Texts;
+    int Count = 0;
+};
+
+CornerLines CornerLinesOf(const GlobalSettings& settings, const SatelliteRecord& record)
+{
+    CornerLines lines;
+    if (settings.ShowCentralMeridian) {
+        const PlanetDescriptor& planet = Planet(settings.CurrentPlanet);
+        for (int i = 0; i < planet.MeridianLineCount; ++i) {
+            const MeridianLine& line = planet.MeridianLines[i];
+            const std::optional<Extended>& degrees = record.Meridians.*line.System;
+            if (degrees) lines.Texts[lines.Count++] = MeridianText(line.Label, *degrees);
+        }
     }
-    if (count == 0) return;
+    if (record.Horizon) {
+        lines.Texts[lines.Count++] = AltitudeText("Hauteur", record.Horizon->PlanetAltitudeDeg);
+        lines.Texts[lines.Count++] = AltitudeText("Soleil", record.Horizon->SunAltitudeDeg);
+    }
+    return lines;
+}
+
+// The corner's lines in the axis grey: text, not geometry, so neither the orientation nor the
+// mirror moves them.
+void DrawCornerTexts(const ViewFrame& f, const SatelliteRecord& record)
+{
+    const CornerLines lines = CornerLinesOf(f.settings, record);
+    if (lines.Count == 0) return;
     Canvas& c = f.canvas;
     if (f.settings.ShowTraces) {
         c.SetPen(Black);
         c.SetBrush(Black, BrushStyle::Solid);
-        c.Rectangle(1, 1, MeridianBoxWidth, MeridianTop + count * MeridianLineHeight + 2);
+        c.Rectangle(1, 1, MeridianBoxWidth, MeridianTop + lines.Count * MeridianLineHeight + 2);
     }
     c.SetFontColor(AxisGrey);
     c.SetBrushStyle(BrushStyle::Clear);
-    for (int i = 0; i < count; ++i) c.Text(MeridianLeft, MeridianTop + i * MeridianLineHeight, lines[i]);
+    for (int i = 0; i < lines.Count; ++i) c.Text(MeridianLeft, MeridianTop + i * MeridianLineHeight, lines.Texts[i]);
 }
 
 }  // namespace
@@ -289,7 +316,7 @@ void DrawEquatorialView(DisplayPort& port, GlobalSettings& settings, SatelliteRe
     std::stable_sort(order.begin(), order.begin() + count,
                      [&record](int a, int b) { return record.SatDepth[a] < record.SatDepth[b]; });
     for (int i = 0; i < count; ++i) DrawSatellite(frame, record, order[static_cast<std::size_t>(i)], s);
-    DrawCentralMeridians(frame, record);
+    DrawCornerTexts(frame, record);
 
     DrawLegend(port.LegendCanvas(), settings, record);
     port.ViewChanged();

@@ -103,7 +103,9 @@ std::string EventsCsvHeader();
 std::string FormatEvent(PlanetId planet, const Phenomenon& event, OutputFormat format);
 
 // Runs the whole request and writes the header (CSV) and one line per instant and satellite,
-// or per phenomenon for --events.
+// or per phenomenon for --events: RunTable or RunEvents.
 void RunEphemeris(const EphemRequest& request, std::ostream& out);
+void RunTable(const EphemRequest& request, std::ostream& out);
+void RunEvents(const EphemRequest& request, std::ostream& out);
 
 }  // namespace vireon::ephem

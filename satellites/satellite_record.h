@@ -3,9 +3,11 @@
 #pragma once
 
 #include <array>
+#include <optional>
 
 #include "core/types.h"
 #include "ephemeris/apparent_place.h"
+#include "ephemeris/horizon.h"
 #include "ephemeris/planet_rotation.h"
 
 namespace vireon {
@@ -52,6 +54,9 @@ struct SatelliteRecord {
     Extended SatTheoryTime = 0;     // days from the theory's epoch less light time (Uranus)
     RingGeometry Rings;             // Saturn: the rings as drawn for the orientation
     CentralMeridians Meridians;     // Mars, Jupiter, Saturn: central meridians seen from the Earth
+    // The planet's and the Sun's altitudes at the observing site, when there is one (the
+    // equatorial view writes them in its top-left corner); empty otherwise.
+    std::optional<SiteAltitudes> Horizon;
 };
 
 // The one record of the program.

@@ -3,6 +3,7 @@
 // rounding to the nearest integer with ties to even).
 #include <cmath>
 #include <limits>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -583,41 +584,51 @@ TEST(EquatorialView, LegendShowsDotsWhenNumbersAreOff)
     EXPECT_TRUE(scene.port.legend.Texts("1").empty());
 }
 
-// The central meridians: one decimal (a value that rounds to 360.0 reads 0.0) at (5, 5) and 15
-// pixels lower, in grey, whatever the orientation and the mirror; none for a planet without them
-// or with the setting off; with traces on, over a corner first cleared in black.
-TEST(EquatorialView, CentralMeridiansInTheTopLeftCorner)
+// The corner: the central meridians (one decimal; a value that rounds to 360.0 reads 0.0), then
+// the site's altitudes (one decimal, a hyphen-minus below zero), at (5, 5) and every 15 pixels
+// lower, in grey, whatever the orientation and the mirror. No meridians for a planet without them
+// or with the setting off, the altitudes whenever there is a site; with traces on, over a corner
+// first cleared in black, as tall as its lines.
+TEST(EquatorialView, CornerTextsInTheTopLeftCorner)
 {
+    const SiteAltitudes site{35.24L, 123, -14.349L};
     const struct Row {
         PlanetId planet;
         bool show, traces, mirror;
         Orientation orientation;
+        std::optional<SiteAltitudes> horizon;
         std::vector<std::string> want;
     } rows[] = {
-        {Jupiter, true, false, false, Orientation::North, {"MC I : 123.4°", "MC II : 234.5°"}},
-        {Jupiter, true, true, true, Orientation::PlanetSouth, {"MC I : 123.4°", "MC II : 234.5°"}},
-        {Saturn, true, false, true, Orientation::South, {"MC III : 0.0°"}},
-        {Mars, true, false, false, Orientation::PlanetNorth, {"MC : 0.0°"}},
-        {Jupiter, false, false, false, Orientation::North, {}},
-        {Uranus, true, true, false, Orientation::North, {}},
+        {Jupiter, true, false, false, Orientation::North, {}, {"MC I : 123.4°", "MC II : 234.5°"}},
+        {Jupiter, true, true, true, Orientation::PlanetSouth, {}, {"MC I : 123.4°", "MC II : 234.5°"}},
+        {Saturn, true, false, true, Orientation::South, {}, {"MC III : 0.0°"}},
+        {Mars, true, false, false, Orientation::PlanetNorth, {}, {"MC : 0.0°"}},
+        {Jupiter, false, false, false, Orientation::North, {}, {}},
+        {Uranus, true, true, false, Orientation::North, {}, {}},
+        {Jupiter, true, true, false, Orientation::North, site,
+         {"MC I : 123.4°", "MC II : 234.5°", "Hauteur : 35.2°", "Soleil : -14.3°"}},
+        {Jupiter, false, true, false, Orientation::North, site, {"Hauteur : 35.2°", "Soleil : -14.3°"}},
+        {Neptune, true, false, true, Orientation::South, SiteAltitudes{-0.04L, 0, 89.96L}, {"Hauteur : 0.0°", "Soleil : 90.0°"}},
+        {Pluto, true, true, false, Orientation::North, SiteAltitudes{-89.96L, 0, -5.5L}, {"Hauteur : -90.0°", "Soleil : -5.5°"}},
     };
     for (const Row& r : rows) {
         Scene scene(r.planet);
         scene.record.Rings = {40, 10, 1};
         scene.record.Meridians = {359.96L, 123.44L, 234.46L, 3.5L};
+        scene.record.Horizon = r.horizon;
         scene.settings = {.CurrentPlanet = r.planet, .Orientation = r.orientation, .MirrorView = r.mirror,
                           .ShowTraces = r.traces, .ShowCentralMeridian = r.show};
         scene.Draw();
         std::vector<std::string> texts;
-        bool cornerCleared = false;
+        int clearedHeight = 0;
         for (const DrawOp& op : scene.port.view.ops) {
-            cornerCleared |= op.kind == DrawOp::Rectangle && op.x1 == 1 && op.y1 == 1 && op.brush == Black;
-            if (op.kind != DrawOp::Text || op.text.rfind("MC", 0) != 0) continue;
-            EXPECT_TRUE(op.x1 == 5 && op.y1 == 5 + 15 * int(texts.size()) && op.font == AxisGrey) << op;
+            if (op.kind == DrawOp::Rectangle && op.x1 == 1 && op.y1 == 1 && op.x2 == 110 && op.brush == Black) clearedHeight = op.y2;
+            if (op.kind != DrawOp::Text || op.font != AxisGrey) continue;
+            EXPECT_TRUE(op.x1 == 5 && op.y1 == 5 + 15 * int(texts.size())) << op;
             texts.push_back(op.text);
         }
         EXPECT_EQ(texts, r.want) << int(r.planet) << " " << r.orientation;
-        EXPECT_EQ(cornerCleared, r.traces && !r.want.empty()) << int(r.planet);
+        EXPECT_EQ(clearedHeight, r.traces && !r.want.empty() ? 7 + 15 * int(r.want.size()) : 0) << int(r.planet);
     }
 }
 
