@@ -3,7 +3,7 @@
 // Light time. The theories place a satellite at the planet's light time tau (satellites/theory.h).
 // The light now arriving from satellite k left it tau + delta_k earlier, delta_k = (|L + r_k| -
 // |L|) / c, L the line of sight from the Earth to the planet's centre as the light left it and r_k
-// the satellite's planetocentric position: up to +-6.3 s for Callisto, 1.2 s for Japet. So the
+// the satellite's planetocentric position: up to +-6.3 s for Callisto, 12 s for Japet. So the
 // satellite is placed delta_k further back, r_k taken first at the planet's light time (the depth
 // it gives is off by the satellite's motion over delta_k, 100 km at most, 0.3 ms of light), and
 // the planet's own heliocentric motion over delta_k, up to 80 km, is taken off with it. L itself
