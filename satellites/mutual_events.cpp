@@ -126,9 +126,10 @@ PairGeometry OccultationGeometry(const MutualFrame& f, const PlanetDescriptor& d
     return g;
 }
 
-// As seen from the Sun, A's disc has the angular radius R_A / d_A, P's R_P / d_P, and the Sun's
-// disc as seen from P, carried onto A's distance, R_S (1 / d_A - 1 / d_P): the penumbra reaches
-// the sum of A's and the Sun's, the umbra their difference. Times d_P these are km in P's plane.
+// As seen from the Sun, A's disc has the angular radius R_A / d_A and P's R_P / d_P; the Sun's
+// disc seen from a point of P, on the scale on which A's disc seen from there is R_A / d_A, is
+// R_S (1 / d_A - 1 / d_P) (satellites/disc_overlap.h): the penumbra reaches the sum of A's and
+// the Sun's, the umbra their difference. Times d_P these are km in P's plane.
 PairGeometry EclipseGeometry(const MutualFrame& f, const PlanetDescriptor& d, int i, const Vec3& xi, int j,
                              const Vec3& xj)
 {
