@@ -5,6 +5,7 @@
 // axis a |sin B|, here a |B|). The central meridians (ephemeris/planet_rotation.h) and, with an
 // observing site, the planet's and the Sun's altitudes (ephemeris/horizon.h) are written in the
 // top-left corner.
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <optional>
@@ -307,8 +308,14 @@ void DrawEquatorialView(DisplayPort& port, GlobalSettings& settings, SatelliteRe
     if (Planet(planet).HasRings) DrawSaturn(frame, record, record.Rings, s);
     else DrawOtherPlanet(frame, settings, record, discScale);
 
+    // From the farthest satellite to the nearest, so that in an occultation the nearer covers the
+    // other (equal depths keep the satellites' order).
     const int count = SatelliteCountOf(planet);
-    for (int k = 1; k <= count; ++k) DrawSatellite(frame, record, k, s);
+    std::array<int, 8> order{};
+    for (int k = 1; k <= count; ++k) order[static_cast<std::size_t>(k - 1)] = k;
+    std::stable_sort(order.begin(), order.begin() + count,
+                     [&record](int a, int b) { return record.SatDepth[a] < record.SatDepth[b]; });
+    for (int i = 0; i < count; ++i) DrawSatellite(frame, record, order[static_cast<std::size_t>(i)], s);
     DrawCornerTexts(frame, record);
 
     DrawLegend(port.LegendCanvas(), settings, record);

@@ -7,6 +7,7 @@ namespace vireon::ephem {
 void RunEphemeris(const EphemRequest& request, std::ostream& out)
 {
     if (request.Events) RunEvents(request, out);
+    else if (request.Mutual) RunMutual(request, out);
     else RunTable(request, out);
 }
 

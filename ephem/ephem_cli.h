@@ -1,8 +1,8 @@
 // vireon-ephem, the command-line companion: the satellites of one planet for one instant or a
 // series of instants, computed exactly as the program's recompute driver computes them (the
 // calendar fields give the Julian Day, then the planet's satellite theory fills the record),
-// or with --events the phenomena of Jupiter's or Saturn's satellites over a span of days,
-// written as CSV or as one JSON object per line.
+// or with --events the phenomena of Jupiter's or Saturn's satellites over a span of days, or
+// with --mutual their mutual events, written as CSV or as one JSON object per line.
 #pragma once
 
 #include <cstdint>
@@ -17,6 +17,7 @@
 #include "core/time_scale.h"
 #include "core/types.h"
 #include "ephemeris/apparent_place.h"
+#include "satellites/mutual_events.h"
 #include "satellites/phenomena.h"
 #include "satellites/satellite_record.h"
 
@@ -36,7 +37,10 @@ struct EphemRequest {
     // --events: the satellite phenomena of Jupiter or Saturn over Days days from Start (the
     // instants above do not apply).
     bool Events = false;
-    int Days = 0;                   // 1..MaxDays
+    // --mutual: the mutual events of Jupiter's or Saturn's satellites whose maximum falls in the
+    // Days days from Start (instead of --events).
+    bool Mutual = false;
+    int Days = 0;                   // 1..MaxDays, of --events or --mutual
     // --grs-longitude: with --events for Jupiter, also the Great Red Spot's transits for that
     // System II longitude (degrees, 0..360).
     std::optional<double> RedSpotLongitude;
@@ -117,10 +121,11 @@ EphemRow MakeRow(const EphemRequest& request, const CalendarFields& instant, dou
 // With a site: the planet's altitude and azimuth and the Sun's altitude at the TT instant, the
 // planet's apparent place taken from places (after the theory ran); none without a site.
 std::optional<EphemRow::SiteColumns> SiteColumnsAt(const EphemRequest& request, Extended jdTT, const PlanetPlaces& places);
-// The site's columns at each row of --events (none without a site), and whether the altitudes make
+// The site's columns at each of a list of TT instants in increasing order, the rows of --events
+// or the maxima of --mutual (none without a site), and whether the altitudes make
 // a row observable (the planet at least 10 degrees high, the Sun at least 6 below the horizon).
-std::vector<std::optional<EphemRow::SiteColumns>> SiteColumnsOfEvents(const EphemRequest& request,
-                                                                      const std::vector<Phenomenon>& events);
+std::vector<std::optional<EphemRow::SiteColumns>> SiteColumnsAtInstants(const EphemRequest& request,
+                                                                        const std::vector<Extended>& sortedJDs);
 bool IsObservable(const EphemRow::SiteColumns& site);
 
 // The CSV header line (no line end) and one row as CSV or as a JSON object (no line end).
@@ -130,7 +135,8 @@ std::string CsvHeader();
 std::string CsvHeader(const EphemRequest& request);
 std::string FormatRow(const EphemRow& row, OutputFormat format);
 
-// The last whole second of an --events request: Days days after Start, less one second.
+// The last whole second of an --events or --mutual request: Days days after Start, less one
+// second.
 CalendarFields LastEventInstant(const EphemRequest& request);
 
 // The CSV header of --events (no line end), of a request with its clock's and site's columns, and
@@ -139,10 +145,17 @@ std::string EventsCsvHeader();
 std::string EventsCsvHeader(const EphemRequest& request);
 std::string FormatEvent(PlanetId planet, const Phenomenon& event, OutputFormat format);
 
+// The CSV header of --mutual (no line end) and one mutual event as CSV or as a JSON object.
+std::string MutualCsvHeader();
+std::string MutualCsvHeader(const EphemRequest& request);
+std::string FormatMutualEvent(PlanetId planet, const MutualEvent& event, OutputFormat format);
+
 // Runs the whole request and writes the header (CSV) and one line per instant and satellite,
-// or per phenomenon for --events: RunTable or RunEvents.
+// per phenomenon for --events, or per mutual event for --mutual: RunTable, RunEvents or
+// RunMutual.
 void RunEphemeris(const EphemRequest& request, std::ostream& out);
 void RunTable(const EphemRequest& request, std::ostream& out);
 void RunEvents(const EphemRequest& request, std::ostream& out);
+void RunMutual(const EphemRequest& request, std::ostream& out);
 
 }  // namespace vireon::ephem

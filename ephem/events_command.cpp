@@ -3,19 +3,12 @@
 
 #include "ephem/ephem_cli.h"
 #include "ephem/instants.h"
+#include "ephem/event_extras.h"
 #include "ephem/line_writer.h"
 #include "satellites/phenomena.h"
 
 namespace vireon::ephem {
 namespace {
-
-// The columns a request adds to each row: Delta T on another clock than TT, the altitudes and
-// whether the row is observable with a site.
-struct EventExtras {
-    std::optional<double> DeltaTSeconds;
-    std::optional<EphemRow::SiteColumns> Site;
-    bool Observable = true;
-};
 
 // The columns of --events, in order.
 template <class Writer>
@@ -31,20 +24,7 @@ void VisitEventColumns(const EphemRequest& request, const Phenomenon& event, con
     w.Text("name", BodyName(planet, event));
     w.Text("event", EventName(event.Kind));
     w.Integer("visible", event.Visible ? 1 : 0);
-    if (extras.DeltaTSeconds) w.Number("delta_t_s", extras.DeltaTSeconds);
-    if (extras.Site) {
-        w.Number("planet_alt_deg", extras.Site->PlanetAltitudeDeg);
-        w.Number("sun_alt_deg", extras.Site->SunAltitudeDeg);
-        w.Integer("observable", extras.Observable ? 1 : 0);
-    }
-}
-
-EventExtras HeaderExtras(const EphemRequest& request)
-{
-    EventExtras extras;
-    if (request.Scale.Kind != TimeScaleKind::Terrestrial) extras.DeltaTSeconds = 0;
-    if (request.Site) extras.Site = EphemRow::SiteColumns{};
-    return extras;
+    VisitEventExtras(extras, w);
 }
 
 }  // namespace
@@ -80,15 +60,12 @@ void RunEvents(const EphemRequest& request, std::ostream& out)
     const Extended last = TerrestrialFromReadingOrLater(request.Scale, JulianDayFromCalendar(LastEventInstant(request)));
     std::vector<Phenomenon> events = FindPhenomena(request.Planet, first, last);
     if (request.RedSpotLongitude) events = WithRedSpotTransits(std::move(events), first, last, *request.RedSpotLongitude);
-    const std::vector<std::optional<EphemRow::SiteColumns>> altitudes = SiteColumnsOfEvents(request, events);
+    std::vector<Extended> instants;
+    for (const Phenomenon& event : events) instants.push_back(event.JD);
+    const std::vector<std::optional<EphemRow::SiteColumns>> altitudes = SiteColumnsAtInstants(request, instants);
     for (std::size_t i = 0; i < events.size(); ++i) {
         const Phenomenon& event = events[i];
-        EventExtras extras;
-        if (request.Scale.Kind != TimeScaleKind::Terrestrial) {
-            extras.DeltaTSeconds = static_cast<double>(DeltaTSeconds(UniversalFromTerrestrial(event.JD)));
-        }
-        extras.Site = altitudes[i];
-        extras.Observable = !extras.Site || IsObservable(*extras.Site);
+        const EventExtras extras = EventExtrasAt(request, event.JD, altitudes[i]);
         if (request.ObservableOnly && !extras.Observable) continue;
         LineWriter line(request.Format);
         VisitEventColumns(request, event, extras, line);

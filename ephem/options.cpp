@@ -10,6 +10,7 @@
 
 #include "core/input_parsing.h"
 #include "ephem/instants.h"
+#include "satellites/mutual_events.h"
 #include "satellites/phenomena.h"
 #include "satellites/planet_descriptor.h"
 
@@ -247,6 +248,7 @@ void AddRequestOptions(CLI::App& app, EphemRequest& r)
                    [&r](std::string_view v) { return ParseLetter(v, "NSAB", "orientation", r.Orientation); });
     AddValueOption(app, "--format", "csv|json", [&r](std::string_view v) { return ParseFormat(v, r.Format); });
     app.add_flag("--events", r.Events)->multi_option_policy(CLI::MultiOptionPolicy::Throw)->disable_flag_override();
+    app.add_flag("--mutual", r.Mutual)->multi_option_policy(CLI::MultiOptionPolicy::Throw)->disable_flag_override();
     AddValueOption(app, "--days", "N", [&r](std::string_view v) { return ParseDays(v, r.Days); });
     AddValueOption(app, "--grs-longitude", "L", [&r](std::string_view v) { return ParseRedSpotLongitude(v, r); });
     AddValueOption(app, "--time-scale", "tt|ut|local", [&r](std::string_view v) { return ParseTimeScale(v, r.Scale); });
@@ -273,26 +275,32 @@ std::optional<std::string> CheckClockAndSite(const CLI::App& app, EphemRequest& 
     return std::nullopt;
 }
 
-// The options of a table of instants, which --events does not take.
+// The options of a table of instants, which --events and --mutual do not take.
 constexpr const char* InstantOptions[] = {"--step", "--count", "--view", "--orientation"};
 
-// The checks of --events: a planet with phenomena, a number of days, the whole span in range,
-// none of the options of a table of instants.
+// The checks of --events and --mutual: one of them, a planet that has them, a number of days,
+// the whole span in range, none of the options of a table of instants.
 std::optional<std::string> CheckEvents(const CLI::App& app, const EphemRequest& request)
 {
-    if (!request.Events) {
-        for (const char* option : {"--days", "--grs-longitude"}) {
-            if (app.count(option) > 0) return std::string(option) + " goes with --events";
-        }
+    if (request.Events && request.Mutual) return std::string("--events and --mutual do not go together");
+    if (!request.Events && !request.Mutual) {
+        if (app.count("--days") > 0) return std::string("--days goes with --events or --mutual");
+        if (app.count("--grs-longitude") > 0) return std::string("--grs-longitude goes with --events");
         return std::nullopt;
     }
+    const std::string command = request.Events ? "--events" : "--mutual";
     for (const char* option : InstantOptions) {
-        if (app.count(option) > 0) return std::string(option) + " does not go with --events";
+        if (app.count(option) > 0) return std::string(option) + " does not go with " + command;
     }
-    if (!HasPhenomena(request.Planet)) {
+    if (request.Mutual && app.count("--grs-longitude") > 0) return std::string("--grs-longitude goes with --events");
+    if (request.Events && !HasPhenomena(request.Planet)) {
         return "no phenomena for " + PlanetName(request.Planet) + " in this version (--events takes jupiter or saturn)";
     }
-    if (app.count("--days") == 0) return std::string("--events needs --days");
+    if (request.Mutual && !HasMutualEvents(request.Planet)) {
+        return "no mutual events for " + PlanetName(request.Planet) +
+               " in this version (--mutual takes jupiter or saturn)";
+    }
+    if (app.count("--days") == 0) return command + " needs --days";
     if (request.RedSpotLongitude && request.Planet != Jupiter) return std::string("--grs-longitude is for jupiter");
     const std::int64_t last = SecondsOf(request.Start) + std::int64_t{request.Days} * SecondsPerDay - 1;
     if (last > LastSupportedSecond()) {

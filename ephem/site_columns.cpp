@@ -20,15 +20,15 @@ std::optional<EphemRow::SiteColumns> SiteColumnsAt(const EphemRequest& request, 
     return ColumnsOf(AltitudesAt(*request.Site, request.Planet, places, UniversalFromTerrestrial(jdTT)));
 }
 
-std::vector<std::optional<EphemRow::SiteColumns>> SiteColumnsOfEvents(const EphemRequest& request,
-                                                                      const std::vector<Phenomenon>& events)
+std::vector<std::optional<EphemRow::SiteColumns>> SiteColumnsAtInstants(const EphemRequest& request,
+                                                                        const std::vector<Extended>& sortedJDs)
 {
-    std::vector<std::optional<EphemRow::SiteColumns>> columns(events.size());
-    if (!request.Site || events.empty()) return columns;
-    // One track for the span: the rows are sorted by instant.
-    const AltitudeTrack track(*request.Site, request.Planet, events.front().JD, events.back().JD);
-    for (std::size_t i = 0; i < events.size(); ++i) {
-        columns[i] = ColumnsOf(track.At(events[i].JD, UniversalFromTerrestrial(events[i].JD)));
+    std::vector<std::optional<EphemRow::SiteColumns>> columns(sortedJDs.size());
+    if (!request.Site || sortedJDs.empty()) return columns;
+    // One track for the span of the instants.
+    const AltitudeTrack track(*request.Site, request.Planet, sortedJDs.front(), sortedJDs.back());
+    for (std::size_t i = 0; i < sortedJDs.size(); ++i) {
+        columns[i] = ColumnsOf(track.At(sortedJDs[i], UniversalFromTerrestrial(sortedJDs[i])));
     }
     return columns;
 }

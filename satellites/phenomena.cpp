@@ -4,12 +4,9 @@
 // satellites/globe_phenomena.h is negative. The margins are those the views' record is made
 // from, so a row's instant is exactly where the picture changes.
 //
-// 1. The planet-level values (the Earth's and the Sun's planetocentric positions, the pole, the
-//    light time and the satellites' axes) come from full runs of the theory every half day and
-//    are interpolated in between by cubic Lagrange polynomials; only the satellites themselves
-//    are computed at every instant examined. Against full runs at every instant, the changes
-//    found this way moved by at most 0.04 ms (Jupiter and Saturn, some 2400 changes in the
-//    years 1700, 1800, 2024, 2025 and 3000; 0.4 ms with nodes a day apart).
+// 1. The planet-level values come from full runs of the theory every half day, interpolated in
+//    between (satellites/planet_track.h); only the satellites themselves are computed at every
+//    instant examined.
 // 2. The margins are sampled every hour, from two samples before the span to two after. A sign
 //    change between two samples brackets one start or end. An event short enough to fall
 //    between two samples (a grazing one) shows as a local minimum of the margin: the margin of
@@ -35,13 +32,13 @@
 #include "ephemeris/planet_rotation.h"
 #include "satellites/globe_phenomena.h"
 #include "satellites/planet_descriptor.h"
+#include "satellites/planet_track.h"
+#include "satellites/search_support.h"
 #include "satellites/theory.h"
 
 namespace vireon {
 namespace {
 
-constexpr std::int64_t SecondsPerDay = 86400;
-constexpr std::int64_t NodeSpacingSeconds = SecondsPerDay / 2;
 constexpr std::int64_t SampleStepSeconds = 3600;
 constexpr Extended RootToleranceSeconds = 1e-4L;
 constexpr Extended DipToleranceSeconds = 0.5L;
@@ -76,116 +73,6 @@ Extended LineMarginOf(const PhenomenonMargins& m, int c)
 {
     return c == TransitCondition || c == OccultationCondition ? m.LineOfSight : m.Sunlight;
 }
-
-// --- Whole seconds of the program's calendar ---
-
-// Julian Day of 00:00:00 of the fields' day (x.5 exactly).
-Extended MidnightJD(const CalendarFields& f) { return JulianDayFromCalendar(f.Day, f.Month, f.Year, 0, 0, 0); }
-
-std::int64_t SecondOfDay(const CalendarFields& f) { return f.Hour * 3600 + f.Minute * 60 + f.Second; }
-
-// The fields n whole seconds after base (n may be negative).
-CalendarFields FieldsAfter(const CalendarFields& base, std::int64_t n)
-{
-    const std::int64_t total = SecondOfDay(base) + n;
-    std::int64_t days = total / SecondsPerDay;
-    std::int64_t second = total % SecondsPerDay;
-    if (second < 0) {
-        second += SecondsPerDay;
-        --days;
-    }
-    CalendarFields f = CalendarFromJulianDay(MidnightJD(base) + static_cast<Extended>(days));
-    f.Hour = static_cast<std::uint16_t>(second / 3600);
-    f.Minute = static_cast<std::uint16_t>(second / 60 % 60);
-    f.Second = static_cast<std::uint16_t>(second % 60);
-    return f;
-}
-
-std::int64_t SecondsBetween(const CalendarFields& from, const CalendarFields& to)
-{
-    const auto days = static_cast<std::int64_t>(std::llround(MidnightJD(to) - MidnightJD(from)));
-    return days * SecondsPerDay + SecondOfDay(to) - SecondOfDay(from);
-}
-
-// --- The planet between full runs of the theory ---
-
-// What the satellites' margins depend on besides the satellites' own motion.
-struct PlanetState {
-    GlobeScene Scene;
-    SatelliteAxes Axes;
-};
-
-// Cubic Lagrange weights on the nodes -1, 0, 1, 2 at u in [0, 1).
-std::array<Extended, 4> CubicWeights(Extended u)
-{
-    return {-u * (u - 1) * (u - 2) / 6, (u + 1) * (u - 1) * (u - 2) / 2, -(u + 1) * u * (u - 2) / 2,
-            (u + 1) * u * (u - 1) / 6};
-}
-
-template <class T>
-T Weighted(const std::array<Extended, 4>& w, const T& a, const T& b, const T& c, const T& d)
-{
-    return w[0] * a + w[1] * b + w[2] * c + w[3] * d;
-}
-
-Mat3 WeightedMatrix(const std::array<Extended, 4>& w, const Mat3& a, const Mat3& b, const Mat3& c, const Mat3& d)
-{
-    Mat3 m;
-    for (int i = 0; i < 3; ++i) m.Rows[i] = Weighted(w, a.Rows[i], b.Rows[i], c.Rows[i], d.Rows[i]);
-    return m;
-}
-
-// The times of the search are seconds from the span's first whole second (the base).
-class PlanetTrack {
-public:
-    PlanetTrack(PlanetId planet, Extended baseJD, std::int64_t firstSecond, std::int64_t lastSecond)
-        : baseJD_(baseJD)
-    {
-        // Every instant has two nodes on each side, with one spacing to spare at each end for
-        // the whole seconds just beyond the last samples.
-        firstNode_ = FloorDiv(firstSecond, NodeSpacingSeconds) - 2;
-        const std::int64_t lastNode = FloorDiv(lastSecond, NodeSpacingSeconds) + 3;
-        PlanetPlaces places;
-        SatelliteSystem system;
-        for (std::int64_t i = firstNode_; i <= lastNode; ++i) {
-            const Extended jd = baseJD + static_cast<Extended>(i * NodeSpacingSeconds) / SecondsPerDay;
-            ComputeSatelliteSystem(planet, {jd, CalendarFromJulianDay(jd).Year}, places, system);
-            nodes_.push_back({GlobeSceneOf(system), system.Axes});
-        }
-    }
-
-    Extended JulianDay(Extended second) const { return baseJD_ + second / SecondsPerDay; }
-
-    PlanetState At(Extended second) const
-    {
-        const Extended x = second / NodeSpacingSeconds;
-        const Extended cell = std::floor(x);
-        const auto i = static_cast<std::size_t>(static_cast<std::int64_t>(cell) - firstNode_);
-        const std::array<Extended, 4> w = CubicWeights(x - cell);
-        const PlanetState& a = nodes_[i - 1];
-        const PlanetState& b = nodes_[i];
-        const PlanetState& c = nodes_[i + 1];
-        const PlanetState& d = nodes_[i + 2];
-        PlanetState s;
-        s.Scene.Earth = Weighted(w, a.Scene.Earth, b.Scene.Earth, c.Scene.Earth, d.Scene.Earth);
-        s.Scene.Sun = Weighted(w, a.Scene.Sun, b.Scene.Sun, c.Scene.Sun, d.Scene.Sun);
-        s.Scene.Pole = Weighted(w, a.Scene.Pole, b.Scene.Pole, c.Scene.Pole, d.Scene.Pole);
-        s.Scene.EquatorialRadiusKm = b.Scene.EquatorialRadiusKm;
-        s.Scene.PolarRadiusKm = b.Scene.PolarRadiusKm;
-        s.Axes.LightTimeDays =
-            Weighted(w, a.Axes.LightTimeDays, b.Axes.LightTimeDays, c.Axes.LightTimeDays, d.Axes.LightTimeDays);
-        s.Axes.ToEquatorOfDate = WeightedMatrix(w, a.Axes.ToEquatorOfDate, b.Axes.ToEquatorOfDate,
-                                                c.Axes.ToEquatorOfDate, d.Axes.ToEquatorOfDate);
-        return s;
-    }
-
-private:
-    static std::int64_t FloorDiv(std::int64_t a, std::int64_t b) { return a / b - (a % b < 0 ? 1 : 0); }
-
-    Extended baseJD_;
-    std::int64_t firstNode_ = 0;
-    std::vector<PlanetState> nodes_;
-};
 
 // --- The margins at an instant ---
 
@@ -236,59 +123,6 @@ private:
 };
 
 // --- Refinement ---
-
-// Brent's method (Brent 1973, Algorithms for Minimization without Derivatives, ch. 4) for the
-// zero of f in [a, b], where f(a) and f(b) differ in sign, to within tol.
-template <class F>
-Extended BrentZero(F f, Extended a, Extended b, Extended fa, Extended fb, Extended tol)
-{
-    Extended c = a, fc = fa, d = b - a, e = d;
-    for (int iteration = 0; iteration < 100; ++iteration) {
-        if ((fb < 0) == (fc < 0)) {
-            c = a;
-            fc = fa;
-            d = e = b - a;
-        }
-        if (std::fabs(fc) < std::fabs(fb)) {
-            a = b;
-            b = c;
-            c = a;
-            fa = fb;
-            fb = fc;
-            fc = fa;
-        }
-        const Extended m = (c - b) / 2;
-        if (std::fabs(m) <= tol || fb == 0) break;
-        if (std::fabs(e) >= tol && std::fabs(fa) > std::fabs(fb)) {
-            // Secant or inverse quadratic interpolation, accepted when it stays well inside.
-            Extended p, q;
-            const Extended s = fb / fa;
-            if (a == c) {
-                p = 2 * m * s;
-                q = 1 - s;
-            } else {
-                const Extended r = fb / fc, t = fa / fc;
-                p = s * (2 * m * t * (t - r) - (b - a) * (r - 1));
-                q = (t - 1) * (r - 1) * (s - 1);
-            }
-            if (p > 0) q = -q;
-            else p = -p;
-            if (2 * p < std::min(3 * m * q - std::fabs(tol * q), std::fabs(e * q))) {
-                e = d;
-                d = p / q;
-            } else {
-                d = e = m;
-            }
-        } else {
-            d = e = m;
-        }
-        a = b;
-        fa = fb;
-        b += std::fabs(d) > tol ? d : (m > 0 ? tol : -tol);
-        fb = f(b);
-    }
-    return b;
-}
 
 // A change of one condition: where the margin crosses zero, and whether it turns negative.
 struct Crossing {

@@ -27,6 +27,7 @@
 #include "core/settings.h"
 #include "display/panel.h"
 #include "display/view_options.h"
+#include "satellites/mutual_events.h"
 #include "satellites/phenomena.h"
 #include "ui/about_dialog.h"
 #include "ui/date_dialog.h"
@@ -34,6 +35,7 @@
 #include "ui/help_dialog.h"
 #include "ui/icons.h"
 #include "ui/increment_dialog.h"
+#include "ui/mutual_dialog.h"
 #include "ui/phenomena_dialog.h"
 #include "ui/program_texts.h"
 #include "ui/qt_display_port.h"
@@ -95,8 +97,9 @@ PlanetId NextPlanet(PlanetId p) { return p >= LastPlanet ? FirstPlanet : static_
 
 }  // namespace
 
-TForm1::TForm1(QWidget* parent, PhenomenaSource phenomena, const QString& settingsFile)
-    : QMainWindow(parent, MainWindowFlags), phenomena_(std::move(phenomena)), store_(settingsFile)
+TForm1::TForm1(QWidget* parent, PhenomenaSource phenomena, MutualSource mutual, const QString& settingsFile)
+    : QMainWindow(parent, MainWindowFlags), phenomena_(std::move(phenomena)), mutual_(std::move(mutual)),
+      store_(settingsFile)
 {
     setObjectName("Form1");
     setWindowTitle("Vireon");
@@ -275,6 +278,7 @@ void TForm1::createActions()
     phenomena->setIcon(ToolIcon("sbPhenomenes"));
     phenomena->setIconVisibleInMenu(false);
     phenomena->setToolTip("Phénomènes du mois");
+    makeAction("miMutuels", "Phénomènes m&utuels du mois...");
 
     makeAction("miSecarc1", "&Secondes d'arc", true);
     makeAction("miRayonpla1", "&Rayons planétaires", true, true);
@@ -322,7 +326,7 @@ void TForm1::createMenus()
 
     QMenu* view = bar->addMenu("&Vue");
     view->setObjectName("miVue");
-    add(view, {"miEquatoriale1", "miPolaire1", "miGraphique1", nullptr, "miPhenomenes", nullptr, "miNordenhaut1",
+    add(view, {"miEquatoriale1", "miPolaire1", "miGraphique1", nullptr, "miPhenomenes", "miMutuels", nullptr, "miNordenhaut1",
                "miSudenhaut1", "miPoleN1", "miPoleS1", nullptr, "miInversionRC1", nullptr, "miZoom",
                "miAffichagenumeros1", "miMeridiencentral", "miTraces1", "miAnimation1"});
 
@@ -462,6 +466,7 @@ void TForm1::createDialogs()
     fAide = new TfAide(this);
     fChamp = new TfChamp(*port_, this);
     fPhenomenes = new TfPhenomenes(phenomena_, this);
+    fMutuels = new TfMutuels(mutual_, this);
     fLieu = new TfLieu(this);
 }
 
@@ -498,6 +503,7 @@ void TForm1::connectCommands()
     on("miTraces1", &TForm1::miTraces1Click);
     on("miAnimation1", &TForm1::miAnimation1Click);
     on("miPhenomenes", &TForm1::miPhenomenesClick);
+    on("miMutuels", &TForm1::miMutuelsClick);
     on("miSecarc1", &TForm1::miSecarc1Click);
     on("miRayonpla1", &TForm1::miRayonpla1Click);
     on("miKm1", &TForm1::miKm1Click);
@@ -552,15 +558,21 @@ void TForm1::connectCommands()
     connect(pbSatel, &ImageBox::ContextMenuRequested, this, [this](QPoint global) { pumSatel->popup(global); });
     connect(panNS, &CaptionPanel::DoubleClicked, this, &TForm1::panNSDblClick);
 
-    // The phenomena are listed for some planets only. Every way of choosing a planet (menu,
-    // buttons, keys, the driver) checks the planet's menu item, so the command follows it.
+    // The phenomena and the mutual events are listed for some planets only. Every way of
+    // choosing a planet (menu, buttons, keys, the driver) checks the planet's menu item, so the
+    // commands follow it.
     QAction* phenomena = actions_.value("miPhenomenes");
+    QAction* mutual = actions_.value("miMutuels");
     for (PlanetId p = FirstPlanet; p <= LastPlanet; ++p) {
         QAction* planet = actions_.value(QString::fromStdString(PlanetMenuItem(p)));
-        connect(planet, &QAction::toggled, phenomena, [phenomena, p](bool checked) {
-            if (checked) phenomena->setEnabled(HasPhenomena(p));
+        const auto follow = [phenomena, mutual, p] {
+            phenomena->setEnabled(HasPhenomena(p));
+            mutual->setEnabled(HasMutualEvents(p));
+        };
+        connect(planet, &QAction::toggled, phenomena, [follow](bool checked) {
+            if (checked) follow();
         });
-        if (planet->isChecked()) phenomena->setEnabled(HasPhenomena(p));
+        if (planet->isChecked()) follow();
     }
 }
 
@@ -633,12 +645,10 @@ void TForm1::OpenIncrementDialog(int left, int top)
     if (Settings.DialogAccepted) EraseAndRedraw();
 }
 
-void TForm1::ShowPhenomenon(const Phenomenon& phenomenon)
+void TForm1::ShowInstantInEquatorialView(Extended jd, SecondRounding rounding)
 {
-    // On a clock whose seconds are not TT's, a start is shown at the first whole second at which
-    // it holds, an end at the last.
-    SetCurrentInstant(Settings, phenomenon.JD, ListedRounding(phenomenon.Kind));
-    // The equatorial view shows the satellite or its shadow at the planet's limb.
+    SetCurrentInstant(Settings, jd, rounding);
+    // The equatorial view shows the satellite or its shadow at the planet's limb, or the pair.
     if (Settings.ViewMode == ViewMode::Equatorial) EraseAndRedraw();
     else SetEquatorialView(*port_, Settings);
 }
@@ -734,7 +744,20 @@ void TForm1::miPhenomenesClick()
     fPhenomenes->Prepare();
     const bool accepted = fPhenomenes->exec() == QDialog::Accepted;
     SaveKeptSettings();  // the Red Spot's longitude
-    if (accepted && fPhenomenes->Chosen()) ShowPhenomenon(*fPhenomenes->Chosen());
+    if (accepted && fPhenomenes->Chosen()) {
+        // On a clock whose seconds are not TT's, a start is shown at the first whole second at
+        // which it holds, an end at the last.
+        ShowInstantInEquatorialView(fPhenomenes->Chosen()->JD, ListedRounding(fPhenomenes->Chosen()->Kind));
+    }
+}
+
+void TForm1::miMutuelsClick()
+{
+    if (!HasMutualEvents(Settings.CurrentPlanet)) return;
+    fMutuels->Prepare();
+    if (fMutuels->exec() == QDialog::Accepted && fMutuels->Chosen()) {
+        ShowInstantInEquatorialView(fMutuels->Chosen()->MaximumJD);
+    }
 }
 
 void TForm1::Zoom1Click() { miZoomClick(); }

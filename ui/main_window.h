@@ -13,6 +13,7 @@
 #include "core/types.h"
 #include "core/settings.h"
 #include "ui/kept_settings_store.h"
+#include "ui/mutual_dialog.h"
 #include "ui/phenomena_dialog.h"
 
 class QAction;
@@ -39,10 +40,10 @@ class TForm1 : public QMainWindow {
     Q_OBJECT
 
 public:
-    // phenomena: where the phenomena dialog takes its rows; settingsFile: the file of the settings
-    // kept between runs (empty: the platform's usual place).
+    // phenomena, mutual: where the phenomena and the mutual events dialogs take their rows;
+    // settingsFile: the file of the settings kept between runs (empty: the platform's usual place).
     explicit TForm1(QWidget* parent = nullptr, PhenomenaSource phenomena = FindPhenomena,
-                    const QString& settingsFile = {});
+                    MutualSource mutual = FindMutualEvents, const QString& settingsFile = {});
     ~TForm1() override;
 
     // Client area of the window below the menu bar, fixed.
@@ -66,6 +67,7 @@ public:
     TfAide* fAide = nullptr;
     TfChamp* fChamp = nullptr;
     TfPhenomenes* fPhenomenes = nullptr;
+    TfMutuels* fMutuels = nullptr;
     TfLieu* fLieu = nullptr;
 
     // The settings kept from the last run (the start-up values for what the file lacks); the
@@ -103,6 +105,7 @@ public:
     void miTraces1Click();
     void miAnimation1Click();
     void miPhenomenesClick();
+    void miMutuelsClick();
     void Zoom1Click();
     void miNordenhaut2Click();
     void miSudenhaut2Click();
@@ -197,8 +200,10 @@ private:
     void OpenDateDialog();
     void OpenIncrementDialog(int left, int top);
     void OpenZoomDialog(int left, int top);
-    // The current instant becomes the phenomenon's, shown in the equatorial view.
-    void ShowPhenomenon(const Phenomenon& phenomenon);
+    // The current instant becomes a phenomenon's (or a mutual event's maximum), shown in the
+    // equatorial view; on a clock whose seconds are not TT's it is read to the second as rounding
+    // says.
+    void ShowInstantInEquatorialView(Extended jd, SecondRounding rounding = SecondRounding::Nearest);
 
     QWidget* client_ = nullptr;
     QToolBar* ToolBar1 = nullptr;
@@ -214,6 +219,7 @@ private:
     QHash<QString, QToolButton*> buttons_;
     std::unique_ptr<QtDisplayPort> port_;
     PhenomenaSource phenomena_;
+    MutualSource mutual_;
     KeptSettingsStore store_;
     KeptSettings saved_;  // what the file holds as far as this run knows
 

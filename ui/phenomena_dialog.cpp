@@ -26,9 +26,6 @@
 namespace vireon {
 namespace {
 
-const char* const MonthNames[12] = {"janvier", "février", "mars",      "avril",   "mai",      "juin",
-                                    "juillet", "août",    "septembre", "octobre", "novembre", "décembre"};
-
 const char* KindText(PhenomenonKind kind)
 {
     switch (kind) {
@@ -44,12 +41,6 @@ const char* KindText(PhenomenonKind kind)
     }
     return "";
 }
-
-// Months are counted as year x 12 + (month - 1), so that a step over the new year is an
-// addition; the supported range runs from January of year 1 to December of 9999.
-constexpr int FirstMonthIndex = 1 * 12;
-constexpr int LastMonthIndex = 9999 * 12 + 11;
-int MonthIndex(int month, int year) { return year * 12 + month - 1; }
 
 // Half a second, in days: the rows are whole seconds of the program's time scale.
 constexpr Extended HalfSecondDays = 0.5L / 86400;
@@ -197,22 +188,6 @@ void TfPhenomenes::Prepare()
     ShowMonth(Settings.Current.Month, Settings.Current.Year);
     SelectFirstFrom(Settings.CurrentJD);
     lvPhenomenes->setFocus();
-}
-
-MonthSpan MonthSpanOf(const TimeScale& scale, int month, int year)
-{
-    return {TerrestrialFromReadingOrLater(scale, JulianDayFromCalendar(1, month, year, 0, 0, 0)),
-            TerrestrialFromReadingOrLater(scale, JulianDayFromCalendar(DaysInMonth(month, year), month, year, 59, 59, 23))};
-}
-
-QString MonthTitle(PlanetId planet, int month, int year, const TimeScale& scale)
-{
-    QString title = QString("%1 - %2 %3")
-                        .arg(QString::fromUtf8(Planet(planet).CapitalName), QString::fromUtf8(MonthNames[month - 1]))
-                        .arg(year);
-    if (scale.Kind == TimeScaleKind::Universal) title += " (UT)";
-    if (scale.Kind == TimeScaleKind::Local) title += " (" + QString::fromStdString(scale.Zone) + ")";
-    return title;
 }
 
 void TfPhenomenes::ShowMonth(int month, int year)

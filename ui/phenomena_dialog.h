@@ -28,16 +28,6 @@ namespace vireon {
 // sorted by instant, then by satellite (FindPhenomena in the program).
 using PhenomenaSource = std::function<std::vector<Phenomenon>(PlanetId planet, Extended firstJD, Extended lastJD)>;
 
-// The TT span of a calendar month read on a scale: its first and its last second.
-struct MonthSpan {
-    Extended FirstJD = 0, LastJD = 0;
-};
-MonthSpan MonthSpanOf(const TimeScale& scale, int month, int year);
-
-// "JUPITER - janvier 2016", followed in UT by " (UT)" and in local time by the zone
-// (" (Europe/Paris)").
-QString MonthTitle(PlanetId planet, int month, int year, const TimeScale& scale);
-
 class TfPhenomenes : public QDialog {
     Q_OBJECT
 

@@ -148,6 +148,26 @@ TEST(EquatorialView, SatelliteRadiusIsRealAndRoundsEachEdge)
     EXPECT_EQ(numbers[0].x1, 370);  // 366 + 2 + 2.5 = 370.5 -> 370
 }
 
+// Two satellites on one spot, as at an occultation: the nearer (greater depth toward the Earth)
+// is drawn last, over the other, whatever their numbers.
+TEST(EquatorialView, TheNearerSatelliteCoversTheFarther)
+{
+    for (const Extended depthOfIo : {1.0e5L, -1.0e5L}) {
+        Scene scene(Jupiter);
+        scene.Place(1, 30, 0, 15, 'P');
+        scene.Place(2, 30, 0, 15, 'P');
+        scene.record.SatDepth[1] = depthOfIo;
+        scene.record.SatDepth[2] = 0;
+        scene.Draw();
+        std::vector<Color> order;
+        for (const DrawOp& op : scene.port.view.Of(DrawOp::Ellipse)) {
+            if (op.x1 == 364 && (op.pen == SatelliteColour(1) || op.pen == SatelliteColour(2))) order.push_back(op.pen);
+        }
+        ASSERT_EQ(order.size(), 2u);
+        EXPECT_EQ(order.back(), SatelliteColour(depthOfIo > 0 ? 1 : 2)) << "Io's depth " << static_cast<double>(depthOfIo);
+    }
+}
+
 TEST(EquatorialView, ShadowOfASatelliteInFrontIsBlackAtItsOwnPlace)
 {
     Scene scene(Jupiter);

@@ -110,6 +110,21 @@ TEST(ClockOptions, TheSiteAddsTheAltitudesAndObservableKeepsItsRows)
     EXPECT_EQ(Lines(observableEvents).size(), 1u + flagged);
 }
 
+// --mutual: the five instants on the clock, the extras at the maximum.
+TEST(ClockOptions, MutualEventsOnTheClockAndAtTheSite)
+{
+    const Args tt = {"--mutual", "--planet", "jupiter", "--date", "2026-09-01T00:00:00", "--days", "2"};
+    Args ut = tt;
+    ut.insert(ut.end(), {"--time-scale", "ut", "--site", "48.85,2.35"});
+    const std::vector<std::string> a = Lines(tt), b = Lines(ut);
+    ASSERT_GE(a.size(), 3u);
+    EXPECT_EQ(b[0], a[0] + ",delta_t_s,planet_alt_deg,sun_alt_deg,observable");
+    EXPECT_EQ(Fields(a[1])[1], "2026-09-01T20:36:50") << "Io eclipses Europe, maximum in TT";
+    EXPECT_EQ(Fields(b[1])[1], "2026-09-01T20:35:41Z") << "69.184 s earlier, to the nearest second";
+    const std::vector<std::string> f = Fields(b[1]);
+    EXPECT_EQ(f.back(), std::stod(f[f.size() - 3]) >= 10 && std::stod(f[f.size() - 2]) <= -6 ? "1" : "0");
+}
+
 TEST(ClockOptions, BadClockOrSiteGetsOneLine)
 {
     const Args base = {"--planet", "jupiter", "--date", "2024-03-31T02:30:00"};

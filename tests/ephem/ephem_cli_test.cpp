@@ -139,6 +139,15 @@ TEST(ParseArguments, RefusesBadArgumentsWithOneLine)
         {{"--events", "--days", "2", "--planet", "saturn", "--date", "9999-12-31T00:00:00"}, "leave the supported range"},
         {{"--events", "--days", "1", "--planet", "saturn", "--date", "9999-12-31T00:00:01"}, "leave the supported range"},
         {with({"--grs-longitude", "30"}), "--grs-longitude goes with --events"},
+        {with({"--mutual"}), "--mutual needs --days"},
+        {with({"--mutual", "--events", "--days", "2"}), "--events and --mutual do not go together"},
+        {with({"--mutual", "--days", "2", "--step", "1h"}), "--step does not go with --mutual"},
+        {with({"--mutual", "--days", "2", "--orientation", "N"}), "--orientation does not go with --mutual"},
+        {with({"--mutual", "--days", "2", "--grs-longitude", "30"}), "--grs-longitude goes with --events"},
+        {with({"--mutual", "--days", "0"}), "days '0'"},
+        {with({"--mutual=1", "--days", "2"}), "disallowed flag override"},
+        {{"--mutual", "--days", "2", "--planet", "neptune", "--date", "2004-02-29T12:00:00"}, "no mutual events for neptune"},
+        {{"--mutual", "--days", "1", "--planet", "jupiter", "--date", "9999-12-31T00:00:01"}, "leave the supported range"},
         {with({"--events", "--days", "2", "--grs-longitude", "360.5"}), "longitude '360.5' must be a number from 0 to 360"},
         {with({"--events", "--days", "2", "--grs-longitude", "1e2"}), "longitude '1e2'"},
         {{"--events", "--days", "2", "--planet", "saturn", "--date", "2004-02-29T12:00:00", "--grs-longitude", "30"},
@@ -180,8 +189,12 @@ TEST(ParseArguments, HelpWinsAndDocumentsEveryOptionAndColumn)
     for (const std::string& column : Split(CsvHeader(), ',')) {
         EXPECT_NE(help.find(column), std::string::npos) << column;
     }
-    for (const char* text : {"--events", "--days", "transit_start", "transit_end", "shadow_start", "shadow_end",
-                             "occultation_start", "occultation_end", "eclipse_start", "eclipse_end", "visible"}) {
+    for (const std::string& column : Split(MutualCsvHeader(), ',')) {
+        EXPECT_NE(help.find(column), std::string::npos) << column;
+    }
+    for (const char* text : {"--events", "--mutual", "--days", "transit_start", "transit_end", "shadow_start",
+                             "shadow_end", "occultation_start", "occultation_end", "eclipse_start", "eclipse_end",
+                             "visible"}) {
         EXPECT_NE(help.find(text), std::string::npos) << text;
     }
 }
@@ -193,7 +206,8 @@ TEST(ParseArguments, RandomInputsNeverEscapeTheThreeOutcomes)
         "--planet", "--date", "--step", "--count", "--view", "--orientation", "--format", "--help=1", "jupiter",
         "mars", "pluto", "2004-02-29T12:00:00", "1582-10-05T00:00:00", "9999-12-31T23:59:59", "0001-01-01T00:00:00",
         "1d", "-1d", "90min", "1000000000d", "2", "100000", "0", "E", "P", "N", "S", "A", "B", "csv", "json", "",
-        "=", "--", "-", "--date=", "--planet=jupiter", "--count=99999", std::string("\xc3\xa8\x01\x7f", 4)};
+        "=", "--", "-", "--date=", "--planet=jupiter", "--count=99999", "--mutual", "--events", "--days",
+        std::string("\xc3\xa8\x01\x7f", 4)};
     std::mt19937 random(20240229);
     for (int trial = 0; trial < 3000; ++trial) {
         Args args(random() % 12);
@@ -406,6 +420,49 @@ TEST(RunEphemeris, EventsAsCsvAndJsonLines)
     }
 }
 
+TEST(RunEphemeris, MutualEventsAsCsvAndJsonLines)
+{
+    const ParseResult parsed =
+        ParseArguments({"--mutual", "--planet", "jupiter", "--date", "2026-09-01T00:00:00", "--days", "2"});
+    ASSERT_TRUE(parsed.Request) << parsed.Error;
+    EphemRequest request = *parsed.Request;
+    const std::vector<MutualEvent> rows = FindMutualEvents(Jupiter, JulianDayFromCalendar(request.Start),
+                                                           JulianDayFromCalendar(LastEventInstant(request)));
+    ASSERT_EQ(rows.size(), 2u);  // Io eclipses Europe, then occults it
+    std::ostringstream csv, json;
+    RunEphemeris(request, csv);
+    request.Format = OutputFormat::Json;
+    RunEphemeris(request, json);
+    const std::vector<std::string> lines = Split(csv.str(), '\n'), objects = Split(json.str(), '\n');
+    ASSERT_EQ(lines.size(), rows.size() + 2);
+    ASSERT_EQ(objects.size(), rows.size() + 1);
+    EXPECT_EQ(lines[0], "start,maximum,end,umbral_start,umbral_end,planet,event,active_index,active_name,"
+                        "passive_index,passive_name,impact,magnitude,flux_drop,visible");
+    const auto instant = [](Extended jd) { return FormatInstant(CalendarFromJulianDay(jd)); };
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const MutualEvent& e = rows[i];
+        const std::vector<std::string> f = Split(lines[i + 1], ',');
+        ASSERT_EQ(f.size(), 15u) << lines[i + 1];
+        EXPECT_EQ(f[0] + f[1] + f[2], instant(e.StartJD) + instant(e.MaximumJD) + instant(e.EndJD));
+        EXPECT_EQ(f[3] + f[4], e.UmbralStartJD ? instant(*e.UmbralStartJD) + instant(*e.UmbralEndJD) : "");
+        EXPECT_EQ(f[5] + f[6] + f[7] + f[8] + f[9] + f[10] + f[14],
+                  std::string("jupiter") + MutualKindName(e.Kind) + std::to_string(e.Active) +
+                      SatelliteName(Jupiter, e.Active) + std::to_string(e.Passive) + SatelliteName(Jupiter, e.Passive) +
+                      (e.Visible ? "1" : "0"));
+        EXPECT_EQ(ParseNumber(f[11]), static_cast<double>(e.Impact));
+        EXPECT_EQ(ParseNumber(f[12]), static_cast<double>(e.Magnitude));
+        EXPECT_EQ(ParseNumber(f[13]), static_cast<double>(e.FluxDrop));
+    }
+    // The JSON keys are the header's columns; an absent umbral contact is null.
+    const std::vector<std::string> second = Split(lines[2], ',');
+    const std::string opening = "{\"start\":\"" + second[0] + "\",\"maximum\":\"" + second[1] + "\",\"end\":\"" +
+                                second[2] + "\",\"umbral_start\":null,\"umbral_end\":null,\"planet\":\"jupiter\",";
+    EXPECT_EQ(objects[1].rfind(opening, 0), 0u) << objects[1];
+    EXPECT_EQ(rows[0].Kind, MutualKind::Eclipse);
+    EXPECT_TRUE(rows[0].UmbralStartJD.has_value());
+    EXPECT_EQ(rows[1].Kind, MutualKind::Occultation);
+}
+
 TEST(FormatRow, QuotesAndEscapesText)
 {
     EphemRow row;
@@ -472,7 +529,8 @@ TEST(VireonEphemProgram, BadArgumentsGiveStatusTwoAndOneLine)
     for (const char* arguments : {"--planet vulcan --date 2000-01-01T00:00:00", "--planet jupiter",
                                   "--planet jupiter --date 2000-01-01T00:00:00 --count 0", "--bogus",
                                   "--planet jupiter --date 2000-02-30T00:00:00",
-                                  "--events --planet mars --date 2000-01-01T00:00:00 --days 2"}) {
+                                  "--events --planet mars --date 2000-01-01T00:00:00 --days 2",
+                                  "--mutual --planet jupiter --date 2026-09-01T00:00:00"}) {
         const ProgramRun run = RunProgram(arguments);
         EXPECT_EQ(run.status, 2) << arguments;
         EXPECT_EQ(run.out, "") << arguments;

@@ -56,6 +56,7 @@ TEST_F(WindowTest, EveryFrenchTextOfTheWindow)
         {"miTraces1", "&Traces"},
         {"miAnimation1", "Ani&mation"},
         {"miPhenomenes", "P&hénomènes du mois..."},
+        {"miMutuels", "Phénomènes m&utuels du mois..."},
         {"miSecarc1", "&Secondes d'arc"},
         {"miRayonpla1", "&Rayons planétaires"},
         {"miKm1", "&Km (milliers)"},
@@ -533,7 +534,8 @@ INSTANTIATE_TEST_SUITE_P(
                     1}),
     [](const ::testing::TestParamInfo<CommandCase>& info) { return "Case" + std::to_string(info.index); });
 
-// The phenomena are listed for Jupiter and Saturn only, whatever chooses the planet.
+// The phenomena and the mutual events are listed for Jupiter and Saturn only, whatever chooses
+// the planet.
 TEST_F(WindowTest, PhenomenaFollowThePlanet)
 {
     const std::pair<std::function<void(TForm1&)>, bool> steps[] = {
@@ -542,6 +544,7 @@ TEST_F(WindowTest, PhenomenaFollowThePlanet)
     for (const auto& [choose, enabled] : steps) {
         choose(*window);
         EXPECT_EQ(Button("sbPhenomenes")->isEnabled(), enabled) << "planet " << int(Settings.CurrentPlanet);
+        EXPECT_EQ(Action("miMutuels")->isEnabled(), enabled) << "planet " << int(Settings.CurrentPlanet);
     }
 }
 
@@ -829,7 +832,7 @@ TEST(StartUp, DialogsAreCreatedWithTheWindowInOrder)
     for (QObject* child : window.children()) {
         if (qobject_cast<QDialog*>(child)) order << child->objectName();
     }
-    EXPECT_EQ(order, QStringList({"fIncrement", "fZoom", "fApropos", "fAide", "fChamp", "fPhenomenes", "fLieu"}));
+    EXPECT_EQ(order, QStringList({"fIncrement", "fZoom", "fApropos", "fAide", "fChamp", "fPhenomenes", "fMutuels", "fLieu"}));
 }
 
 }  // namespace

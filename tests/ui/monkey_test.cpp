@@ -233,7 +233,8 @@ private:
         else if (name == "fChamp") AnswerField(modal, giveUp);
         else if (name == "fAide") AnswerHelp(modal);
         else if (name == "fApropos") Click(modal, "bbOK");
-        else if (name == "fPhenomenes") AnswerPhenomena(modal, giveUp);
+        else if (name == "fPhenomenes") AnswerMonthList(modal, "lvPhenomenes", giveUp);
+        else if (name == "fMutuels") AnswerMonthList(modal, "lvMutuels", giveUp);
         else if (name == "fLieu") AnswerSite(modal, giveUp);
         else {
             unknown.push_back("modal window \"" + name + "\" of class " + modal->metaObject()->className());
@@ -319,9 +320,10 @@ private:
         }
     }
 
-    void AnswerPhenomena(QWidget* d, bool giveUp)
+    // The phenomena and the mutual events of a month.
+    void AnswerMonthList(QWidget* d, const char* listName, bool giveUp)
     {
-        auto* list = Child<QTreeWidget>(d, "lvPhenomenes");
+        auto* list = Child<QTreeWidget>(d, listName);
         if (!giveUp && list && list->topLevelItemCount() > 0 && Chance(rng_, 0.3))
             list->setCurrentItem(list->topLevelItem(Uniform(rng_, 0, list->topLevelItemCount() - 1)));
         const char* buttons[] = {"bbMoisPrec", "bbMoisSuiv", "bbAfficher", "bbFermer"};
@@ -520,8 +522,10 @@ private:
     }
 
     // The monthly graph runs the theory 311 times: its commands are picked a quarter as often
-    // as the others, so that the sessions stay within their time.
+    // as the others, so that the sessions stay within their time; the month's mutual events, a
+    // search of a few hundred runs, a tenth as often.
     static bool OpensTheGraph(const QString& name) { return name == "sbGraph" || name.startsWith("miGraphique"); }
+    static bool SearchesMutualEvents(const QString& name) { return name == "miMutuels"; }
 
     std::string ClickAnyButton()
     {
@@ -551,6 +555,7 @@ private:
         if (enabled.empty()) return "no action";
         QAction* action = Pick(rng_, enabled);
         if (OpensTheGraph(action->objectName()) && Chance(rng_, 0.75)) action = Pick(rng_, enabled);
+        if (SearchesMutualEvents(action->objectName()) && Chance(rng_, 0.9)) action = Pick(rng_, enabled);
         const std::string name = action->objectName().toStdString();
         action->trigger();
         return name;

@@ -140,7 +140,7 @@ TEST_F(SiteDialog, OkChangesTheClockAndTheSiteAndTheNextRunKeepsThem)
     EXPECT_EQ(window->fPhenomenes->labTitre->text(), "JUPITER - décembre 2024 (UT)");
 
     // The next run: the same file, the start-up sequence.
-    auto next = std::make_unique<TForm1>(nullptr, phenomena, SettingsFile());
+    auto next = std::make_unique<TForm1>(nullptr, phenomena, mutual, SettingsFile());
     const KeptSettings kept = next->LoadKeptSettings();
     EXPECT_EQ(kept.TimeScale, Settings.TimeScale);
     EXPECT_EQ(kept.Site, Settings.Site);
@@ -224,7 +224,7 @@ TEST_F(SiteDialog, TheSettingsFileAbsentCorruptOrUnwritable)
     WriteFile(folder.path() + "/blocked", "x");
     const QString unwritable = folder.path() + "/blocked/vireon.conf";
     EXPECT_FALSE(KeptSettingsStore(unwritable).Save(kept));
-    window = std::make_unique<TForm1>(nullptr, phenomena, unwritable);
+    window = std::make_unique<TForm1>(nullptr, phenomena, mutual, unwritable);
     counting = std::make_unique<CountingPort>(window->Port());
     SetDisplayPort(counting.get());
     Open([](TfLieu* d) {

@@ -117,7 +117,7 @@ protected:
         ResetToStartupValues(Settings);
         SetPlatform(&platform);
         QFile::remove(SettingsFile());
-        window = std::make_unique<TForm1>(nullptr, phenomena, SettingsFile());
+        window = std::make_unique<TForm1>(nullptr, phenomena, mutual, SettingsFile());
         counting = std::make_unique<CountingPort>(window->Port());
         SetDisplayPort(counting.get());
         RecomputeAndDrawFirst();
@@ -158,8 +158,10 @@ protected:
     void ShowActive();
 
     ScriptedPlatform platform;
-    // Where the window's phenomena dialog takes its rows; a test may put its own before SetUp.
+    // Where the window's phenomena and mutual events dialogs take their rows; a test may put its
+    // own before SetUp.
     PhenomenaSource phenomena = FindPhenomena;
+    MutualSource mutual = FindMutualEvents;
     std::unique_ptr<TForm1> window;
     std::unique_ptr<CountingPort> counting;
 };

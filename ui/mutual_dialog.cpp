@@ -1,0 +1,358 @@
+#include "ui/mutual_dialog.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <cmath>
+#include <utility>
+
+#include "core/conventions.h"
+#include "core/date_commands.h"
+#include "core/settings.h"
+#include "core/time_base.h"
+#include "display/mutual_pictures.h"
+#include "satellites/planet_descriptor.h"
+#include "ui/dialog_support.h"
+#include "ui/qt_display_port.h"
+#include "ui/view_widgets.h"
+
+namespace vireon {
+namespace {
+
+// Half a second, in days: the rows are whole seconds of the program's time scale.
+constexpr Extended HalfSecondDays = 0.5L / 86400;
+
+// Row data: the index of the event in the month's rows.
+constexpr int RowIndexRole = Qt::UserRole;
+
+const QColor InvisibleGrey(128, 128, 128);
+
+// The pictures' sizes in pixels, and the light curve's samples.
+constexpr int CurveWidth = 440, PictureHeight = 180, DiscsWidth = 180;
+constexpr int CurveSamples = 241;
+
+int ColumnWidth(const QFontMetrics& metrics, const QStringList& texts)
+{
+    int widest = 0;
+    for (const QString& text : texts) widest = std::max(widest, metrics.horizontalAdvance(text));
+    return widest + 2 * metrics.averageCharWidth() + 8;
+}
+
+const char* CoverageText(const MutualEvent& e)
+{
+    switch (e.Coverage) {
+    case MutualCoverage::Total: return "";
+    case MutualCoverage::Partial: return " (partielle)";
+    case MutualCoverage::Annular: return " (annulaire)";
+    case MutualCoverage::Penumbral: return " (pénombre)";
+    }
+    return "";
+}
+
+ImageBox* MakePicture(const char* objectName, int width, QWidget* parent)
+{
+    auto* box = new ImageBox(objectName, parent);
+    box->setFixedSize(width, PictureHeight);
+    return box;
+}
+
+}  // namespace
+
+TfMutuels::TfMutuels(MutualSource source, QWidget* parent) : QDialog(parent), source_(std::move(source))
+{
+    setObjectName("fMutuels");
+    setWindowTitle("Phénomènes mutuels");
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+
+    labTitre = new QLabel(this);
+    labTitre->setObjectName("labTitre");
+    labTitre->setTextFormat(Qt::PlainText);
+    labTitre->setAlignment(Qt::AlignCenter);
+    QFont bold = labTitre->font();
+    bold.setBold(true);
+    labTitre->setFont(bold);
+
+    lvMutuels = new QTreeWidget(this);
+    lvMutuels->setObjectName("lvMutuels");
+    lvMutuels->setColumnCount(ColumnCount);
+    lvMutuels->setHeaderLabels({"Date", "Début", "Maximum", "Fin", "Phénomène", "Chute"});
+    lvMutuels->setRootIsDecorated(false);
+    lvMutuels->setUniformRowHeights(true);
+    lvMutuels->setAllColumnsShowFocus(true);
+    lvMutuels->setSelectionMode(QAbstractItemView::SingleSelection);
+    lvMutuels->setSelectionBehavior(QAbstractItemView::SelectRows);
+    lvMutuels->setSortingEnabled(false);  // the rows keep the search's order: by maximum
+    const QFontMetrics metrics(lvMutuels->font());
+    QHeaderView* header = lvMutuels->header();
+    header->setSectionsMovable(false);
+    header->setStretchLastSection(true);
+    header->resizeSection(ColDate, ColumnWidth(metrics, {"Date", "00/00/0000"}));
+    for (int column : {ColDebut, ColMaximum, ColFin}) {
+        header->resizeSection(column, ColumnWidth(metrics, {"Maximum", "00:00:00"}));
+    }
+    header->resizeSection(ColPhenomene, ColumnWidth(metrics, {"Ganymède occulte Callisto (partielle)",
+                                                               "Hypérion éclipse Encelade (pénombre)"}));
+    // The last column stretches, never below the header's default width.
+    const int dropWidth = std::max(ColumnWidth(metrics, {"Chute", "0.00 mag"}), header->defaultSectionSize());
+    int listWidth = dropWidth + lvMutuels->verticalScrollBar()->sizeHint().width() + 2 * lvMutuels->frameWidth();
+    for (int column = ColDate; column < ColChute; ++column) listWidth += header->sectionSize(column);
+    lvMutuels->setMinimumWidth(listWidth);
+    listWidth_ = listWidth;
+    dropWidth_ = dropWidth;
+    altitudeWidth_ = ColumnWidth(metrics, {"Hauteur", "-90°"});
+
+    cbInvisibles = new QCheckBox("Afficher aussi les phénomènes invisibles", this);
+    cbInvisibles->setObjectName("cbInvisibles");
+    cbInvisibles->setChecked(false);
+    cbObservables = new QCheckBox("Seulement les phénomènes observables depuis le lieu", this);
+    cbObservables->setObjectName("cbObservables");
+    cbObservables->setChecked(false);
+    cbObservables->setToolTip(QString::fromUtf8(ObservableRuleText));
+
+    pbCourbe = MakePicture("pbCourbe", CurveWidth, this);
+    pbDisques = MakePicture("pbDisques", DiscsWidth, this);
+    curveCanvas_ = std::make_unique<QPainterCanvas>(CurveWidth, PictureHeight, font());
+    discsCanvas_ = std::make_unique<QPainterCanvas>(DiscsWidth, PictureHeight, font());
+    pbCourbe->SetCanvas(curveCanvas_.get());
+    pbDisques->SetCanvas(discsCanvas_.get());
+
+    bbMoisPrec = MakeDialogButton("bbMoisPrec", "Mois précédent", this);
+    bbMoisSuiv = MakeDialogButton("bbMoisSuiv", "Mois suivant", this);
+    bbAfficher = MakeDialogButton("bbAfficher", "Afficher", this);
+    bbAfficher->setDefault(true);  // Enter on a row of the list
+    bbFermer = MakeDialogButton("bbFermer", "Fermer", this);
+
+    auto* pictures = new QHBoxLayout;
+    pictures->addWidget(pbCourbe);
+    pictures->addWidget(pbDisques);
+    pictures->addStretch();
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(bbMoisPrec);
+    buttons->addWidget(bbMoisSuiv);
+    buttons->addStretch();
+    buttons->addWidget(bbAfficher);
+    buttons->addWidget(bbFermer);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(labTitre);
+    layout->addWidget(lvMutuels, 1);
+    layout->addWidget(cbInvisibles);
+    layout->addWidget(cbObservables);
+    layout->addLayout(pictures);
+    layout->addLayout(buttons);
+    resize(std::max(sizeHint().width(), listWidth + altitudeWidth_ + 24), 600);
+
+    connect(bbMoisPrec, &QPushButton::clicked, this, &TfMutuels::bbMoisPrecClick);
+    connect(bbMoisSuiv, &QPushButton::clicked, this, &TfMutuels::bbMoisSuivClick);
+    connect(bbAfficher, &QPushButton::clicked, this, &TfMutuels::bbAfficherClick);
+    connect(bbFermer, &QPushButton::clicked, this, &QDialog::reject);
+    connect(cbInvisibles, &QCheckBox::clicked, this, &TfMutuels::cbInvisiblesClick);
+    connect(cbObservables, &QCheckBox::clicked, this, &TfMutuels::cbObservablesClick);
+    connect(lvMutuels, &QTreeWidget::itemDoubleClicked, this, &TfMutuels::lvMutuelsDblClick);
+    connect(lvMutuels, &QTreeWidget::itemSelectionChanged, this, &TfMutuels::lvMutuelsChange);
+}
+
+TfMutuels::~TfMutuels() = default;
+
+QString TfMutuels::EventText(PlanetId planet, const MutualEvent& e)
+{
+    const char* verb = e.Kind == MutualKind::Occultation ? " occulte " : " éclipse ";
+    return QString::fromUtf8(SatelliteName(planet, e.Active)) + QString::fromUtf8(verb) +
+           QString::fromUtf8(SatelliteName(planet, e.Passive)) + QString::fromUtf8(CoverageText(e));
+}
+
+QString TfMutuels::DropText(const MutualEvent& e)
+{
+    const Extended magnitudes = -2.5L * std::log10(1 - std::min(e.FluxDrop, Extended{0.999999}));
+    return QString::fromStdString(FormatFixed(magnitudes, 2) + " mag");
+}
+
+TfMutuels::EventInstants TfMutuels::FormatInstants(const MutualEvent& e)
+{
+    const auto time = [](Extended jd) {
+        return QString::fromStdString(FormatDialogTime(ReadingFieldsOf(Settings.TimeScale, jd)));
+    };
+    return {QString::fromStdString(FormatDialogDate(ReadingFieldsOf(Settings.TimeScale, e.MaximumJD))), time(e.StartJD),
+            time(e.MaximumJD), time(e.EndJD)};
+}
+
+QStringList TfMutuels::Columns(const MutualEvent& e) const
+{
+    const EventInstants at = FormatInstants(e);
+    return {at.Date, at.Start, at.Maximum, at.End, EventText(planet_, e), DropText(e)};
+}
+
+void TfMutuels::Prepare()
+{
+    chosen_.reset();
+    planet_ = Settings.CurrentPlanet;
+    ShowSiteColumn();
+    ShowMonth(Settings.Current.Month, Settings.Current.Year);
+    SelectFirstFrom(Settings.CurrentJD);
+    lvMutuels->setFocus();
+}
+
+void TfMutuels::ShowMonth(int month, int year)
+{
+    month_ = month;
+    year_ = year;
+    const MonthSpan span = MonthSpanOf(Settings.TimeScale, month, year);
+    rows_ = source_(planet_, span.FirstJD, span.LastJD);
+    horizon_.assign(rows_.size(), std::nullopt);
+    if (Settings.Site && !rows_.empty()) {
+        // The rows are in the order of their maxima: one track covers them all.
+        const AltitudeTrack track(*Settings.Site, planet_, rows_.front().MaximumJD, rows_.back().MaximumJD);
+        for (std::size_t i = 0; i < rows_.size(); ++i) {
+            horizon_[i] = track.At(rows_[i].MaximumJD, UniversalFromTerrestrial(rows_[i].MaximumJD));
+        }
+    }
+    labTitre->setText(MonthTitle(planet_, month, year, Settings.TimeScale));
+    FillList(-1);
+    lvMutuels->scrollToTop();
+    UpdateButtons();
+    DrawPictures();
+}
+
+void TfMutuels::ShowSiteColumn()
+{
+    const bool site = Settings.Site.has_value();
+    cbObservables->setVisible(site);
+    QStringList labels{"Date", "Début", "Maximum", "Fin", "Phénomène", "Chute"};
+    if (site) labels << "Hauteur";
+    lvMutuels->setColumnCount(static_cast<int>(labels.size()));
+    lvMutuels->setHeaderLabels(labels);
+    if (site) lvMutuels->header()->resizeSection(ColChute, dropWidth_);
+    lvMutuels->setMinimumWidth(listWidth_ + (site ? altitudeWidth_ : 0));
+}
+
+void TfMutuels::FillList(int selectedRow)
+{
+    const bool invisibleToo = cbInvisibles->isChecked();
+    const bool observableOnly = Settings.Site && cbObservables->isChecked();
+    QList<QTreeWidgetItem*> items;
+    QTreeWidgetItem* reselect = nullptr;
+    for (std::size_t i = 0; i < rows_.size(); ++i) {
+        const MutualEvent& row = rows_[i];
+        if (!row.Visible && !invisibleToo) continue;
+        if (observableOnly && horizon_[i] && !IsObservable(*horizon_[i])) continue;
+        QStringList columns = Columns(row);
+        if (horizon_[i]) columns << QString::fromStdString(FormatFixed(horizon_[i]->PlanetAltitudeDeg, 0)) + "°";
+        auto* item = new QTreeWidgetItem(columns);
+        item->setData(ColDate, RowIndexRole, static_cast<int>(i));
+        // Listed on request, and told apart from the ones the observer can see.
+        if (!row.Visible)
+            for (int column = 0; column < columns.size(); ++column) item->setForeground(column, InvisibleGrey);
+        if (static_cast<int>(i) == selectedRow) reselect = item;
+        items << item;
+    }
+    const QSignalBlocker quiet(lvMutuels);
+    lvMutuels->clear();
+    lvMutuels->addTopLevelItems(items);
+    if (reselect) {
+        lvMutuels->setCurrentItem(reselect);
+        lvMutuels->scrollToItem(reselect);
+    }
+}
+
+void TfMutuels::SelectFirstFrom(Extended jd)
+{
+    for (int i = 0; i < lvMutuels->topLevelItemCount(); ++i) {
+        QTreeWidgetItem* item = lvMutuels->topLevelItem(i);
+        if (rows_[static_cast<std::size_t>(item->data(ColDate, RowIndexRole).toInt())].MaximumJD >= jd - HalfSecondDays) {
+            lvMutuels->setCurrentItem(item);
+            lvMutuels->scrollToItem(item, QAbstractItemView::PositionAtCenter);
+            break;
+        }
+    }
+    lvMutuelsChange();
+}
+
+int TfMutuels::SelectedRow() const
+{
+    const QList<QTreeWidgetItem*> selected = lvMutuels->selectedItems();
+    return selected.isEmpty() ? -1 : selected.front()->data(ColDate, RowIndexRole).toInt();
+}
+
+void TfMutuels::UpdateButtons()
+{
+    const int shown = MonthIndex(month_, year_);
+    bbMoisPrec->setEnabled(shown > FirstMonthIndex);
+    bbMoisSuiv->setEnabled(shown < LastMonthIndex);
+    bbAfficher->setEnabled(SelectedRow() >= 0);
+}
+
+void TfMutuels::DrawPictures()
+{
+    const int row = SelectedRow();
+    if (row < 0) {
+        // Nothing selected: both pictures blank.
+        for (Canvas* canvas : {static_cast<Canvas*>(curveCanvas_.get()), static_cast<Canvas*>(discsCanvas_.get())}) {
+            canvas->SetPen({0, 0, 0});
+            canvas->SetBrush({0, 0, 0}, BrushStyle::Solid);
+            canvas->Rectangle(0, 0, canvas->Width(), canvas->Height());
+        }
+    } else {
+        const MutualEvent& event = rows_[static_cast<std::size_t>(row)];
+        const EventInstants at = FormatInstants(event);
+        DrawLightCurve(*curveCanvas_, MakeLightCurve(planet_, event, CurveSamples),
+                       {at.Start.toStdString(), at.Maximum.toStdString(), at.End.toStdString()});
+        const MutualAspect atMaximum = MutualAspects(planet_, event, {event.MaximumJD}).front();
+        DrawEventDiscs(*discsCanvas_, event, atMaximum, SatelliteName(planet_, event.Active),
+                       SatelliteName(planet_, event.Passive));
+    }
+    pbCourbe->update();
+    pbDisques->update();
+}
+
+void TfMutuels::StepMonth(int months)
+{
+    const int target = MonthIndex(month_, year_) + months;
+    if (target < FirstMonthIndex || target > LastMonthIndex) {
+        QApplication::beep();
+        return;
+    }
+    ShowMonth(target % 12 + 1, target / 12);
+}
+
+void TfMutuels::bbMoisPrecClick() { StepMonth(-1); }
+void TfMutuels::bbMoisSuivClick() { StepMonth(+1); }
+
+void TfMutuels::bbAfficherClick()
+{
+    const int row = SelectedRow();
+    if (row < 0) return;
+    chosen_ = rows_[static_cast<std::size_t>(row)];
+    accept();
+}
+
+void TfMutuels::cbInvisiblesClick()
+{
+    // The month's events are all at hand: only the list is refilled, and the event selected stays
+    // selected when it is still listed.
+    FillList(SelectedRow());
+    lvMutuelsChange();
+}
+
+void TfMutuels::cbObservablesClick() { cbInvisiblesClick(); }
+
+void TfMutuels::lvMutuelsChange()
+{
+    UpdateButtons();
+    DrawPictures();
+}
+
+void TfMutuels::lvMutuelsDblClick(QTreeWidgetItem* item)
+{
+    if (!item) return;
+    lvMutuels->setCurrentItem(item);
+    bbAfficherClick();
+}
+
+}  // namespace vireon
