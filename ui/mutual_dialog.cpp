@@ -21,30 +21,16 @@
 #include "display/mutual_pictures.h"
 #include "satellites/planet_descriptor.h"
 #include "ui/dialog_support.h"
+#include "ui/month_list.h"
 #include "ui/qt_display_port.h"
 #include "ui/view_widgets.h"
 
 namespace vireon {
 namespace {
 
-// Half a second, in days: the rows are whole seconds of the program's time scale.
-constexpr Extended HalfSecondDays = 0.5L / 86400;
-
-// Row data: the index of the event in the month's rows.
-constexpr int RowIndexRole = Qt::UserRole;
-
-const QColor InvisibleGrey(128, 128, 128);
-
 // The pictures' sizes in pixels, and the light curve's samples.
 constexpr int CurveWidth = 440, PictureHeight = 180, DiscsWidth = 180;
 constexpr int CurveSamples = 241;
-
-int ColumnWidth(const QFontMetrics& metrics, const QStringList& texts)
-{
-    int widest = 0;
-    for (const QString& text : texts) widest = std::max(widest, metrics.horizontalAdvance(text));
-    return widest + 2 * metrics.averageCharWidth() + 8;
-}
 
 const char* CoverageText(const MutualEvent& e)
 {
@@ -112,10 +98,7 @@ TfMutuels::TfMutuels(MutualSource source, QWidget* parent) : QDialog(parent), so
     cbInvisibles = new QCheckBox("Afficher aussi les phénomènes invisibles", this);
     cbInvisibles->setObjectName("cbInvisibles");
     cbInvisibles->setChecked(false);
-    cbObservables = new QCheckBox("Seulement les phénomènes observables depuis le lieu", this);
-    cbObservables->setObjectName("cbObservables");
-    cbObservables->setChecked(false);
-    cbObservables->setToolTip(QString::fromUtf8(ObservableRuleText));
+    cbObservables = MakeObservablesBox(this);
 
     pbCourbe = MakePicture("pbCourbe", CurveWidth, this);
     pbDisques = MakePicture("pbDisques", DiscsWidth, this);
@@ -205,14 +188,9 @@ void TfMutuels::ShowMonth(int month, int year)
     year_ = year;
     const MonthSpan span = MonthSpanOf(Settings.TimeScale, month, year);
     rows_ = source_(planet_, span.FirstJD, span.LastJD);
-    horizon_.assign(rows_.size(), std::nullopt);
-    if (Settings.Site && !rows_.empty()) {
-        // The rows are in the order of their maxima: one track covers them all.
-        const AltitudeTrack track(*Settings.Site, planet_, rows_.front().MaximumJD, rows_.back().MaximumJD);
-        for (std::size_t i = 0; i < rows_.size(); ++i) {
-            horizon_[i] = track.At(rows_[i].MaximumJD, UniversalFromTerrestrial(rows_[i].MaximumJD));
-        }
-    }
+    std::vector<Extended> maxima;
+    for (const MutualEvent& row : rows_) maxima.push_back(row.MaximumJD);
+    sky_ = SiteSkyAt(planet_, maxima);
     labTitre->setText(MonthTitle(planet_, month, year, Settings.TimeScale));
     FillList(-1);
     lvMutuels->scrollToTop();
@@ -222,63 +200,27 @@ void TfMutuels::ShowMonth(int month, int year)
 
 void TfMutuels::ShowSiteColumn()
 {
-    const bool site = Settings.Site.has_value();
-    cbObservables->setVisible(site);
-    QStringList labels{"Date", "Début", "Maximum", "Fin", "Phénomène", "Chute"};
-    if (site) labels << "Hauteur";
-    lvMutuels->setColumnCount(static_cast<int>(labels.size()));
-    lvMutuels->setHeaderLabels(labels);
-    if (site) lvMutuels->header()->resizeSection(ColChute, dropWidth_);
-    lvMutuels->setMinimumWidth(listWidth_ + (site ? altitudeWidth_ : 0));
+    vireon::ShowSiteColumn(lvMutuels, {"Date", "Début", "Maximum", "Fin", "Phénomène", "Chute"}, cbObservables,
+                           dropWidth_, listWidth_, altitudeWidth_);
 }
 
 void TfMutuels::FillList(int selectedRow)
 {
-    const bool invisibleToo = cbInvisibles->isChecked();
-    const bool observableOnly = Settings.Site && cbObservables->isChecked();
-    QList<QTreeWidgetItem*> items;
-    QTreeWidgetItem* reselect = nullptr;
-    for (std::size_t i = 0; i < rows_.size(); ++i) {
-        const MutualEvent& row = rows_[i];
-        if (!row.Visible && !invisibleToo) continue;
-        if (observableOnly && horizon_[i] && !IsObservable(*horizon_[i])) continue;
-        QStringList columns = Columns(row);
-        if (horizon_[i]) columns << QString::fromStdString(FormatFixed(horizon_[i]->PlanetAltitudeDeg, 0)) + "°";
-        auto* item = new QTreeWidgetItem(columns);
-        item->setData(ColDate, RowIndexRole, static_cast<int>(i));
-        // Listed on request, and told apart from the ones the observer can see.
-        if (!row.Visible)
-            for (int column = 0; column < columns.size(); ++column) item->setForeground(column, InvisibleGrey);
-        if (static_cast<int>(i) == selectedRow) reselect = item;
-        items << item;
-    }
-    const QSignalBlocker quiet(lvMutuels);
-    lvMutuels->clear();
-    lvMutuels->addTopLevelItems(items);
-    if (reselect) {
-        lvMutuels->setCurrentItem(reselect);
-        lvMutuels->scrollToItem(reselect);
-    }
+    const auto rowOf = [this](int i) {
+        const MutualEvent& row = rows_[static_cast<std::size_t>(i)];
+        return ListedRow{Columns(row), row.Visible};
+    };
+    FillMonthList(lvMutuels, static_cast<int>(rows_.size()), rowOf, sky_, cbInvisibles->isChecked(),
+                  cbObservables->isChecked(), selectedRow);
 }
 
 void TfMutuels::SelectFirstFrom(Extended jd)
 {
-    for (int i = 0; i < lvMutuels->topLevelItemCount(); ++i) {
-        QTreeWidgetItem* item = lvMutuels->topLevelItem(i);
-        if (rows_[static_cast<std::size_t>(item->data(ColDate, RowIndexRole).toInt())].MaximumJD >= jd - HalfSecondDays) {
-            lvMutuels->setCurrentItem(item);
-            lvMutuels->scrollToItem(item, QAbstractItemView::PositionAtCenter);
-            break;
-        }
-    }
+    SelectFirstListedFrom(lvMutuels, [this](int i) { return rows_[static_cast<std::size_t>(i)].MaximumJD; }, jd);
     lvMutuelsChange();
 }
 
-int TfMutuels::SelectedRow() const
-{
-    const QList<QTreeWidgetItem*> selected = lvMutuels->selectedItems();
-    return selected.isEmpty() ? -1 : selected.front()->data(ColDate, RowIndexRole).toInt();
-}
+int TfMutuels::SelectedRow() const { return SelectedRowIndex(lvMutuels); }
 
 void TfMutuels::UpdateButtons()
 {

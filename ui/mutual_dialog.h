@@ -108,7 +108,7 @@ private:
     int month_ = 1;
     int year_ = 2000;
     std::vector<MutualEvent> rows_;  // the whole month, invisible events included
-    std::vector<std::optional<SiteAltitudes>> horizon_;  // the site's sky at each maximum (none without a site)
+    std::vector<std::optional<SiteAltitudes>> sky_;  // the site's sky at each maximum (none without a site)
     int listWidth_ = 0, dropWidth_ = 0, altitudeWidth_ = 0;  // pixels: the list without a site, the drop's and the altitude's columns
     std::optional<MutualEvent> chosen_;
     std::unique_ptr<QPainterCanvas> curveCanvas_, discsCanvas_;

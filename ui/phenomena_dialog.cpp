@@ -22,6 +22,7 @@
 #include "core/time_base.h"
 #include "satellites/planet_descriptor.h"
 #include "ui/dialog_support.h"
+#include "ui/month_list.h"
 
 namespace vireon {
 namespace {
@@ -42,9 +43,6 @@ const char* KindText(PhenomenonKind kind)
     return "";
 }
 
-// Half a second, in days: the rows are whole seconds of the program's time scale.
-constexpr Extended HalfSecondDays = 0.5L / 86400;
-
 // The longitude as the field shows it: as few decimals as it needs, "." whatever the locale.
 QString LongitudeText(const std::optional<double>& degrees)
 {
@@ -58,19 +56,6 @@ QString LongitudeText(const std::optional<double>& degrees)
 bool SamePhenomenon(const Phenomenon& a, const Phenomenon& b)
 {
     return a.JD == b.JD && a.Satellite == b.Satellite && a.Kind == b.Kind;
-}
-
-// Row data: the index of the phenomenon in the month's rows.
-constexpr int RowIndexRole = Qt::UserRole;
-
-const QColor InvisibleGrey(128, 128, 128);
-
-// The widest of some texts in the list's font, with room for the cell's margins.
-int ColumnWidth(const QFontMetrics& metrics, const QStringList& texts)
-{
-    int widest = 0;
-    for (const QString& text : texts) widest = std::max(widest, metrics.horizontalAdvance(text));
-    return widest + 2 * metrics.averageCharWidth() + 8;
 }
 
 QStringList SatelliteNamesWithPhenomena()
@@ -135,10 +120,7 @@ TfPhenomenes::TfPhenomenes(PhenomenaSource source, QWidget* parent) : QDialog(pa
     cbInvisibles = new QCheckBox("Afficher aussi les phénomènes invisibles", this);
     cbInvisibles->setObjectName("cbInvisibles");
     cbInvisibles->setChecked(false);
-    cbObservables = new QCheckBox("Seulement les phénomènes observables depuis le lieu", this);
-    cbObservables->setObjectName("cbObservables");
-    cbObservables->setChecked(false);
-    cbObservables->setToolTip(QString::fromUtf8(ObservableRuleText));
+    cbObservables = MakeObservablesBox(this);
 
     bbMoisPrec = MakeDialogButton("bbMoisPrec", "Mois précédent", this);
     bbMoisSuiv = MakeDialogButton("bbMoisSuiv", "Mois suivant", this);
@@ -205,16 +187,8 @@ void TfPhenomenes::ShowMonth(int month, int year)
 
 void TfPhenomenes::ShowSiteColumn()
 {
-    // The altitude and the filter of the observable rows come with a site.
-    const bool site = Settings.Site.has_value();
-    cbObservables->setVisible(site);
-    QStringList labels{"Date", "Heure", "Satellite", "Phénomène"};
-    if (site) labels << "Hauteur";
-    lvPhenomenes->setColumnCount(static_cast<int>(labels.size()));
-    lvPhenomenes->setHeaderLabels(labels);
-    QHeaderView* header = lvPhenomenes->header();
-    if (site) header->resizeSection(ColPhenomene, kindWidth_);
-    lvPhenomenes->setMinimumWidth(listWidth_ + (site ? altitudeWidth_ : 0));
+    vireon::ShowSiteColumn(lvPhenomenes, {"Date", "Heure", "Satellite", "Phénomène"}, cbObservables, kindWidth_, listWidth_,
+                   altitudeWidth_);
 }
 
 void TfPhenomenes::ComposeRows()
@@ -224,56 +198,29 @@ void TfPhenomenes::ComposeRows()
         const MonthSpan span = MonthSpanOf(Settings.TimeScale, month_, year_);
         rows_ = WithRedSpotTransits(std::move(rows_), span.FirstJD, span.LastJD, *Settings.RedSpotLongitude);
     }
-    horizon_.assign(rows_.size(), std::nullopt);
-    if (!Settings.Site || rows_.empty()) return;
-    // The rows are in the order of their instants: one track covers them all.
-    const AltitudeTrack track(*Settings.Site, planet_, rows_.front().JD, rows_.back().JD);
-    for (std::size_t i = 0; i < rows_.size(); ++i) horizon_[i] = track.At(rows_[i].JD, UniversalFromTerrestrial(rows_[i].JD));
+    std::vector<Extended> instants;
+    for (const Phenomenon& row : rows_) instants.push_back(row.JD);
+    sky_ = SiteSkyAt(planet_, instants);
 }
 
 void TfPhenomenes::FillList(int selectedRow)
 {
-    const bool invisibleToo = cbInvisibles->isChecked();
-    const bool observableOnly = Settings.Site && cbObservables->isChecked();
     const PlanetDescriptor& planet = Planet(planet_);
-    QList<QTreeWidgetItem*> items;
-    QTreeWidgetItem* reselect = nullptr;
-    for (std::size_t i = 0; i < rows_.size(); ++i) {
-        const Phenomenon& row = rows_[i];
-        if (!row.Visible && !invisibleToo) continue;
-        if (observableOnly && horizon_[i] && !IsObservable(*horizon_[i])) continue;
+    const auto rowOf = [this, &planet](int i) {
+        const Phenomenon& row = rows_[static_cast<std::size_t>(i)];
         const CalendarFields at = ReadingFieldsOf(Settings.TimeScale, row.JD, ListedRounding(row.Kind));
-        QStringList columns{QString::fromStdString(FormatDialogDate(at)), QString::fromStdString(FormatDialogTime(at)),
-                            QString::fromUtf8(row.Satellite > 0 ? planet.Satellites[row.Satellite].Name : ""),
-                            QString::fromUtf8(KindText(row.Kind))};
-        if (horizon_[i]) columns << QString::fromStdString(FormatFixed(horizon_[i]->PlanetAltitudeDeg, 0)) + "°";
-        auto* item = new QTreeWidgetItem(columns);
-        item->setData(ColDate, RowIndexRole, static_cast<int>(i));
-        // Listed on request, and told apart from the ones the observer can see.
-        if (!row.Visible)
-            for (int column = 0; column < columns.size(); ++column) item->setForeground(column, InvisibleGrey);
-        if (static_cast<int>(i) == selectedRow) reselect = item;
-        items << item;
-    }
-    const QSignalBlocker quiet(lvPhenomenes);
-    lvPhenomenes->clear();
-    lvPhenomenes->addTopLevelItems(items);
-    if (reselect) {
-        lvPhenomenes->setCurrentItem(reselect);
-        lvPhenomenes->scrollToItem(reselect);
-    }
+        return ListedRow{{QString::fromStdString(FormatDialogDate(at)), QString::fromStdString(FormatDialogTime(at)),
+                          QString::fromUtf8(row.Satellite > 0 ? planet.Satellites[row.Satellite].Name : ""),
+                          QString::fromUtf8(KindText(row.Kind))},
+                         row.Visible};
+    };
+    FillMonthList(lvPhenomenes, static_cast<int>(rows_.size()), rowOf, sky_, cbInvisibles->isChecked(),
+                  cbObservables->isChecked(), selectedRow);
 }
 
 void TfPhenomenes::SelectFirstFrom(Extended jd)
 {
-    for (int i = 0; i < lvPhenomenes->topLevelItemCount(); ++i) {
-        QTreeWidgetItem* item = lvPhenomenes->topLevelItem(i);
-        if (rows_[static_cast<std::size_t>(item->data(ColDate, RowIndexRole).toInt())].JD >= jd - HalfSecondDays) {
-            lvPhenomenes->setCurrentItem(item);
-            lvPhenomenes->scrollToItem(item, QAbstractItemView::PositionAtCenter);
-            break;
-        }
-    }
+    SelectFirstListedFrom(lvPhenomenes, [this](int i) { return rows_[static_cast<std::size_t>(i)].JD; }, jd);
     UpdateButtons();
 }
 
@@ -300,9 +247,9 @@ void TfPhenomenes::bbMoisSuivClick() { StepMonth(+1); }
 
 void TfPhenomenes::bbAfficherClick()
 {
-    const QList<QTreeWidgetItem*> selected = lvPhenomenes->selectedItems();
-    if (selected.isEmpty()) return;
-    chosen_ = rows_[static_cast<std::size_t>(selected.front()->data(ColDate, RowIndexRole).toInt())];
+    const int selected = SelectedRowIndex(lvPhenomenes);
+    if (selected < 0) return;
+    chosen_ = rows_[static_cast<std::size_t>(selected)];
     accept();
 }
 
@@ -310,8 +257,7 @@ void TfPhenomenes::cbInvisiblesClick()
 {
     // The month's rows are all at hand: only the list is refilled, and the phenomenon selected
     // stays selected when it is still listed.
-    const QList<QTreeWidgetItem*> selected = lvPhenomenes->selectedItems();
-    FillList(selected.isEmpty() ? -1 : selected.front()->data(ColDate, RowIndexRole).toInt());
+    FillList(SelectedRowIndex(lvPhenomenes));
     UpdateButtons();
 }
 
@@ -336,9 +282,8 @@ void TfPhenomenes::eTacheRougeExit()
     Settings.RedSpotLongitude = longitude;
     eTacheRouge->setText(LongitudeText(longitude));
     // The phenomenon selected stays selected, wherever the spot's rows put it.
-    const QList<QTreeWidgetItem*> selected = lvPhenomenes->selectedItems();
     std::optional<Phenomenon> kept;
-    if (!selected.isEmpty()) kept = rows_[static_cast<std::size_t>(selected.front()->data(ColDate, RowIndexRole).toInt())];
+    if (const int selected = SelectedRowIndex(lvPhenomenes); selected >= 0) kept = rows_[static_cast<std::size_t>(selected)];
     ComposeRows();
     int reselect = -1;
     for (std::size_t i = 0; kept && i < rows_.size(); ++i) {

@@ -93,7 +93,7 @@ private:
     int year_ = 2000;
     std::vector<Phenomenon> satelliteRows_;  // the search's, the whole month, invisible rows included
     std::vector<Phenomenon> rows_;           // those and the Red Spot's transits
-    std::vector<std::optional<SiteAltitudes>> horizon_;  // the site's sky at each of rows_ (none without a site)
+    std::vector<std::optional<SiteAltitudes>> sky_;  // the site's sky at each of rows_ (none without a site)
     std::optional<Phenomenon> chosen_;
     int kindWidth_ = 0, altitudeWidth_ = 0, listWidth_ = 0;  // pixels: the kind's and the altitude's columns, the list without a site
 };

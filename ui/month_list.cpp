@@ -1,0 +1,113 @@
+#include "ui/month_list.h"
+
+#include <QCheckBox>
+#include <QFontMetrics>
+#include <QHeaderView>
+#include <QTreeWidget>
+
+#include <algorithm>
+
+#include "core/conventions.h"
+#include "core/settings.h"
+
+namespace vireon {
+namespace {
+
+// Item data: the index of the row in the month's rows.
+constexpr int RowIndexRole = Qt::UserRole;
+
+const QColor InvisibleGrey(128, 128, 128);
+
+// Half a second, in days: the rows are whole seconds.
+constexpr Extended HalfSecondDays = 0.5L / 86400;
+
+int RowIndexOf(const QTreeWidgetItem* item) { return item->data(0, RowIndexRole).toInt(); }
+
+}  // namespace
+
+int ColumnWidth(const QFontMetrics& metrics, const QStringList& texts)
+{
+    int widest = 0;
+    for (const QString& text : texts) widest = std::max(widest, metrics.horizontalAdvance(text));
+    return widest + 2 * metrics.averageCharWidth() + 8;
+}
+
+QCheckBox* MakeObservablesBox(QWidget* parent)
+{
+    auto* box = new QCheckBox("Seulement les phénomènes observables depuis le lieu", parent);
+    box->setObjectName("cbObservables");
+    box->setChecked(false);
+    box->setToolTip(QString::fromUtf8(ObservableRuleText));
+    return box;
+}
+
+std::vector<std::optional<SiteAltitudes>> SiteSkyAt(PlanetId planet, const std::vector<Extended>& sortedJDs)
+{
+    std::vector<std::optional<SiteAltitudes>> sky(sortedJDs.size());
+    if (!Settings.Site || sortedJDs.empty()) return sky;
+    // One track covers the month.
+    const AltitudeTrack track(*Settings.Site, planet, sortedJDs.front(), sortedJDs.back());
+    for (std::size_t i = 0; i < sortedJDs.size(); ++i) sky[i] = track.At(sortedJDs[i], UniversalFromTerrestrial(sortedJDs[i]));
+    return sky;
+}
+
+void ShowSiteColumn(QTreeWidget* list, QStringList labels, QCheckBox* observables, int lastWidth,
+                    int widthWithoutSite, int altitudeWidth)
+{
+    const bool site = Settings.Site.has_value();
+    observables->setVisible(site);
+    if (site) labels << "Hauteur";
+    list->setColumnCount(static_cast<int>(labels.size()));
+    list->setHeaderLabels(labels);
+    if (site) list->header()->resizeSection(static_cast<int>(labels.size()) - 2, lastWidth);
+    list->setMinimumWidth(widthWithoutSite + (site ? altitudeWidth : 0));
+}
+
+void FillMonthList(QTreeWidget* list, int rowCount, const std::function<ListedRow(int)>& rowOf,
+                   const std::vector<std::optional<SiteAltitudes>>& sky, bool invisibleToo, bool observableOnly,
+                   int selectedRow)
+{
+    QList<QTreeWidgetItem*> items;
+    QTreeWidgetItem* reselect = nullptr;
+    for (int i = 0; i < rowCount; ++i) {
+        const std::optional<SiteAltitudes>& at = sky[static_cast<std::size_t>(i)];
+        if (observableOnly && at && !IsObservable(*at)) continue;
+        ListedRow row = rowOf(i);
+        if (!row.Visible && !invisibleToo) continue;
+        if (at) row.Columns << QString::fromStdString(FormatFixed(at->PlanetAltitudeDeg, 0)) + "°";
+        auto* item = new QTreeWidgetItem(row.Columns);
+        item->setData(0, RowIndexRole, i);
+        // Listed on request, and told apart from the ones the observer can see.
+        if (!row.Visible)
+            for (int column = 0; column < row.Columns.size(); ++column) item->setForeground(column, InvisibleGrey);
+        if (i == selectedRow) reselect = item;
+        items << item;
+    }
+    const QSignalBlocker quiet(list);
+    list->clear();
+    list->addTopLevelItems(items);
+    if (reselect) {
+        list->setCurrentItem(reselect);
+        list->scrollToItem(reselect);
+    }
+}
+
+int SelectedRowIndex(const QTreeWidget* list)
+{
+    const QList<QTreeWidgetItem*> selected = list->selectedItems();
+    return selected.isEmpty() ? -1 : RowIndexOf(selected.front());
+}
+
+void SelectFirstListedFrom(QTreeWidget* list, const std::function<Extended(int)>& rowJD, Extended jd)
+{
+    for (int i = 0; i < list->topLevelItemCount(); ++i) {
+        QTreeWidgetItem* item = list->topLevelItem(i);
+        if (rowJD(RowIndexOf(item)) >= jd - HalfSecondDays) {
+            list->setCurrentItem(item);
+            list->scrollToItem(item, QAbstractItemView::PositionAtCenter);
+            return;
+        }
+    }
+}
+
+}  // namespace vireon
