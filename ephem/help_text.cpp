@@ -159,7 +159,8 @@ std::string_view HelpText()
         "  delta_t_s, planet_alt_deg, sun_alt_deg, observable\n"
         "                              as for --events, at the maximum\n"
         "\n"
-        "Exit status: 0 on success, 2 on a bad argument (one line on standard error).\n";
+        "Exit status: 0 on success, 1 when the output cannot be written, 2 on a bad argument; on\n"
+        "failure, one line on standard error.\n";
 }
 
 }  // namespace vireon::ephem

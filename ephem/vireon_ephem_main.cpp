@@ -22,5 +22,10 @@ int main(int argc, char** argv)
     std::ios::sync_with_stdio(false);
     vireon::ephem::RunEphemeris(*parsed.Request, std::cout);
     std::cout.flush();
-    return std::cout ? 0 : 1;
+    // A full disk or a closed output: the rows are lost, so say so rather than end in silence.
+    if (!std::cout) {
+        std::fprintf(stderr, "vireon-ephem: cannot write the output\n");
+        return 1;
+    }
+    return 0;
 }
