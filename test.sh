@@ -15,7 +15,7 @@ if [ "${VIREON_SKIP_SANITIZERS:-0}" != 1 ]; then
   echo "== The same tests under AddressSanitizer and UndefinedBehaviorSanitizer =="
   cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVIREON_SANITIZE=ON \
         -DVIREON_BUILD_BENCHMARKS=OFF > /dev/null
-  cmake --build build-sanitize -j"$jobs"
+  cmake --build build-sanitize -j"$jobs" --target vireon_tests
   ASAN_OPTIONS=abort_on_error=1:detect_leaks=1:strict_string_checks=1 \
   LSAN_OPTIONS=suppressions="$PWD/scripts/lsan.supp":print_suppressions=0 \
   UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \

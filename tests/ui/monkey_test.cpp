@@ -45,7 +45,17 @@
 namespace vireon {
 namespace {
 
-constexpr int ActionsPerSession = 5000;  // four sessions: 20000 actions
+// Four sessions of 5000 actions each. Under AddressSanitizer every action costs some twenty
+// times as much, so that build runs a quarter of each session (the same seeds, hence the same
+// first actions): the sanitizers look for memory faults along the same paths, while the full
+// sessions of the normal build check that the program stays consistent far from the start.
+#if defined(__SANITIZE_ADDRESS__)
+constexpr int ActionsPerSession = 1250;
+constexpr bool FullSessions = false;
+#else
+constexpr int ActionsPerSession = 5000;
+constexpr bool FullSessions = true;
+#endif
 
 using Rng = std::mt19937;
 
@@ -629,8 +639,9 @@ TEST_P(MonkeySession, RandomActionsKeepTheProgramConsistent)
     for (const auto& [name, count] : monkey.performed) total += count;
     int modals = 0;
     for (const auto& [name, count] : monkey.Answerer().answered) modals += count;
-    std::printf("monkey session %d: %d actions, %d modal windows answered, %d program starts, years %d to %d\n",
-                session, total, modals, monkey.starts, monkey.firstYear, monkey.lastYear);
+    std::printf("monkey session %d: %d actions%s, %d modal windows answered, %d program starts, years %d to %d\n",
+                session, total, FullSessions ? "" : " (a quarter session, under the sanitizers)", modals,
+                monkey.starts, monkey.firstYear, monkey.lastYear);
     for (const std::string& u : monkey.Answerer().unknown) ADD_FAILURE() << u;
     if (HasFailure()) return;
     // The session must have reached the dialogs and closed the window a few times, or it
@@ -640,6 +651,7 @@ TEST_P(MonkeySession, RandomActionsKeepTheProgramConsistent)
         EXPECT_GT(monkey.Answerer().answered[dialog], 0) << dialog << " was never opened";
     }
     EXPECT_GT(monkey.Answerer().answered["InvalidInputBox"], 0) << "no text was ever refused";
+    if (!FullSessions) return;  // the range's ends are reached by the full sessions only
     EXPECT_LT(monkey.firstYear, 100) << "the session never went near the first supported year";
     EXPECT_GT(monkey.lastYear, 9900) << "the session never went near the last supported year";
 }
