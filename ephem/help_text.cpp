@@ -7,9 +7,9 @@ std::string_view HelpText()
     return
         "Usage: vireon-ephem --planet NAME --date YYYY-MM-DDTHH:MM:SS [options]\n"
         "       vireon-ephem --events --planet jupiter|saturn --date YYYY-MM-DDTHH:MM:SS --days N\n"
-        "                    [--grs-longitude L] [--format csv|json] [clock and site options]\n"
+        "                    [--grs-longitude L] [--format csv|json|ics] [clock and site options]\n"
         "       vireon-ephem --mutual --planet jupiter|saturn --date YYYY-MM-DDTHH:MM:SS --days N\n"
-        "                    [--format csv|json] [clock and site options]\n"
+        "                    [--format csv|json|ics] [clock and site options]\n"
         "\n"
         "Positions of a planet's satellites as seen from the Earth, computed by the same theories\n"
         "as the Vireon program, one line per instant and satellite; with --events, the phenomena\n"
@@ -31,7 +31,12 @@ std::string_view HelpText()
         "                        polar pair as in the program's views\n"
         "  --orientation N|S|A|B N celestial north up (default), S celestial south up, B the\n"
         "                        planet's north pole up, A its south pole up\n"
-        "  --format csv|json     csv with a header line (default), or one JSON object per line\n"
+        "  --format csv|json|ics csv with a header line (default), or one JSON object per line;\n"
+        "                        with --events or --mutual also ics, an iCalendar file (RFC 5545)\n"
+        "                        for a calendar program: one event per phenomenon from its start\n"
+        "                        to its end (one under way at either end of the span keeps its\n"
+        "                        true start or end), per Red Spot transit or per mutual event,\n"
+        "                        times in UTC whatever --time-scale\n"
         "  --events              list the phenomena of the satellites of jupiter or saturn from\n"
         "                        --date over --days days, instead of positions; --step, --count,\n"
         "                        --view and --orientation do not go with it\n"
@@ -159,7 +164,8 @@ std::string_view HelpText()
         "  delta_t_s, planet_alt_deg, sun_alt_deg, observable\n"
         "                              as for --events, at the maximum\n"
         "\n"
-        "Exit status: 0 on success, 2 on a bad argument (one line on standard error).\n";
+        "Exit status: 0 on success, 1 when the output cannot be written, 2 on a bad argument (one\n"
+        "line on standard error).\n";
 }
 
 }  // namespace vireon::ephem
