@@ -3,7 +3,7 @@
 # apt-get line to run (as another user). Exits 0 when everything is there.
 set -euo pipefail
 PACKAGES=(g++ cmake make pkg-config qt6-base-dev libcli11-dev libgtest-dev libbenchmark-dev liberfa-dev libhowardhinnant-date-dev tzdata
-          fonts-dejavu-core fonts-liberation xvfb xauth xdotool imagemagick)
+          fonts-dejavu-core fonts-liberation xvfb xauth xdotool imagemagick python3-icalendar)
 missing=()
 for p in "${PACKAGES[@]}"; do
   [ "$(dpkg-query -W -f='${db:Status-Status}' "$p" 2>/dev/null)" = installed ] || missing+=("$p")
