@@ -65,8 +65,12 @@ void CompleteSpans(std::vector<OpenSpan>& spans, Extended firstJD, Extended last
     const bool startsMissing = std::any_of(spans.begin(), spans.end(), [](const OpenSpan& s) { return !s.HasStart; });
     const bool endsMissing = std::any_of(spans.begin(), spans.end(), [](const OpenSpan& s) { return !s.HasEnd; });
     std::vector<Phenomenon> before, after;
-    if (startsMissing && firstJD > FirstSupportedJD) before = beyond(std::max<Extended>(firstJD - BeyondDays, FirstSupportedJD), firstJD);
-    if (endsMissing && lastJD < LastSupportedJD()) after = beyond(lastJD, std::min<Extended>(lastJD + BeyondDays, LastSupportedJD()));
+    if (startsMissing && firstJD > FirstSupportedJD) {
+        before = beyond(std::max<Extended>(firstJD - BeyondDays, FirstSupportedJD), firstJD);
+    }
+    if (endsMissing && lastJD < LastSupportedJD()) {
+        after = beyond(lastJD, std::min<Extended>(lastJD + BeyondDays, LastSupportedJD()));
+    }
     const auto starts = StartsUnderWayAtEnd(before);
     const auto ends = EndsUnderWayAtStart(after);
     for (OpenSpan& s : spans) {

@@ -685,12 +685,7 @@ void TForm1::miLieuClick()
 
 void TForm1::miEnregistrerImageClick()
 {
-    const CalendarFields& day = Settings.Current;
-    const QString name = QString("vireon-%1-%2-%3-%4.png")
-                             .arg(QString::fromUtf8(Planet(Settings.CurrentPlanet).CommandName))
-                             .arg(day.Year, 4, 10, QChar('0'))
-                             .arg(day.Month, 2, 10, QChar('0'))
-                             .arg(day.Day, 2, 10, QChar('0'));
+    const QString name = ViewImageFileName(Settings.CurrentPlanet, Settings.Current);
     const SaveChoice choice =
         ChooseImageFile(this, "Enregistrer l'image", SuggestedPath(imageFolder_, name), {"Images PNG (*.png)"});
     if (choice.Path.isEmpty()) return;

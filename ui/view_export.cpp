@@ -11,6 +11,7 @@
 
 #include <algorithm>
 
+#include "satellites/planet_descriptor.h"
 #include "ui/file_saving.h"
 #include "ui/qt_display_port.h"
 
@@ -59,6 +60,15 @@ QImage ViewWithLegend(const QPainterCanvas& view, const QPainterCanvas& legend)
     painter.drawImage(QPoint(0, 0), top);
     painter.drawImage(QPoint(0, top.height()), bottom);
     return both;
+}
+
+QString ViewImageFileName(PlanetId planet, const CalendarFields& current)
+{
+    return QString("vireon-%1-%2-%3-%4.png")
+        .arg(QString::fromUtf8(Planet(planet).CommandName))
+        .arg(current.Year, 4, 10, QChar('0'))
+        .arg(current.Month, 2, 10, QChar('0'))
+        .arg(current.Day, 2, 10, QChar('0'));
 }
 
 QByteArray PngBytes(const QImage& image)

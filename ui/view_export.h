@@ -9,6 +9,9 @@
 
 #include <functional>
 
+#include "core/time_base.h"
+#include "core/types.h"
+
 class QPrinter;
 class QWidget;
 
@@ -19,6 +22,10 @@ class QPainterCanvas;
 // The view's persistent image with the legend's under it, pixel for pixel (the screen's device
 // pixel ratio included: on a high-density screen the image has all its pixels).
 QImage ViewWithLegend(const QPainterCanvas& view, const QPainterCanvas& legend);
+
+// The name the save dialog suggests: "vireon-jupiter-2026-09-05.png", the planet and the day of the
+// current instant on the chosen clock.
+QString ViewImageFileName(PlanetId planet, const CalendarFields& current);
 
 // The image as a PNG file's bytes.
 QByteArray PngBytes(const QImage& image);

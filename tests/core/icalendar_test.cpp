@@ -108,25 +108,5 @@ TEST(CalendarLines, FoldAt75OctetsWithoutSplittingACharacter)
     }
 }
 
-TEST(Calendar, AnInstantOrAnEmptySpanHasNoEnd)
-{
-    std::vector<CalendarEvent> events(3);
-    events[0] = {"a@test", 0, 3600, "une heure", "", "", std::nullopt, std::nullopt};
-    events[1] = {"b@test", 0, std::nullopt, "un instant", "", "", std::nullopt, std::nullopt};
-    events[2] = {"c@test", 60, 60, "vide", "", "Paris", 48.85, 2.35};
-    const std::string file = WriteCalendar(events, 86400);
-    const auto count = [&file](const std::string& what) {
-        std::size_t n = 0;
-        for (std::size_t at = file.find(what); at != std::string::npos; at = file.find(what, at + 1)) ++n;
-        return n;
-    };
-    EXPECT_EQ(count("\r\nDTEND:"), 1u);
-    EXPECT_EQ(count("\r\nDTSTAMP:19700102T000000Z\r\n"), 3u);
-    EXPECT_EQ(count("\r\nLOCATION:Paris\r\nGEO:48.85;2.35\r\n"), 1u);
-    EXPECT_EQ(count("\r\nDESCRIPTION:"), 0u) << "an empty description is left out";
-    EXPECT_EQ(file.substr(0, 17), "BEGIN:VCALENDAR\r\n");
-    EXPECT_EQ(file.substr(file.size() - 15), "END:VCALENDAR\r\n");
-}
-
 }  // namespace
 }  // namespace vireon

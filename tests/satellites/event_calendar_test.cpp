@@ -101,20 +101,5 @@ TEST(PhenomenonSpans, AtTheEndsOfTheSupportedRangeTheSpanBoundsThem)
     EXPECT_EQ(inside[1].EndJD, last - 1);
 }
 
-TEST(PhenomenonSummary, FrenchTexts)
-{
-    const struct {
-        PlanetId planet;
-        int satellite;
-        K kind;
-        const char* want;
-    } rows[] = {{Jupiter, 1, K::TransitStart, "Io : passage devant Jupiter"},
-                {Jupiter, 3, K::ShadowStart, "Ganymède : passage de l'ombre sur Jupiter"},
-                {Saturn, 6, K::OccultationStart, "Titan : occultation par Saturne"},
-                {Saturn, 8, K::EclipseStart, "Japet : éclipse par Saturne"},
-                {Jupiter, 0, K::RedSpotTransit, "Tache rouge : passage au méridien central"}};
-    for (const auto& r : rows) EXPECT_EQ(PhenomenonSummary(r.planet, {r.satellite, r.kind}), r.want);
-}
-
 }  // namespace
 }  // namespace vireon
