@@ -12,18 +12,25 @@
 #include <string_view>
 #include <vector>
 
+#include "core/instant_text.h"
+#include "core/line_writer.h"
 #include "core/observing_site.h"
 #include "core/time_base.h"
 #include "core/time_scale.h"
 #include "core/types.h"
 #include "ephemeris/apparent_place.h"
+#include "satellites/event_calendar.h"
+#include "satellites/event_rows.h"
 #include "satellites/mutual_events.h"
 #include "satellites/phenomena.h"
 #include "satellites/satellite_record.h"
 
 namespace vireon::ephem {
 
-enum class OutputFormat { Csv, Json };
+// csv and json write lines (one per row); ics an iCalendar file of --events or --mutual.
+enum class OutputFormat { Csv, Json, Ics };
+
+inline LineFormat LineFormatOf(OutputFormat format) { return format == OutputFormat::Json ? LineFormat::Json : LineFormat::Csv; }
 
 // A checked request: every instant it names is within the supported range.
 struct EphemRequest {
@@ -78,13 +85,6 @@ CalendarFields InstantOf(const EphemRequest& request, int i);
 // of elapsed time.
 Extended TerrestrialInstantOf(const EphemRequest& request, int i);
 
-// "YYYY-MM-DDTHH:MM:SS".
-std::string FormatInstant(const CalendarFields& instant);
-
-// The instant jdTT on the request's clock, with the ISO 8601 suffix of its scale: nothing for TT,
-// "Z" for UT, the zone's offset for local time ("+01:00"; "+00:09:21" where it has seconds).
-std::string FormatInstantOnScale(const TimeScale& scale, Extended jdTT, SecondRounding rounding = SecondRounding::Nearest);
-
 // Lower-case planet name as the command line takes it ("jupiter"), empty for other ids.
 std::string PlanetName(PlanetId p);
 
@@ -108,9 +108,7 @@ struct EphemRow {
     // Columns written only when asked for: on another clock than TT, Delta T at the instant
     // (seconds); with a site, the planet's altitude and azimuth and the Sun's altitude (degrees).
     std::optional<double> DeltaTSeconds;
-    struct SiteColumns {
-        double PlanetAltitudeDeg = 0, PlanetAzimuthDeg = 0, SunAltitudeDeg = 0;
-    };
+    using SiteColumns = vireon::SiteColumns;
     std::optional<SiteColumns> Site;
 };
 
@@ -120,13 +118,9 @@ EphemRow MakeRow(const EphemRequest& request, const CalendarFields& instant, dou
 
 // With a site: the planet's altitude and azimuth and the Sun's altitude at the TT instant, the
 // planet's apparent place taken from places (after the theory ran); none without a site.
-std::optional<EphemRow::SiteColumns> SiteColumnsAt(const EphemRequest& request, Extended jdTT, const PlanetPlaces& places);
-// The site's columns at each of a list of TT instants in increasing order, the rows of --events
-// or the maxima of --mutual (none without a site), and whether the altitudes make
-// a row observable (the planet at least 10 degrees high, the Sun at least 6 below the horizon).
-std::vector<std::optional<EphemRow::SiteColumns>> SiteColumnsAtInstants(const EphemRequest& request,
-                                                                        const std::vector<Extended>& sortedJDs);
-bool IsObservable(const EphemRow::SiteColumns& site);
+// (satellites/event_rows.h has the same columns at the rows of --events and --mutual, and
+// whether they make a row observable.)
+std::optional<SiteColumns> SiteColumnsAt(const EphemRequest& request, Extended jdTT, const PlanetPlaces& places);
 
 // The CSV header line (no line end) and one row as CSV or as a JSON object (no line end).
 // Numbers are written with 17 significant digits and "." whatever the locale. The header of a
@@ -138,6 +132,11 @@ std::string FormatRow(const EphemRow& row, OutputFormat format);
 // The last whole second of an --events or --mutual request: Days days after Start, less one
 // second.
 CalendarFields LastEventInstant(const EphemRequest& request);
+
+// The planet, clock and site columns of the rows of --events and --mutual, and what their
+// iCalendar events are written with (stamped now).
+EventTable EventTableOf(const EphemRequest& request);
+CalendarListing CalendarListingOf(const EphemRequest& request);
 
 // The CSV header of --events (no line end), of a request with its clock's and site's columns, and
 // one phenomenon as CSV or as a JSON object, in TT without a site.
@@ -152,7 +151,9 @@ std::string FormatMutualEvent(PlanetId planet, const MutualEvent& event, OutputF
 
 // Runs the whole request and writes the header (CSV) and one line per instant and satellite,
 // per phenomenon for --events, or per mutual event for --mutual: RunTable, RunEvents or
-// RunMutual.
+// RunMutual. With --format ics, --events and --mutual write an iCalendar file instead
+// (satellites/event_calendar.h): one event per phenomenon from its start to its end, or per
+// mutual event.
 void RunEphemeris(const EphemRequest& request, std::ostream& out);
 void RunTable(const EphemRequest& request, std::ostream& out);
 void RunEvents(const EphemRequest& request, std::ostream& out);

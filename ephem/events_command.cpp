@@ -1,55 +1,35 @@
 // vireon-ephem --events: the phenomena of Jupiter's or Saturn's satellites over a span of days.
+#include <chrono>
 #include <ostream>
 
+#include "core/instants.h"
 #include "ephem/ephem_cli.h"
-#include "ephem/instants.h"
-#include "ephem/event_extras.h"
-#include "ephem/line_writer.h"
+#include "satellites/event_calendar.h"
+#include "satellites/event_rows.h"
 #include "satellites/phenomena.h"
 
 namespace vireon::ephem {
-namespace {
-
-// The columns of --events, in order.
-template <class Writer>
-void VisitEventColumns(const EphemRequest& request, const Phenomenon& event, const EventExtras& extras, Writer& w)
-{
-    const PlanetId planet = request.Planet;
-    w.Text("instant", request.Scale.Kind == TimeScaleKind::Terrestrial
-                          ? FormatInstant(CalendarFromJulianDay(event.JD))
-                          : FormatInstantOnScale(request.Scale, event.JD, ListedRounding(event.Kind)));
-    w.Number("jd", static_cast<double>(event.JD));
-    w.Text("planet", PlanetName(planet));
-    w.Integer("index", event.Satellite);
-    w.Text("name", BodyName(planet, event));
-    w.Text("event", EventName(event.Kind));
-    w.Integer("visible", event.Visible ? 1 : 0);
-    VisitEventExtras(extras, w);
-}
-
-}  // namespace
 
 CalendarFields LastEventInstant(const EphemRequest& request)
 {
     return FieldsOfSeconds(SecondsOf(request.Start) + std::int64_t{request.Days} * SecondsPerDay - 1);
 }
 
-std::string EventsCsvHeader(const EphemRequest& request)
+EventTable EventTableOf(const EphemRequest& request) { return {request.Planet, request.Scale, request.Site.has_value()}; }
+
+CalendarListing CalendarListingOf(const EphemRequest& request)
 {
-    HeaderWriter header;
-    VisitEventColumns(request, Phenomenon{}, HeaderExtras(request), header);
-    return header.text;
+    const auto now = std::chrono::system_clock::now().time_since_epoch();
+    return {request.Planet, request.Scale, request.Site, std::chrono::duration_cast<std::chrono::seconds>(now).count()};
 }
+
+std::string EventsCsvHeader(const EphemRequest& request) { return PhenomenaHeader(EventTableOf(request)); }
 
 std::string EventsCsvHeader() { return EventsCsvHeader(EphemRequest{}); }
 
 std::string FormatEvent(PlanetId planet, const Phenomenon& event, OutputFormat format)
 {
-    EphemRequest request;
-    request.Planet = planet;
-    LineWriter line(format);
-    VisitEventColumns(request, event, {}, line);
-    return line.Finish();
+    return PhenomenonLine({planet, TimeScale{}, false}, event, {}, LineFormatOf(format));
 }
 
 void RunEvents(const EphemRequest& request, std::ostream& out)
@@ -62,14 +42,20 @@ void RunEvents(const EphemRequest& request, std::ostream& out)
     if (request.RedSpotLongitude) events = WithRedSpotTransits(std::move(events), first, last, *request.RedSpotLongitude);
     std::vector<Extended> instants;
     for (const Phenomenon& event : events) instants.push_back(event.JD);
-    const std::vector<std::optional<EphemRow::SiteColumns>> altitudes = SiteColumnsAtInstants(request, instants);
+    const std::vector<std::optional<SiteColumns>> altitudes = SiteColumnsAtInstants(request.Site, request.Planet, instants);
+    const EventTable table = EventTableOf(request);
+    std::vector<bool> listed(events.size());
     for (std::size_t i = 0; i < events.size(); ++i) {
         const Phenomenon& event = events[i];
-        const EventExtras extras = EventExtrasAt(request, event.JD, altitudes[i]);
-        if (request.ObservableOnly && !extras.Observable) continue;
-        LineWriter line(request.Format);
-        VisitEventColumns(request, event, extras, line);
-        out << line.Finish() << '\n';
+        const EventExtras extras = EventExtrasAt(request.Scale, event.JD, altitudes[i]);
+        listed[i] = !request.ObservableOnly || extras.Observable;
+        if (!listed[i] || request.Format == OutputFormat::Ics) continue;
+        out << PhenomenonLine(table, event, extras, LineFormatOf(request.Format)) << '\n';
+    }
+    if (request.Format == OutputFormat::Ics) {
+        const PlanetId planet = request.Planet;
+        const auto beyond = [planet](Extended from, Extended to) { return FindPhenomena(planet, from, to); };
+        out << PhenomenaCalendar(CalendarListingOf(request), PhenomenonSpans(events, listed, first, last, beyond));
     }
 }
 

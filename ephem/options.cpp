@@ -9,7 +9,7 @@
 #include <CLI/CLI.hpp>
 
 #include "core/input_parsing.h"
-#include "ephem/instants.h"
+#include "core/instants.h"
 #include "satellites/mutual_events.h"
 #include "satellites/phenomena.h"
 #include "satellites/planet_descriptor.h"
@@ -171,7 +171,8 @@ std::optional<std::string> ParseFormat(std::string_view value, OutputFormat& for
     const std::string name = Lower(value);
     if (name == "csv") format = OutputFormat::Csv;
     else if (name == "json") format = OutputFormat::Json;
-    else return "format " + Quoted(value) + " must be csv or json";
+    else if (name == "ics") format = OutputFormat::Ics;
+    else return "format " + Quoted(value) + " must be csv, json or ics";
     return std::nullopt;
 }
 
@@ -246,7 +247,7 @@ void AddRequestOptions(CLI::App& app, EphemRequest& r)
                    [&r](std::string_view v) { return ParseLetter(v, "EP", "view", r.ViewMode); });
     AddValueOption(app, "--orientation", "N|S|A|B",
                    [&r](std::string_view v) { return ParseLetter(v, "NSAB", "orientation", r.Orientation); });
-    AddValueOption(app, "--format", "csv|json", [&r](std::string_view v) { return ParseFormat(v, r.Format); });
+    AddValueOption(app, "--format", "csv|json|ics", [&r](std::string_view v) { return ParseFormat(v, r.Format); });
     app.add_flag("--events", r.Events)->multi_option_policy(CLI::MultiOptionPolicy::Throw)->disable_flag_override();
     app.add_flag("--mutual", r.Mutual)->multi_option_policy(CLI::MultiOptionPolicy::Throw)->disable_flag_override();
     AddValueOption(app, "--days", "N", [&r](std::string_view v) { return ParseDays(v, r.Days); });
@@ -286,6 +287,7 @@ std::optional<std::string> CheckEvents(const CLI::App& app, const EphemRequest& 
     if (!request.Events && !request.Mutual) {
         if (app.count("--days") > 0) return std::string("--days goes with --events or --mutual");
         if (app.count("--grs-longitude") > 0) return std::string("--grs-longitude goes with --events");
+        if (request.Format == OutputFormat::Ics) return std::string("--format ics goes with --events or --mutual");
         return std::nullopt;
     }
     const std::string command = request.Events ? "--events" : "--mutual";

@@ -3,7 +3,7 @@
 #include <ostream>
 
 #include "ephem/ephem_cli.h"
-#include "ephem/line_writer.h"
+#include "core/line_writer.h"
 #include "satellites/planet_descriptor.h"
 #include "satellites/theory.h"
 
@@ -139,7 +139,7 @@ std::string CsvHeader(const EphemRequest& request)
 
 std::string FormatRow(const EphemRow& row, OutputFormat format)
 {
-    LineWriter line(format);
+    LineWriter line(LineFormatOf(format));
     VisitColumns(row, line);
     return line.Finish();
 }
@@ -153,16 +153,16 @@ struct PlanetColumnsText {
 
 PlanetColumnsText FormatPlanetColumns(const EphemRow& row, OutputFormat format)
 {
-    LineWriter head(format);
+    LineWriter head(LineFormatOf(format));
     VisitPlanetHead(row, head);
-    LineWriter tail(format, LineWriter::Continues);
+    LineWriter tail(LineFormatOf(format), LineWriter::Continues);
     VisitPlanetTail(row, tail);
     return {head.Text(), tail.Finish()};
 }
 
 std::string FormatSatelliteColumns(const EphemRow& row, OutputFormat format)
 {
-    LineWriter satellite(format, LineWriter::Continues);
+    LineWriter satellite(LineFormatOf(format), LineWriter::Continues);
     VisitSatellite(row, satellite);
     return satellite.Text();
 }

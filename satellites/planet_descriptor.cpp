@@ -21,6 +21,7 @@ PlanetDescriptor MarsDescriptor()
     PlanetDescriptor d;
     d.Id = Mars;
     d.CommandName = "mars";
+    d.Name = "Mars";
     d.CapitalName = "MARS";
     d.Colour = {176, 99, 61};
     d.SatelliteCount = 2;
@@ -49,6 +50,7 @@ PlanetDescriptor JupiterDescriptor()
     PlanetDescriptor d;
     d.Id = Jupiter;
     d.CommandName = "jupiter";
+    d.Name = "Jupiter";
     d.CapitalName = "JUPITER";
     d.Colour = {168, 142, 117};
     d.SatelliteCount = 4;
@@ -83,6 +85,7 @@ PlanetDescriptor SaturnDescriptor()
     PlanetDescriptor d;
     d.Id = Saturn;
     d.CommandName = "saturn";
+    d.Name = "Saturne";
     d.CapitalName = "SATURNE";
     d.Colour = {211, 202, 173};
     d.SatelliteCount = 8;
@@ -118,6 +121,7 @@ PlanetDescriptor UranusDescriptor()
     PlanetDescriptor d;
     d.Id = Uranus;
     d.CommandName = "uranus";
+    d.Name = "Uranus";
     d.CapitalName = "URANUS";
     d.Colour = {149, 177, 189};
     d.SatelliteCount = 5;
@@ -143,6 +147,7 @@ PlanetDescriptor NeptuneDescriptor()
     PlanetDescriptor d;
     d.Id = Neptune;
     d.CommandName = "neptune";
+    d.Name = "Neptune";
     d.CapitalName = "NEPTUNE";
     d.Colour = {94, 132, 233};
     d.SatelliteCount = 2;
@@ -165,6 +170,7 @@ PlanetDescriptor PlutoDescriptor()
     PlanetDescriptor d;
     d.Id = Pluto;
     d.CommandName = "pluto";
+    d.Name = "Pluton";
     d.CapitalName = "PLUTON";
     d.Colour = {125, 133, 148};
     d.SatelliteCount = 1;

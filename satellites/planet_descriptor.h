@@ -51,6 +51,7 @@ struct MeridianLine {
 struct PlanetDescriptor {
     PlanetId Id = Jupiter;
     const char* CommandName = "";  // vireon-ephem's --planet value
+    const char* Name = "";         // in a sentence ("Saturne"), UTF-8
     const char* CapitalName = "";  // the data panel's and the graph's caption
     std::array<std::uint8_t, 3> Colour{};  // of the disc, red, green, blue
 

@@ -7,12 +7,11 @@
 #include <cmath>
 #include <cstdint>
 
+#include "core/instants.h"
 #include "core/time_base.h"
 #include "core/types.h"
 
 namespace vireon {
-
-inline constexpr std::int64_t SecondsPerDay = 86400;
 
 // --- Whole seconds of the program's calendar ---
 

@@ -4,6 +4,7 @@
 #include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -11,6 +12,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QPrinter>
 #include <QScreen>
 #include <QStatusBar>
 #include <QToolBar>
@@ -29,6 +31,7 @@
 #include "display/view_options.h"
 #include "satellites/mutual_events.h"
 #include "satellites/phenomena.h"
+#include "satellites/planet_descriptor.h"
 #include "ui/about_dialog.h"
 #include "ui/date_dialog.h"
 #include "ui/field_dialog.h"
@@ -234,6 +237,8 @@ void TForm1::createActions()
     makeAction("miDate", "&Date");
     makeAction("miIncrement", "&Incrément");
     makeAction("miLieu", "Lieu et &heure...");
+    makeAction("miEnregistrerImage", "Enregistrer l'&image...");
+    makeAction("miImprimer", "&Imprimer...");
     makeAction("miQuitter", "&Quitter");
 
     auto* planets = new QActionGroup(this);
@@ -318,7 +323,7 @@ void TForm1::createMenus()
 
     QMenu* file = bar->addMenu("&Fichier");
     file->setObjectName("miFichier");
-    add(file, {"miDate", "miIncrement", "miLieu", nullptr, "miQuitter"});
+    add(file, {"miDate", "miIncrement", "miLieu", nullptr, "miEnregistrerImage", "miImprimer", nullptr, "miQuitter"});
 
     QMenu* planet = bar->addMenu("&Planète");
     planet->setObjectName("miPlanete");
@@ -482,6 +487,8 @@ void TForm1::connectCommands()
     on("miDate", &TForm1::miDateClick);
     on("miIncrement", &TForm1::miIncrementClick);
     on("miLieu", &TForm1::miLieuClick);
+    on("miEnregistrerImage", &TForm1::miEnregistrerImageClick);
+    on("miImprimer", &TForm1::miImprimerClick);
     on("miQuitter", &TForm1::miQuitterClick);
     on("miMars", &TForm1::miMarsClick);
     on("miJupiter", &TForm1::miJupiterClick);
@@ -674,6 +681,34 @@ void TForm1::miLieuClick()
     Settings.Site = fLieu->ChosenSite();
     SaveKeptSettings();
     EraseAndRedraw();
+}
+
+void TForm1::miEnregistrerImageClick()
+{
+    const QString name = ViewImageFileName(Settings.CurrentPlanet, Settings.Current);
+    const SaveChoice choice =
+        ChooseImageFile(this, "Enregistrer l'image", SuggestedPath(imageFolder_, name), {"Images PNG (*.png)"});
+    if (choice.Path.isEmpty()) return;
+    const QString path = WithDefaultSuffix(choice.Path, "png");
+    if (!WriteWholeFile(path, PngBytes(ViewWithLegend(port_->View(), port_->Legend())))) {
+        CurrentPlatform().ShowMessage(UnsavedFileMessage(path).toStdString(), Platform::Buttons::Ok);
+        return;
+    }
+    imageFolder_ = QFileInfo(path).absolutePath();
+}
+
+void TForm1::miImprimerClick()
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName("Vireon");
+    if (!SetUpPrinter(printer, this)) return;
+    // Under the view, the date as the status bar shows it and the planet.
+    const QStringList caption = {statusPanels_[4]->text(), QString::fromUtf8(Planet(Settings.CurrentPlanet).Name)};
+    if (!PrintImage(printer, ViewWithLegend(port_->View(), port_->Legend()), caption)) {
+        const QString message = printer.outputFileName().isEmpty() ? QString(UnprintedViewMessage)
+                                                                   : UnsavedFileMessage(printer.outputFileName());
+        CurrentPlatform().ShowMessage(message.toStdString(), Platform::Buttons::Ok);
+    }
 }
 
 KeptSettings TForm1::LoadKeptSettings()

@@ -12,9 +12,11 @@
 
 #include "core/types.h"
 #include "core/settings.h"
+#include "ui/file_saving.h"
 #include "ui/kept_settings_store.h"
 #include "ui/mutual_dialog.h"
 #include "ui/phenomena_dialog.h"
+#include "ui/view_export.h"
 
 class QAction;
 class QActionGroup;
@@ -70,6 +72,11 @@ public:
     TfMutuels* fMutuels = nullptr;
     TfLieu* fLieu = nullptr;
 
+    // Where "Enregistrer l'image..." saves and how "Imprimer..." sets up its printer: the save
+    // dialog and the print dialog; tests answer them themselves.
+    SaveFileChooser ChooseImageFile = AskWhereToSave;
+    PrinterSetup SetUpPrinter = AskPrinter;
+
     // The settings kept from the last run (the start-up values for what the file lacks); the
     // start-up sequence applies them.
     KeptSettings LoadKeptSettings();
@@ -82,6 +89,9 @@ public:
     void miDateClick();
     void miIncrementClick();
     void miLieuClick();
+    // The view shown, with its legend, as a PNG image, or printed with its date and planet.
+    void miEnregistrerImageClick();
+    void miImprimerClick();
     void miQuitterClick();
     // "&Planète" (the planet tool buttons share these actions)
     void miMarsClick();
@@ -222,6 +232,9 @@ private:
     MutualSource mutual_;
     KeptSettingsStore store_;
     KeptSettings saved_;  // what the file holds as far as this run knows
+
+    // The folder of the last image saved during this run.
+    QString imageFolder_;
 
     // Ruler: the first point of the segment being measured.
     QPoint rulerFirst_;

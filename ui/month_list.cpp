@@ -98,6 +98,13 @@ int SelectedRowIndex(const QTreeWidget* list)
     return selected.isEmpty() ? -1 : RowIndexOf(selected.front());
 }
 
+std::vector<std::size_t> ListedRowIndexes(const QTreeWidget* list)
+{
+    std::vector<std::size_t> rows;
+    for (int i = 0; i < list->topLevelItemCount(); ++i) rows.push_back(static_cast<std::size_t>(RowIndexOf(list->topLevelItem(i))));
+    return rows;
+}
+
 void SelectFirstListedFrom(QTreeWidget* list, const std::function<Extended(int)>& rowJD, Extended jd)
 {
     for (int i = 0; i < list->topLevelItemCount(); ++i) {

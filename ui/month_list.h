@@ -51,6 +51,9 @@ void FillMonthList(QTreeWidget* list, int rowCount, const std::function<ListedRo
 // The index of the row selected, or -1.
 int SelectedRowIndex(const QTreeWidget* list);
 
+// The indexes of the rows the list shows, in its order.
+std::vector<std::size_t> ListedRowIndexes(const QTreeWidget* list);
+
 // Selects and shows the first listed row whose instant (rowJD of its index) is at or after jd, to
 // half a second.
 void SelectFirstListedFrom(QTreeWidget* list, const std::function<Extended(int)>& rowJD, Extended jd);

@@ -19,8 +19,10 @@
 #include "core/settings.h"
 #include "core/time_base.h"
 #include "display/mutual_pictures.h"
+#include "satellites/event_texts.h"
 #include "satellites/planet_descriptor.h"
 #include "ui/dialog_support.h"
+#include "ui/list_export.h"
 #include "ui/month_list.h"
 #include "ui/qt_display_port.h"
 #include "ui/view_widgets.h"
@@ -31,17 +33,6 @@ namespace {
 // The pictures' sizes in pixels, and the light curve's samples.
 constexpr int CurveWidth = 440, PictureHeight = 180, DiscsWidth = 180;
 constexpr int CurveSamples = 241;
-
-const char* CoverageText(const MutualEvent& e)
-{
-    switch (e.Coverage) {
-    case MutualCoverage::Total: return "";
-    case MutualCoverage::Partial: return " (partielle)";
-    case MutualCoverage::Annular: return " (annulaire)";
-    case MutualCoverage::Penumbral: return " (pénombre)";
-    }
-    return "";
-}
 
 ImageBox* MakePicture(const char* objectName, int width, QWidget* parent)
 {
@@ -109,6 +100,7 @@ TfMutuels::TfMutuels(MutualSource source, QWidget* parent) : QDialog(parent), so
 
     bbMoisPrec = MakeDialogButton("bbMoisPrec", "Mois précédent", this);
     bbMoisSuiv = MakeDialogButton("bbMoisSuiv", "Mois suivant", this);
+    bbExporter = MakeDialogButton("bbExporter", "Exporter...", this);
     bbAfficher = MakeDialogButton("bbAfficher", "Afficher", this);
     bbAfficher->setDefault(true);  // Enter on a row of the list
     bbFermer = MakeDialogButton("bbFermer", "Fermer", this);
@@ -121,6 +113,7 @@ TfMutuels::TfMutuels(MutualSource source, QWidget* parent) : QDialog(parent), so
     buttons->addWidget(bbMoisPrec);
     buttons->addWidget(bbMoisSuiv);
     buttons->addStretch();
+    buttons->addWidget(bbExporter);
     buttons->addWidget(bbAfficher);
     buttons->addWidget(bbFermer);
     auto* layout = new QVBoxLayout(this);
@@ -134,6 +127,7 @@ TfMutuels::TfMutuels(MutualSource source, QWidget* parent) : QDialog(parent), so
 
     connect(bbMoisPrec, &QPushButton::clicked, this, &TfMutuels::bbMoisPrecClick);
     connect(bbMoisSuiv, &QPushButton::clicked, this, &TfMutuels::bbMoisSuivClick);
+    connect(bbExporter, &QPushButton::clicked, this, &TfMutuels::bbExporterClick);
     connect(bbAfficher, &QPushButton::clicked, this, &TfMutuels::bbAfficherClick);
     connect(bbFermer, &QPushButton::clicked, this, &QDialog::reject);
     connect(cbInvisibles, &QCheckBox::clicked, this, &TfMutuels::cbInvisiblesClick);
@@ -146,16 +140,10 @@ TfMutuels::~TfMutuels() = default;
 
 QString TfMutuels::EventText(PlanetId planet, const MutualEvent& e)
 {
-    const char* verb = e.Kind == MutualKind::Occultation ? " occulte " : " éclipse ";
-    return QString::fromUtf8(SatelliteName(planet, e.Active)) + QString::fromUtf8(verb) +
-           QString::fromUtf8(SatelliteName(planet, e.Passive)) + QString::fromUtf8(CoverageText(e));
+    return QString::fromStdString(MutualEventText(planet, e));
 }
 
-QString TfMutuels::DropText(const MutualEvent& e)
-{
-    const Extended magnitudes = -2.5L * std::log10(1 - std::min(e.FluxDrop, Extended{0.999999}));
-    return QString::fromStdString(FormatFixed(magnitudes, 2) + " mag");
-}
+QString TfMutuels::DropText(const MutualEvent& e) { return QString::fromStdString(MagnitudeDropText(e)); }
 
 TfMutuels::EventInstants TfMutuels::FormatInstants(const MutualEvent& e)
 {
@@ -228,6 +216,7 @@ void TfMutuels::UpdateButtons()
     bbMoisPrec->setEnabled(shown > FirstMonthIndex);
     bbMoisSuiv->setEnabled(shown < LastMonthIndex);
     bbAfficher->setEnabled(SelectedRow() >= 0);
+    bbExporter->setEnabled(lvMutuels->topLevelItemCount() > 0);
 }
 
 void TfMutuels::DrawPictures()
@@ -265,6 +254,15 @@ void TfMutuels::StepMonth(int months)
 
 void TfMutuels::bbMoisPrecClick() { StepMonth(-1); }
 void TfMutuels::bbMoisSuivClick() { StepMonth(+1); }
+
+void TfMutuels::bbExporterClick()
+{
+    const MonthMutualEvents month{planet_, &rows_, &sky_, ListedRowIndexes(lvMutuels)};
+    ExportList(this, ChooseExportFile, "Exporter les phénomènes mutuels",
+               ExportFileName(planet_, "mutuels", month_, year_), exportFolder_, [&month](ExportFormat format) {
+                   return format == ExportFormat::Csv ? MutualEventsCsv(month) : MutualEventsIcs(month);
+               });
+}
 
 void TfMutuels::bbAfficherClick()
 {

@@ -17,6 +17,7 @@
 #include "core/types.h"
 #include "ephemeris/horizon.h"
 #include "satellites/mutual_events.h"
+#include "ui/file_saving.h"
 
 class QCheckBox;
 class QLabel;
@@ -55,11 +56,18 @@ public:
     ImageBox* pbDisques;  // the discs at the maximum
     QPushButton* bbMoisPrec;
     QPushButton* bbMoisSuiv;
+    QPushButton* bbExporter;
     QPushButton* bbAfficher;
     QPushButton* bbFermer;
 
+    // Where "Exporter..." writes: the save dialog; tests answer it themselves.
+    SaveFileChooser ChooseExportFile = AskWhereToSave;
+
     void bbMoisPrecClick();
     void bbMoisSuivClick();
+    // Writes the events the list shows as CSV or iCalendar (ui/list_export.h); the list and the
+    // month stay as they are.
+    void bbExporterClick();
     void bbAfficherClick();
     void cbInvisiblesClick();
     void cbObservablesClick();
@@ -67,7 +75,6 @@ public:
     // The selection changed: the pictures follow it, "Afficher" is on while a row is selected.
     void lvMutuelsChange();
 
-    // The list's columns.
     // The list's columns; with a site, one more: the planet's altitude at the maximum.
     enum Column { ColDate, ColDebut, ColMaximum, ColFin, ColPhenomene, ColChute, ColumnCount, ColHauteur = ColumnCount };
 
@@ -111,6 +118,7 @@ private:
     std::vector<std::optional<SiteAltitudes>> sky_;  // the site's sky at each maximum (none without a site)
     int listWidth_ = 0, dropWidth_ = 0, altitudeWidth_ = 0;  // pixels: the list without a site, the drop's and the altitude's columns
     std::optional<MutualEvent> chosen_;
+    QString exportFolder_;  // of the last export during this run
     std::unique_ptr<QPainterCanvas> curveCanvas_, discsCanvas_;
 };
 

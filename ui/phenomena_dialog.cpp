@@ -20,28 +20,14 @@
 #include "core/input_parsing.h"
 #include "core/settings.h"
 #include "core/time_base.h"
+#include "satellites/event_texts.h"
 #include "satellites/planet_descriptor.h"
 #include "ui/dialog_support.h"
+#include "ui/list_export.h"
 #include "ui/month_list.h"
 
 namespace vireon {
 namespace {
-
-const char* KindText(PhenomenonKind kind)
-{
-    switch (kind) {
-    case PhenomenonKind::TransitStart: return "Début de passage";
-    case PhenomenonKind::TransitEnd: return "Fin de passage";
-    case PhenomenonKind::ShadowStart: return "Début de passage de l'ombre";
-    case PhenomenonKind::ShadowEnd: return "Fin de passage de l'ombre";
-    case PhenomenonKind::OccultationStart: return "Début d'occultation";
-    case PhenomenonKind::OccultationEnd: return "Fin d'occultation";
-    case PhenomenonKind::EclipseStart: return "Début d'éclipse";
-    case PhenomenonKind::EclipseEnd: return "Fin d'éclipse";
-    case PhenomenonKind::RedSpotTransit: return "Passage de la Tache rouge";
-    }
-    return "";
-}
 
 // The longitude as the field shows it: as few decimals as it needs, "." whatever the locale.
 QString LongitudeText(const std::optional<double>& degrees)
@@ -124,6 +110,7 @@ TfPhenomenes::TfPhenomenes(PhenomenaSource source, QWidget* parent) : QDialog(pa
 
     bbMoisPrec = MakeDialogButton("bbMoisPrec", "Mois précédent", this);
     bbMoisSuiv = MakeDialogButton("bbMoisSuiv", "Mois suivant", this);
+    bbExporter = MakeDialogButton("bbExporter", "Exporter...", this);
     bbAfficher = MakeDialogButton("bbAfficher", "Afficher", this);
     bbAfficher->setDefault(true);  // Enter on a row of the list
     bbFermer = MakeDialogButton("bbFermer", "Fermer", this);
@@ -132,6 +119,7 @@ TfPhenomenes::TfPhenomenes(PhenomenaSource source, QWidget* parent) : QDialog(pa
     buttons->addWidget(bbMoisPrec);
     buttons->addWidget(bbMoisSuiv);
     buttons->addStretch();
+    buttons->addWidget(bbExporter);
     buttons->addWidget(bbAfficher);
     buttons->addWidget(bbFermer);
     auto* redSpot = new QHBoxLayout;
@@ -149,6 +137,7 @@ TfPhenomenes::TfPhenomenes(PhenomenaSource source, QWidget* parent) : QDialog(pa
 
     connect(bbMoisPrec, &QPushButton::clicked, this, &TfPhenomenes::bbMoisPrecClick);
     connect(bbMoisSuiv, &QPushButton::clicked, this, &TfPhenomenes::bbMoisSuivClick);
+    connect(bbExporter, &QPushButton::clicked, this, &TfPhenomenes::bbExporterClick);
     connect(bbAfficher, &QPushButton::clicked, this, &TfPhenomenes::bbAfficherClick);
     connect(bbFermer, &QPushButton::clicked, this, &QDialog::reject);
     connect(cbInvisibles, &QCheckBox::clicked, this, &TfPhenomenes::cbInvisiblesClick);
@@ -211,7 +200,7 @@ void TfPhenomenes::FillList(int selectedRow)
         const CalendarFields at = ReadingFieldsOf(Settings.TimeScale, row.JD, ListedRounding(row.Kind));
         return ListedRow{{QString::fromStdString(FormatDialogDate(at)), QString::fromStdString(FormatDialogTime(at)),
                           QString::fromUtf8(row.Satellite > 0 ? planet.Satellites[row.Satellite].Name : ""),
-                          QString::fromUtf8(KindText(row.Kind))},
+                          QString::fromUtf8(PhenomenonText(row.Kind))},
                          row.Visible};
     };
     FillMonthList(lvPhenomenes, static_cast<int>(rows_.size()), rowOf, sky_, cbInvisibles->isChecked(),
@@ -230,6 +219,7 @@ void TfPhenomenes::UpdateButtons()
     bbMoisPrec->setEnabled(shown > FirstMonthIndex);
     bbMoisSuiv->setEnabled(shown < LastMonthIndex);
     bbAfficher->setEnabled(!lvPhenomenes->selectedItems().isEmpty());
+    bbExporter->setEnabled(lvPhenomenes->topLevelItemCount() > 0);
 }
 
 void TfPhenomenes::StepMonth(int months)
@@ -244,6 +234,18 @@ void TfPhenomenes::StepMonth(int months)
 
 void TfPhenomenes::bbMoisPrecClick() { StepMonth(-1); }
 void TfPhenomenes::bbMoisSuivClick() { StepMonth(+1); }
+
+void TfPhenomenes::bbExporterClick()
+{
+    const MonthSpan span = MonthSpanOf(Settings.TimeScale, month_, year_);
+    const MonthPhenomena month{planet_, span.FirstJD, span.LastJD, &rows_, &sky_, ListedRowIndexes(lvPhenomenes)};
+    const PlanetId planet = planet_;
+    const auto beyond = [this, planet](Extended from, Extended to) { return source_(planet, from, to); };
+    ExportList(this, ChooseExportFile, "Exporter les phénomènes", ExportFileName(planet_, "phenomenes", month_, year_),
+               exportFolder_, [&](ExportFormat format) {
+                   return format == ExportFormat::Csv ? PhenomenaCsv(month) : PhenomenaIcs(month, beyond);
+               });
+}
 
 void TfPhenomenes::bbAfficherClick()
 {

@@ -14,6 +14,7 @@
 #include "core/types.h"
 #include "ephemeris/horizon.h"
 #include "satellites/phenomena.h"
+#include "ui/file_saving.h"
 
 class QCheckBox;
 class QLabel;
@@ -49,11 +50,18 @@ public:
     QCheckBox* cbObservables;  // with a site only
     QPushButton* bbMoisPrec;
     QPushButton* bbMoisSuiv;
+    QPushButton* bbExporter;
     QPushButton* bbAfficher;
     QPushButton* bbFermer;
 
+    // Where "Exporter..." writes: the save dialog; tests answer it themselves.
+    SaveFileChooser ChooseExportFile = AskWhereToSave;
+
     void bbMoisPrecClick();
     void bbMoisSuivClick();
+    // Writes the rows the list shows as CSV or iCalendar (ui/list_export.h); the list and the
+    // month stay as they are.
+    void bbExporterClick();
     void bbAfficherClick();
     void cbInvisiblesClick();
     void cbObservablesClick();
@@ -82,7 +90,8 @@ private:
     void FillList(int selectedRow);
     // Selects and shows the first listed row at or after jd (to half a second).
     void SelectFirstFrom(Extended jd);
-    // The month buttons are off at the ends of the range, "Afficher" while no row is selected.
+    // The month buttons are off at the ends of the range, "Afficher" while no row is selected,
+    // "Exporter..." while the list is empty.
     void UpdateButtons();
     // The column "Hauteur" and the box of the observable rows, shown with a site only.
     void ShowSiteColumn();
@@ -95,6 +104,7 @@ private:
     std::vector<Phenomenon> rows_;           // those and the Red Spot's transits
     std::vector<std::optional<SiteAltitudes>> sky_;  // the site's sky at each of rows_ (none without a site)
     std::optional<Phenomenon> chosen_;
+    QString exportFolder_;  // of the last export during this run
     int kindWidth_ = 0, altitudeWidth_ = 0, listWidth_ = 0;  // pixels: the kind's and the altitude's columns, the list without a site
 };
 

@@ -15,4 +15,7 @@ inline constexpr const char* VersionText = "Version 1.06";
 // The question asked before quitting.
 inline constexpr const char* QuitQuestion = "Voulez-vous quitter?";
 
+// The message of a print the printer refused (one to a file that cannot be written names the file).
+inline constexpr const char* UnprintedViewMessage = "La vue n'a pas pu être imprimée.";
+
 }  // namespace vireon

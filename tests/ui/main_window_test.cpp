@@ -35,6 +35,8 @@ TEST_F(WindowTest, EveryFrenchTextOfTheWindow)
     const NamedText menuItems[] = {
         {"miDate", "&Date"},
         {"miIncrement", "&Incrément"},
+        {"miEnregistrerImage", "Enregistrer l'&image..."},
+        {"miImprimer", "&Imprimer..."},
         {"miQuitter", "&Quitter"},
         {"miMars", "&Mars"},
         {"miJupiter", "&Jupiter"},

@@ -77,10 +77,11 @@ TEST_F(Mutual, FrenchTextsAndTheInvisibleEvents)
     dialog->Prepare();
     QStringList texts{dialog->windowTitle(), dialog->labTitre->text(), dialog->cbInvisibles->text()};
     for (int c = 0; c < TfMutuels::ColumnCount; ++c) texts << dialog->lvMutuels->headerItem()->text(c);
-    for (auto* b : {dialog->bbMoisPrec, dialog->bbMoisSuiv, dialog->bbAfficher, dialog->bbFermer}) texts << b->text();
+    for (auto* b : {dialog->bbMoisPrec, dialog->bbMoisSuiv, dialog->bbExporter, dialog->bbAfficher, dialog->bbFermer})
+        texts << b->text();
     EXPECT_EQ(texts, QStringList({"Phénomènes mutuels", "JUPITER - septembre 2026",
                                   "Afficher aussi les phénomènes invisibles", "Date", "Début", "Maximum", "Fin",
-                                  "Phénomène", "Chute", "Mois précédent", "Mois suivant", "Afficher", "Fermer"}));
+                                  "Phénomène", "Chute", "Mois précédent", "Mois suivant", "Exporter...", "Afficher", "Fermer"}));
     // The drops: -2.5 log10(1 - flux drop).
     const QStringList all = {
         "01/09/2026 | 00:58:20 | 01:00:00 | 01:02:10 | Io occulte Europe | 0.43 mag",

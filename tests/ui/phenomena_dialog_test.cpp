@@ -48,10 +48,11 @@ TEST_F(Phenomena, FrenchTextsAndTheInvisibleRows)
     dialog->Prepare();
     QStringList texts{dialog->windowTitle(), dialog->labTitre->text(), dialog->cbInvisibles->text()};
     for (int c = 0; c < TfPhenomenes::ColumnCount; ++c) texts << dialog->lvPhenomenes->headerItem()->text(c);
-    for (auto* b : {dialog->bbMoisPrec, dialog->bbMoisSuiv, dialog->bbAfficher, dialog->bbFermer}) texts << b->text();
+    for (auto* b : {dialog->bbMoisPrec, dialog->bbMoisSuiv, dialog->bbExporter, dialog->bbAfficher, dialog->bbFermer})
+        texts << b->text();
     EXPECT_EQ(texts, QStringList({"Phénomènes", "JUPITER - janvier 2016",
                                   "Afficher aussi les phénomènes invisibles", "Date", "Heure", "Satellite",
-                                  "Phénomène", "Mois précédent", "Mois suivant", "Afficher", "Fermer"}));
+                                  "Phénomène", "Mois précédent", "Mois suivant", "Exporter...", "Afficher", "Fermer"}));
     const QStringList all = {
         "01/01/2016 | 00:00:00 | Io | Début de passage", "02/01/2016 | 01:01:01 | Europe | Fin de passage",
         "03/01/2016 | 02:02:02 | Ganymède | Début de passage de l'ombre",

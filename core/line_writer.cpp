@@ -1,6 +1,6 @@
-#include "ephem/line_writer.h"
+#include "core/line_writer.h"
 
-namespace vireon::ephem {
+namespace vireon {
 
 std::string CsvField(std::string_view text)
 {
@@ -30,11 +30,10 @@ std::string JsonString(std::string_view text)
     return out + "\"";
 }
 
-
 std::optional<double> Value(Extended v) { return static_cast<double>(v); }
 std::optional<double> Value(const std::optional<Extended>& v)
 {
     return v ? std::optional<double>(static_cast<double>(*v)) : std::nullopt;
 }
 
-}  // namespace vireon::ephem
+}  // namespace vireon

@@ -5,7 +5,7 @@
 
 #include "core/time_base.h"
 
-namespace vireon::ephem {
+namespace vireon {
 
 inline constexpr std::int64_t SecondsPerDay = 86400;
 
@@ -19,4 +19,4 @@ CalendarFields FieldsOfSeconds(std::int64_t seconds);
 std::int64_t FirstSupportedSecond();
 std::int64_t LastSupportedSecond();
 
-}  // namespace vireon::ephem
+}  // namespace vireon

@@ -1,6 +1,6 @@
-// The writers of vireon-ephem's lines: columns handed over as numbers, whole numbers or texts
-// become a CSV line or a JSON object, or the CSV header. Numbers have 17 significant digits and
-// "." whatever the locale.
+// The writers of vireon-ephem's lines, which the program's exported lists repeat: columns handed
+// over as numbers, whole numbers or texts become a CSV line or a JSON object, or the CSV header.
+// Numbers have 17 significant digits and "." whatever the locale.
 #pragma once
 
 #include <charconv>
@@ -10,9 +10,10 @@
 #include <string_view>
 
 #include "core/types.h"
-#include "ephem/ephem_cli.h"
 
-namespace vireon::ephem {
+namespace vireon {
+
+enum class LineFormat { Csv, Json };
 
 // A CSV field, quoted when it holds a comma, a quote or a line end; a JSON string.
 std::string CsvField(std::string_view text);
@@ -24,7 +25,7 @@ std::string JsonString(std::string_view text);
 class LineWriter {
 public:
     enum Part { Starts, Continues };
-    LineWriter(OutputFormat format, Part part = Starts) : json_(format == OutputFormat::Json), first_(part == Starts)
+    LineWriter(LineFormat format, Part part = Starts) : json_(format == LineFormat::Json), first_(part == Starts)
     {
         line_.reserve(768);
         if (json_ && first_) line_ += '{';
@@ -85,4 +86,4 @@ struct HeaderWriter {
 std::optional<double> Value(Extended v);
 std::optional<double> Value(const std::optional<Extended>& v);
 
-}  // namespace vireon::ephem
+}  // namespace vireon
