@@ -4,7 +4,8 @@
 set -euo pipefail
 PACKAGES=(g++ cmake make pkg-config qt6-base-dev libcli11-dev libgtest-dev libbenchmark-dev liberfa-dev libhowardhinnant-date-dev tzdata
           fonts-dejavu-core fonts-liberation xvfb xauth xdotool imagemagick
-          man-db desktop-file-utils appstream dpkg-dev file lintian python3-icalendar)
+          man-db desktop-file-utils appstream dpkg-dev file lintian python3-icalendar
+          qt6-translations-l10n)
 missing=()
 for p in "${PACKAGES[@]}"; do
   [ "$(dpkg-query -W -f='${db:Status-Status}' "$p" 2>/dev/null)" = installed ] || missing+=("$p")
