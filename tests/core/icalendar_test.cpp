@@ -14,24 +14,13 @@
 namespace vireon {
 namespace {
 
-// A folded text's physical lines (without their CRLF), and the logical line it unfolds to.
+// A folded text's physical lines, without their CRLF.
 std::vector<std::string> PhysicalLines(const std::string& folded)
 {
     std::vector<std::string> lines;
-    for (std::size_t start = 0; start < folded.size();) {
-        const std::size_t end = folded.find("\r\n", start);
+    for (std::size_t start = 0, end; (end = folded.find("\r\n", start)) != std::string::npos; start = end + 2)
         lines.push_back(folded.substr(start, end - start));
-        start = end + 2;
-    }
     return lines;
-}
-
-std::string Unfolded(const std::string& folded)
-{
-    std::string text;
-    const std::vector<std::string> lines = PhysicalLines(folded);
-    for (std::size_t i = 0; i < lines.size(); ++i) text += i == 0 ? lines[i] : lines[i].substr(1);
-    return text;
 }
 
 TEST(CalendarDateTime, GregorianDatesOfTheProgramsJulianOnes)
@@ -48,10 +37,8 @@ TEST(CalendarDateTime, GregorianDatesOfTheProgramsJulianOnes)
         {"Gregorian 0001-01-01 (JD 1721425.5)", 1721425.5, "00010101T000000Z"},
         {"Julian 1000-01-01 (JD 2086307.5)", JulianDayFromCalendar(1, 1, 1000, 0, 0, 0), "10000106T000000Z"},
         {"Julian 1500-02-29, a Julian leap day only", JulianDayFromCalendar(29, 2, 1500, 59, 59, 23), "15000310T235959Z"},
-        {"Julian 1500-03-01 (JD 2268992.5)", JulianDayFromCalendar(1, 3, 1500, 0, 0, 0), "15000311T000000Z"},
         {"the last Julian day, 1582-10-04", JulianDayFromCalendar(4, 10, 1582, 0, 0, 12), "15821014T120000Z"},
         {"the first Gregorian day", JulianDayFromCalendar(15, 10, 1582, 0, 0, 0), "15821015T000000Z"},
-        {"the POSIX epoch", 2440587.5, "19700101T000000Z"},
         {"J2000.0", 2451545.0, "20000101T120000Z"},
         {"a leap day", JulianDayFromCalendar(29, 2, 2000, 30, 15, 6), "20000229T061530Z"},
         {"the last supported second", JulianDayFromCalendar(31, 12, 9999, 59, 59, 23), "99991231T235959Z"},
@@ -98,13 +85,17 @@ TEST(CalendarLines, FoldAt75OctetsWithoutSplittingACharacter)
         ASSERT_EQ(folded.substr(folded.size() - 2), "\r\n") << r.what;
         const std::vector<std::string> lines = PhysicalLines(folded);
         std::vector<std::size_t> lengths;
-        for (const std::string& line : lines) lengths.push_back(line.size());
-        EXPECT_EQ(lengths, r.wantLengths) << r.what;
-        for (std::size_t i = 1; i < lines.size(); ++i) {
-            EXPECT_EQ(lines[i][0], ' ') << r.what;
-            EXPECT_NE(static_cast<unsigned char>(lines[i][1]) & 0xC0, 0x80) << r.what << ": a line starts mid-character";
+        std::string unfolded;
+        for (const std::string& line : lines) {
+            lengths.push_back(line.size());
+            if (&line != &lines[0]) {
+                EXPECT_EQ(line[0], ' ') << r.what;
+                EXPECT_NE(static_cast<unsigned char>(line[1]) & 0xC0, 0x80) << r.what << ": a line starts mid-character";
+            }
+            unfolded += &line == &lines[0] ? line : line.substr(1);
         }
-        EXPECT_EQ(Unfolded(folded), r.line) << r.what;
+        EXPECT_EQ(lengths, r.wantLengths) << r.what;
+        EXPECT_EQ(unfolded, r.line) << r.what;
     }
 }
 

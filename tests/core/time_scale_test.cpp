@@ -1,7 +1,6 @@
 // Delta T and the clocks: the leap seconds of IERS Bulletin C, the Espenak & Meeus expressions
-// before 1972, and local times checked against the C library's own reading of the same zone
-// files (glibc parses the zones' rules independently of date/tz, including the rule that runs on
-// after the files' last transition).
+// before 1972, and local times against the C library's own reading of the same zone files
+// (glibc parses their rules independently of date/tz, the last rule running on past them too).
 #include <cmath>
 #include <cstdlib>
 #include <ctime>
@@ -89,37 +88,34 @@ TEST(DeltaT, UniversalAndTerrestrialTimeRoundTrip)
 
 // --- Zones ---
 
-// The C library's reading of a zone at a UT second: offset and abbreviation.
+// The C library's reading of its zone at a UT second: offset and abbreviation.
 struct LibcReading {
     long Offset;
     std::string Abbreviation;
 };
 
-class LibcZone {
-public:
-    explicit LibcZone(const std::string& zone)
+// Sets the C library's zone, and puts the earlier one back.
+struct LibcZone {
+    explicit LibcZone(const char* zone) : saved(std::getenv("TZ") ? std::optional<std::string>(std::getenv("TZ")) : std::nullopt)
     {
-        if (const char* tz = std::getenv("TZ")) saved_ = tz;
-        setenv("TZ", (":" + zone).c_str(), 1);
+        setenv("TZ", (std::string(":") + zone).c_str(), 1);
         tzset();
     }
     ~LibcZone()
     {
-        if (saved_) setenv("TZ", saved_->c_str(), 1);
-        else unsetenv("TZ");
+        saved ? setenv("TZ", saved->c_str(), 1) : unsetenv("TZ");
         tzset();
     }
-    static LibcReading At(std::int64_t utSecond)
-    {
-        const std::time_t t = static_cast<std::time_t>(utSecond);
-        std::tm local{};
-        localtime_r(&t, &local);
-        return {local.tm_gmtoff, local.tm_zone ? local.tm_zone : ""};
-    }
-
-private:
-    std::optional<std::string> saved_;
+    std::optional<std::string> saved;
 };
+
+LibcReading LibcAt(std::int64_t utSecond)
+{
+    const std::time_t t = static_cast<std::time_t>(utSecond);
+    std::tm local{};
+    localtime_r(&t, &local);
+    return {local.tm_gmtoff, local.tm_zone ? local.tm_zone : ""};
+}
 
 Extended JulianDayOfUnixSecond(std::int64_t s) { return 2440587.5L + static_cast<Extended>(s) / 86400; }
 
@@ -133,17 +129,16 @@ std::int64_t UnixSecondOf(int year, int month, int day)
 // repeated ones (the first occurrence) and the skipped ones (none).
 TEST(TimeZones, OffsetsAndLocalTimesAreTheDatabasesAroundEveryChange)
 {
-    const char* zones[] = {"Europe/Paris", "America/New_York", "Australia/Sydney", "Asia/Kolkata"};
     int changes = 0;
-    for (const char* zone : zones) {
+    for (const char* zone : {"Europe/Paris", "America/New_York", "Australia/Sydney", "Asia/Kolkata"}) {
         ASSERT_TRUE(IsKnownTimeZone(zone)) << zone;
         const LibcZone libc(zone);
         // 2150 lies beyond the files' explicit transitions: the zone's last rule goes on.
         for (const int year : {1950, 2024, 2030, 2150}) {
             const std::int64_t first = UnixSecondOf(year, 1, 1), last = UnixSecondOf(year + 1, 1, 1);
-            long previous = LibcZone::At(first).Offset;
+            long previous = LibcAt(first).Offset;
             for (std::int64_t s = first; s < last; s += 900) {
-                const LibcReading want = LibcZone::At(s);
+                const LibcReading want = LibcAt(s);
                 const ZoneOffset got = ZoneOffsetAt(zone, JulianDayOfUnixSecond(s));
                 ASSERT_EQ(got.Seconds, want.Offset) << zone << " " << year << " second " << s;
                 ASSERT_EQ(got.Abbreviation, want.Abbreviation) << zone << " " << year << " second " << s;
@@ -152,15 +147,15 @@ TEST(TimeZones, OffsetsAndLocalTimesAreTheDatabasesAroundEveryChange)
                 previous = want.Offset;
                 // The change lies within the last quarter of an hour: at every second around it the
                 // local time maps back, the skipped hour has no instant, the repeated one its first.
-                const long before = LibcZone::At(s - 3 * 3600).Offset, after = want.Offset;
+                const long before = LibcAt(s - 3 * 3600).Offset, after = want.Offset;
                 for (std::int64_t t = s - 3 * 3600; t <= s + 3 * 3600; t += 1) {
-                    const long offset = LibcZone::At(t).Offset;
+                    const long offset = LibcAt(t).Offset;
                     ASSERT_EQ(ZoneOffsetAt(zone, JulianDayOfUnixSecond(t)).Seconds, offset) << zone << " " << t;
                     // The earliest UT second whose local time is this one, by the C library.
                     const std::int64_t local = t + offset;
                     std::int64_t earliest = t;
                     for (const long o : {before, after}) {
-                        if (LibcZone::At(local - o).Offset == o) earliest = std::min(earliest, local - o);
+                        if (LibcAt(local - o).Offset == o) earliest = std::min(earliest, local - o);
                     }
                     const std::optional<Extended> back = UniversalFromLocal(zone, JulianDayOfUnixSecond(local));
                     ASSERT_TRUE(back.has_value()) << zone << " " << t;
@@ -214,7 +209,6 @@ TEST(TimeZones, ReadingsOnEachScale)
     const Extended instant = JulianDayFromCalendar(fields);  // 69.184 s ahead of UT
     EXPECT_EQ(ReadingFieldsOf(ut, instant, SecondRounding::Up), MakeCalendarFields(3, 12, 2024, 20, 31, 43));
     EXPECT_EQ(ReadingFieldsOf(ut, instant, SecondRounding::Down), MakeCalendarFields(3, 12, 2024, 20, 31, 42));
-    EXPECT_EQ(ReadingFieldsOf(ut, instant), MakeCalendarFields(3, 12, 2024, 20, 31, 43));
 }
 
 TEST(TimeZones, TheSystemsZoneComesFirstAndUnknownOnesAreRefused)
@@ -236,9 +230,8 @@ TEST(DeltaT, TableRegeneratesFromTheData)
                                 VIREON_SOURCE_DIR + "/data\" \"" + out.string() + "\" > /dev/null";
     ASSERT_EQ(std::system(command.c_str()), 0) << command;
     const auto read = [](const fs::path& path) {
-        std::ifstream in(path, std::ios::binary);
         std::ostringstream text;
-        text << in.rdbuf();
+        text << std::ifstream(path, std::ios::binary).rdbuf();
         return text.str();
     };
     EXPECT_EQ(read(out / "delta_t_espenak_meeus.cpp"), read(fs::path(VIREON_SOURCE_DIR) / "core/delta_t_espenak_meeus.cpp"));

@@ -1,16 +1,11 @@
 #!/usr/bin/python3
 """Checks vireon-ephem --format ics with an independent iCalendar parser (python3-icalendar).
 
-For each case the same request is run twice, as CSV and as iCalendar. The CSV's rows are paired
-here into phenomena (a start row and the next end row of the same satellite and kind), and each
-phenomenon must be one VEVENT whose UTC times are the rows' TT Julian Days less their Delta T,
-converted to dates with Python's own proleptic Gregorian arithmetic (datetime), within the whole
-second the lists round to. Mutual events must be one VEVENT each, from the CSV's first to last
-contact. The file itself must be RFC 5545: CRLF line ends, lines of at most 75 octets, the
-calendar's properties, unique UIDs.
-
-Usage: check_ics.py VIREON_EPHEM. Exits 1 with the failures listed, 0 when all hold; an import
-error (the module missing) is a failure too.
+Each request runs as CSV and as iCalendar. The CSV's rows, paired here into phenomena, must each
+be one VEVENT whose UTC times are the rows' TT Julian Days less their Delta T (Python's proleptic
+Gregorian datetime), within the whole second the lists round to; each mutual event one VEVENT
+from first to last contact. The file must be RFC 5545: CRLF, lines of at most 75 octets, the
+calendar's properties, unique UIDs. Usage: check_ics.py VIREON_EPHEM; exits 1 on a failure.
 """
 import csv
 import datetime
@@ -35,6 +30,10 @@ def check(condition, what):
     if not condition:
         failures.append(what)
     return condition
+
+
+def csv_rows(args):
+    return list(csv.DictReader(io.StringIO(run(args, "csv").decode("utf-8"))))
 
 
 def run(args, fmt):
@@ -91,15 +90,14 @@ def phenomena_of_csv(rows):
 
 def near(got, want, low, high):
     """got - want in [low, high] seconds (the rounding to whole seconds, and the JD's last digit)."""
-    difference = (got - want).total_seconds()
-    return low - 0.001 <= difference <= high + 0.001
+    return low - 0.001 <= (got - want).total_seconds() <= high + 0.001
 
 
 def check_events(args, wider=None):
-    """wider: the same request over a span two days longer at each end, where the phenomena cut by
-    the span are whole; without it (a filtered list) those are only checked for their length."""
+    """wider: the request two days longer at each end, where the phenomena the span cuts are whole;
+    without it (a filtered list) those are checked for their length only."""
     where = "--events " + " ".join(args)
-    rows = list(csv.DictReader(io.StringIO(run(["--events"] + args, "csv").decode("utf-8"))))
+    rows = csv_rows(["--events"] + args)
     events = parse_calendar(run(["--events"] + args, "ics"), where)
     if not check(len(rows) > 0, where + ": rows"):
         return
@@ -108,18 +106,15 @@ def check_events(args, wider=None):
     if wider:
         # The rows cut by the span get their other row from the wider span.
         whole = {}
-        for phenomenon in phenomena_of_csv(list(csv.DictReader(io.StringIO(
-                run(["--events"] + wider, "csv").decode("utf-8"))))):
+        for phenomenon in phenomena_of_csv(csv_rows(["--events"] + wider)):
             for row in phenomenon[2:]:
                 if row:
                     whole[row["jd"]] = phenomenon
         phenomena = [whole[(p[2] or p[3])["jd"]] for p in phenomena]
     check(len(events) == len(phenomena), "%s: %d events for %d phenomena" % (where, len(events), len(phenomena)))
     for kind, name, start, end in phenomena:
-        if kind == "grs":
-            summary = "Tache rouge : passage au méridien central"
-        else:
-            summary = "%s : %s %s" % (name, SUMMARIES[kind], planet)
+        summary = ("Tache rouge : passage au méridien central" if kind == "grs"
+                   else "%s : %s %s" % (name, SUMMARIES[kind], planet))
         matches = [e for e in events if e["summary"] == summary and
                    (start is None or near(e["start"], utc_of_jd(float(start["jd"]), float(start["delta_t_s"])), 0, 1)) and
                    (end is None or kind == "grs" or (e["end"] is not None and
@@ -129,16 +124,13 @@ def check_events(args, wider=None):
             continue
         event = matches[0]
         events.remove(event)
-        if kind == "grs":
-            check(event["end"] is None, label + ": an instant")
-        else:
-            check(event["end"] is not None and event["start"] < event["end"] and
-                  event["end"] - event["start"] < datetime.timedelta(hours=LONGEST_HOURS), label + ": its duration")
+        check(event["end"] is None if kind == "grs" else event["end"] is not None and event["start"] < event["end"]
+              and event["end"] - event["start"] < datetime.timedelta(hours=LONGEST_HOURS), label + ": its duration")
 
 
 def check_mutual(args):
     where = "--mutual " + " ".join(args)
-    rows = list(csv.DictReader(io.StringIO(run(["--mutual"] + args, "csv").decode("utf-8"))))
+    rows = csv_rows(["--mutual"] + args)
     events = parse_calendar(run(["--mutual"] + args, "ics"), where)
     check(len(rows) > 0 and len(events) == len(rows), "%s: %d events for %d rows" % (where, len(events), len(rows)))
     verbs = {"occultation": "occulte", "eclipse": "éclipse"}

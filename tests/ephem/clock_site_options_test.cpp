@@ -1,6 +1,7 @@
 // vireon-ephem on another clock than TT and with a site: --date read on the clock, instant written
 // with its ISO 8601 suffix, jd still TT, delta_t_s, the altitudes, --observable, and the one-line
 // refusals; without these options the output is what it always was.
+#include <algorithm>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -31,19 +32,17 @@ std::vector<std::string> Lines(const Args& args)
 std::vector<std::string> Fields(const std::string& line)
 {
     std::vector<std::string> fields;
-    std::istringstream in(line);
+    std::istringstream in(line + ",");
     for (std::string field; std::getline(in, field, ',');) fields.push_back(field);
-    if (!line.empty() && line.back() == ',') fields.emplace_back();
     return fields;
 }
 
 std::size_t Column(const std::string& header, const std::string& name)
 {
     const std::vector<std::string> names = Fields(header);
-    for (std::size_t i = 0; i < names.size(); ++i)
-        if (names[i] == name) return i;
-    ADD_FAILURE() << "no column " << name << " in " << header;
-    return 0;
+    const std::size_t at = std::find(names.begin(), names.end(), name) - names.begin();
+    EXPECT_LT(at, names.size()) << "no column " << name << " in " << header;
+    return at < names.size() ? at : 0;
 }
 
 TEST(ClockOptions, TheInstantIsReadAndWrittenOnTheClock)
@@ -150,10 +149,9 @@ TEST(ClockOptions, BadClockOrSiteGetsOneLine)
         EXPECT_NE(r.Error.find(row.mentions), std::string::npos) << r.Error;
         EXPECT_EQ(r.Error.find('\n'), std::string::npos);
     }
-    // In UT that time exists.
     Args ut = base;
     ut.insert(ut.end(), {"--time-scale", "UT"});
-    EXPECT_TRUE(ParseArguments(ut).Request);
+    EXPECT_TRUE(ParseArguments(ut).Request) << "in UT that time exists";
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 // and its examples run, their output compared with the page's.
 #include <gtest/gtest.h>
 #include <sys/wait.h>
+#include <algorithm>
 #include <unistd.h>
 
 #include <cctype>
@@ -37,12 +38,11 @@ std::string ReadAll(const std::string& path)
 std::vector<std::string> Split(const std::string& text, const std::string& separator)
 {
     std::vector<std::string> parts;
-    for (std::size_t start = 0;;) {
-        const std::size_t at = text.find(separator, start);
-        parts.push_back(text.substr(start, at == std::string::npos ? std::string::npos : at - start));
-        if (at == std::string::npos) return parts;
-        start = at + separator.size();
-    }
+    std::size_t start = 0;
+    for (std::size_t at; (at = text.find(separator, start)) != std::string::npos; start = at + separator.size())
+        parts.push_back(text.substr(start, at - start));
+    parts.push_back(text.substr(start));
+    return parts;
 }
 
 // The options a text names: "--word" or "-x", where the dash does not continue a word
@@ -69,9 +69,9 @@ enum class Listing { Positions, Events, Mutual };
 
 Listing ListingNamed(const std::string& heading)
 {
-    if (heading.find("--events") != std::string::npos) return Listing::Events;
-    if (heading.find("--mutual") != std::string::npos) return Listing::Mutual;
-    return Listing::Positions;
+    return heading.find("--events") != std::string::npos   ? Listing::Events
+           : heading.find("--mutual") != std::string::npos ? Listing::Mutual
+                                                           : Listing::Positions;
 }
 
 // The help's columns: the names that open the indented lines of each "Columns" paragraph
@@ -103,43 +103,30 @@ std::map<Listing, std::vector<std::string>> PageColumns()
 {
     std::map<Listing, std::vector<std::string>> columns;
     std::optional<Listing> listing;
-    std::vector<RoffLine> lines = test::RoffSection(Page(), "COLUMNS");
+    std::vector<RoffLine> lines = test::RoffSection(Page(), "COLUMNS"), entries;
     lines.push_back({".SS", ""});
-    std::vector<RoffLine> entries;
     for (const RoffLine& line : lines) {
         if (line.Macro != ".SS") {
             entries.push_back(line);
             continue;
         }
-        if (listing) {
-            for (const std::string& tag : test::RoffTags(entries)) {
+        if (listing)
+            for (const std::string& tag : test::RoffTags(entries))
                 for (const std::string& name : Split(tag, ", ")) columns[*listing].push_back(name);
-            }
-        }
         listing = ListingNamed(line.Text);
         entries.clear();
     }
     return columns;
 }
 
-// A request with every column a clock and a site add.
-EphemRequest WithClockAndSite()
-{
-    EphemRequest request;
-    request.Scale.Kind = TimeScaleKind::Universal;
-    request.Site = ObservingSite{"", 48.8367, 2.3363, 67};
-    return request;
-}
-
 TEST(ManPage, NamesTheOptionsOfTheHelp)
 {
     // Outside EXAMPLES, whose commands also name cut's and head's options.
-    std::vector<RoffLine> described;
-    bool examples = false;
-    for (const RoffLine& line : Page()) {
-        if (line.Macro == ".SH") examples = line.Text == "EXAMPLES";
-        if (!examples) described.push_back(line);
-    }
+    std::vector<RoffLine> described = Page();
+    const auto examples = std::find_if(described.begin(), described.end(),
+                                       [](const RoffLine& l) { return l.Macro == ".SH" && l.Text == "EXAMPLES"; });
+    ASSERT_NE(examples, described.end());
+    described.erase(examples, std::find_if(examples + 1, described.end(), [](const RoffLine& l) { return l.Macro == ".SH"; }));
     const std::set<std::string> help = OptionNames(HelpText());
     EXPECT_GE(help.size(), 16u);
     EXPECT_EQ(OptionNames(test::RoffText(described)), help);
@@ -156,10 +143,12 @@ TEST(ManPage, NamesTheColumnsOfEachListingInTheProgramsOrder)
         {"--events", Listing::Events, [](const EphemRequest& r) { return EventsCsvHeader(r); }},
         {"--mutual", Listing::Mutual, [](const EphemRequest& r) { return MutualCsvHeader(r); }},
     };
-    std::map<Listing, std::vector<std::string>> help = HelpColumns();
-    std::map<Listing, std::vector<std::string>> page = PageColumns();
+    std::map<Listing, std::vector<std::string>> help = HelpColumns(), page = PageColumns();
+    EphemRequest withClockAndSite;  // every column a clock and a site add
+    withClockAndSite.Scale.Kind = TimeScaleKind::Universal;
+    withClockAndSite.Site = ObservingSite{"", 48.8367, 2.3363, 67};
     for (const auto& listing : listings) {
-        const std::vector<std::string> written = Split(listing.header(WithClockAndSite()), ",");
+        const std::vector<std::string> written = Split(listing.header(withClockAndSite), ",");
         EXPECT_EQ(help[listing.listing], written) << "--help, " << listing.name;
         EXPECT_EQ(page[listing.listing], written) << "the page, " << listing.name;
     }
@@ -180,11 +169,7 @@ ShellRun Shell(const std::string& command, bool mergeErrors = false)
     std::ofstream(base + ".sh") << "PATH='" VIREON_BINARY_DIR "':\"$PATH\"\nexport PATH\n"
                                << (mergeErrors ? "exec 2>&1\n" : "") << command << "\n";
     const int raw = std::system(("sh " + base + ".sh >" + base + ".out 2>" + base + ".err").c_str());
-    ShellRun run;
-    run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    run.out = ReadAll(base + ".out");
-    run.err = ReadAll(base + ".err");
-    return run;
+    return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, ReadAll(base + ".out"), ReadAll(base + ".err")};
 }
 
 TEST(ManPage, ExitStatusesAreThoseTheProgramEndsWith)
@@ -201,10 +186,7 @@ TEST(ManPage, ExitStatusesAreThoseTheProgramEndsWith)
     for (const auto& ending : endings) {
         const ShellRun run = Shell(ending.command);
         EXPECT_EQ(std::to_string(run.status), ending.status) << ending.command;
-        if (ending.status != "0") {
-            EXPECT_EQ(run.err.rfind("vireon-ephem: ", 0), 0u) << run.err;
-            EXPECT_EQ(run.err.find('\n'), run.err.size() - 1) << "one line: " << run.err;
-        }
+        if (ending.status != "0") EXPECT_TRUE(run.err.rfind("vireon-ephem: ", 0) == 0 && run.err.find('\n') == run.err.size() - 1) << "one line: " << run.err;
         statuses.insert(ending.status);
     }
     const std::vector<std::string> tags = test::RoffTags(test::RoffSection(Page(), "EXIT STATUS"));
@@ -214,11 +196,8 @@ TEST(ManPage, ExitStatusesAreThoseTheProgramEndsWith)
     const std::size_t from = help.find("Exit status:");
     ASSERT_NE(from, std::string::npos);
     std::set<std::string> helped;
-    for (std::size_t i = from; i + 1 < help.size() && help[i] != ';'; ++i) {
-        if (std::isdigit(static_cast<unsigned char>(help[i])) && help[i - 1] == ' ' && help[i + 1] == ' ') {
-            helped.insert(std::string(1, help[i]));
-        }
-    }
+    for (std::size_t i = from; i + 1 < help.size() && help[i] != ';'; ++i)
+        if (std::isdigit(static_cast<unsigned char>(help[i])) && help[i - 1] == ' ' && help[i + 1] == ' ') helped.insert(help.substr(i, 1));
     EXPECT_EQ(helped, statuses);
 }
 

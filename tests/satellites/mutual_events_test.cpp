@@ -1,14 +1,13 @@
-// The mutual events: the measures of constructed discs; the search against reference rows
-// computed independently on another satellite theory; every row against the pair's separation
-// sampled by an independent construction (full runs of the theory, each satellite's light time
-// found by iteration, the angles and the shadow's cones taken from their definitions); a slow
-// eclipse with two minima in one contact; the ends of the searched span.
+// The mutual events: the measures of constructed discs; the search against reference rows of
+// another satellite theory, and against the separation sampled by an independent construction;
+// a slow eclipse with two minima; the ends of the searched span.
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <fstream>
 #include <numbers>
 #include <optional>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -110,16 +109,11 @@ std::vector<ReferenceRow> ReadReference()
 {
     std::ifstream file(VIREON_SOURCE_DIR "/data/mutual_jupiter_2026-09.csv");
     std::vector<ReferenceRow> rows;
-    std::string line;
-    while (std::getline(file, line)) {
-        if (line.empty() || line[0] == '#' || line.rfind("event,", 0) == 0) continue;
+    for (std::string line; std::getline(file, line);) {
         std::vector<std::string> f;
-        std::size_t from = 0;
-        for (std::size_t comma; (comma = line.find(',', from)) != std::string::npos; from = comma + 1) {
-            f.push_back(line.substr(from, comma - from));
-        }
-        f.push_back(line.substr(from));
-        if (f.size() != 13) continue;
+        std::istringstream fields(line + ",");
+        for (std::string field; std::getline(fields, field, ',');) f.push_back(field);
+        if (line[0] == '#' || f.size() != 13 || f[0] == "event") continue;
         rows.push_back({line, f[0] == "eclipse" ? MutualKind::Eclipse : MutualKind::Occultation, std::stoi(f[1]),
                         std::stoi(f[3]), *ParseInstant(f[5]), *ParseInstant(f[6]), *ParseInstant(f[7]),
                         ParseInstant(f[8]), ParseInstant(f[9]), std::stod(f[10]), std::stod(f[11]), std::stod(f[12])});
@@ -181,9 +175,8 @@ TEST(FindMutualEvents, AgreeWithTheReferenceRowsOnAnotherTheory)
 constexpr double SunRadiusKm = 695700;
 constexpr double LightKmPerSecond = static_cast<double>(SpeedOfLightKmPerDay) / 86400;
 
-// The planet at an Earth instant jd from full runs of its theory: the line of sight from the
-// Earth now to the planet a light time earlier, the planet's heliocentric position and velocity
-// then, and the axes of the satellites.
+// From full runs of the theory at the Earth's instant jd: the line of sight to the planet a light
+// time earlier, its heliocentric position and velocity then, and the satellites' axes.
 struct Sky {
     Extended JD = 0;
     SatelliteAxes Axes;
@@ -231,8 +224,7 @@ Vec3 AtOwnLightTime(PlanetId planet, const Sky& sky, int k, Extended& delay)
     return x;
 }
 
-// The event's separation at jd (an angle seen from the Earth, or km from the shadow's axis) and
-// the separation at first and last contact.
+// The separation at jd (an angle seen from the Earth, or km from the shadow's axis), and at contact.
 struct Separation {
     double Value = 0, Contact = 0;
     double Ratio() const { return Value / Contact; }
@@ -265,10 +257,9 @@ Separation SeparationAt(PlanetId planet, const MutualEvent& e, Extended jd)
     return {static_cast<double>(offAxis), static_cast<double>(penumbra + rp / std::cos(halfAngle))};
 }
 
-// Every row of spans of both planets: at two seconds before the listed start the discs have not
-// met and at two after they have, the same reversed at the end; the least separation falls
-// within the listed maximum's second, and the separation there over the contact distance is the
-// impact. Each satellite's own light time
+// Every row of both planets: the discs meet between 2 s before and 2 s after the listed start
+// (and part so round the end), the least separation falls within the maximum's second, and the
+// separation there over the contact distance is the impact. Each satellite's own light time
 // moves these instants by up to 10 s, an eclipse's light time from A to P by up to 26 s.
 TEST(FindMutualEvents, EveryRowIsWhereTheSeparationSampledIndependentlySaysIt)
 {

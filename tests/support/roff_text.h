@@ -1,10 +1,11 @@
 // Reading a manual page written in man(7) macros as the text a reader sees, so that tests can
 // hold the pages to the programs: the escapes of groff(7) turned into their characters, each
-// macro line into the words it sets, in the page's sections and subsections.
+// macro line into the words it sets.
 #pragma once
 
+#include <algorithm>
 #include <fstream>
-#include <sstream>
+#include <iterator>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -20,73 +21,42 @@ struct RoffLine {
     std::string Text;
 };
 
-// The special characters the pages use, groff_char(7) names.
-inline std::string RoffGlyph(std::string_view name)
-{
-    static const std::pair<std::string_view, std::string_view> glyphs[] = {
-        {"aq", "'"},  {"lq", "\u201c"}, {"rq", "\u201d"}, {"en", "\u2013"}, {"em", "\u2014"}, {"de", "\u00b0"},
-        {"'e", "é"},  {"`e", "è"},      {"^e", "ê"},      {"'E", "É"},      {"`a", "à"},      {"^a", "â"},
-        {"^o", "ô"},  {":i", "ï"},      {"^i", "î"},      {",c", "ç"},      {"`u", "ù"},      {"^u", "û"},
-    };
-    for (const auto& [key, text] : glyphs) {
-        if (key == name) return std::string(text);
-    }
-    throw std::runtime_error("unknown groff glyph \\(" + std::string(name));
-}
-
-// The text of a line with its escapes resolved: \- and \e, the named glyphs, the font changes,
-// the zero-width \& and the joining \c dropped, \<space> a space. An escape this reader does
-// not know is an error, so that a page never compares as something it does not say.
+// The line's text with its escapes resolved (groff_char(7) names for \(xx). An escape this reader
+// does not know is an error, so that a page never compares as something it does not say.
 inline std::string RoffToText(std::string_view line)
 {
+    static const std::pair<std::string_view, std::string_view> glyphs[] = {
+        {"aq", "'"}, {"lq", "\u201c"}, {"rq", "\u201d"}, {"en", "\u2013"}, {"em", "\u2014"}, {"de", "\u00b0"},
+        {"'e", "é"}, {"`e", "è"},      {"^e", "ê"},      {"'E", "É"},      {"`a", "à"},      {"^a", "â"},
+        {"^o", "ô"}, {":i", "ï"},      {"^i", "î"},      {",c", "ç"},      {"`u", "ù"},      {"^u", "û"},
+    };
     std::string text;
     for (std::size_t i = 0; i < line.size(); ++i) {
         if (line[i] != '\\') {
             text += line[i];
-            continue;
-        }
-        if (++i == line.size()) break;  // a line continued on the next
-        switch (line[i]) {
-        case '-': text += '-'; break;
-        case 'e': text += '\\'; break;
-        case ' ': text += ' '; break;
-        case '&':
-        case 'c': break;
-        case 'f': ++i; break;  // \fB, \fI, \fR, \fP
-        case '(':
-            text += RoffGlyph(line.substr(i + 1, 2));
+        } else if (++i == line.size() || line[i] == '&' || line[i] == 'c') {  // continued, zero width, joined
+        } else if (line[i] == '-' || line[i] == ' ') {
+            text += line[i];
+        } else if (line[i] == 'e') {
+            text += '\\';
+        } else if (line[i] == 'f') {
+            ++i;  // \fB, \fI, \fR, \fP
+        } else if (line[i] == '(') {
+            const std::string_view name = line.substr(i + 1, 2);
+            std::size_t g = 0;
+            while (g < std::size(glyphs) && glyphs[g].first != name) ++g;
+            if (g == std::size(glyphs)) throw std::runtime_error("unknown groff glyph \\(" + std::string(name));
+            text += glyphs[g].second;
             i += 2;
-            break;
-        default: throw std::runtime_error("unknown groff escape in: " + std::string(line));
+        } else {
+            throw std::runtime_error("unknown groff escape in: " + std::string(line));
         }
     }
     return text;
 }
 
-// A macro line's arguments: words, or "quoted words" that may hold spaces.
-inline std::vector<std::string> MacroArguments(std::string_view rest)
-{
-    std::vector<std::string> arguments;
-    std::size_t i = 0;
-    while (i < rest.size()) {
-        if (rest[i] == ' ') {
-            ++i;
-            continue;
-        }
-        std::string argument;
-        if (rest[i] == '"') {
-            for (++i; i < rest.size() && rest[i] != '"'; ++i) argument += rest[i];
-            ++i;
-        } else {
-            for (; i < rest.size() && rest[i] != ' '; ++i) argument += rest[i];
-        }
-        arguments.push_back(argument);
-    }
-    return arguments;
-}
-
-// The page's lines, comments left out. The font macros set their arguments: .B and .I with
-// spaces between them, the alternating ones (.BR, .IR, ...) joined.
+// The page's lines, comments left out. A macro's arguments are words or "quoted words"; .B and
+// .I set them with spaces between, the alternating font macros (.BR, .IR, ...) joined.
 inline std::vector<RoffLine> ReadRoffPage(const std::string& path)
 {
     std::ifstream file(path);
@@ -94,20 +64,24 @@ inline std::vector<RoffLine> ReadRoffPage(const std::string& path)
     std::vector<RoffLine> lines;
     for (std::string raw; std::getline(file, raw);) {
         if (raw.rfind(".\\\"", 0) == 0) continue;
-        RoffLine line;
-        if (!raw.empty() && raw[0] == '.') {
-            const std::size_t space = raw.find(' ');
-            line.Macro = raw.substr(0, space);
-            const std::vector<std::string> arguments =
-                space == std::string::npos ? std::vector<std::string>{} : MacroArguments(raw.substr(space + 1));
-            const bool alternating = line.Macro == ".BR" || line.Macro == ".BI" || line.Macro == ".IB" ||
-                                     line.Macro == ".IR" || line.Macro == ".RB" || line.Macro == ".RI";
-            for (std::size_t k = 0; k < arguments.size(); ++k) {
-                if (k > 0 && !alternating) line.Text += ' ';
-                line.Text += RoffToText(arguments[k]);
+        if (raw.empty() || raw[0] != '.') {
+            lines.push_back({"", RoffToText(raw)});
+            continue;
+        }
+        RoffLine line{raw.substr(0, raw.find(' ')), ""};
+        const bool alternating = line.Macro.size() == 3 && line.Macro.find_first_not_of(".BIR") == std::string::npos;
+        bool first = true;
+        for (std::size_t i = line.Macro.size(); i < raw.size();) {
+            if (raw[i] == ' ') {
+                ++i;
+                continue;
             }
-        } else {
-            line.Text = RoffToText(raw);
+            const bool quoted = raw[i] == '"';
+            const std::size_t end = std::min(raw.find(quoted ? '"' : ' ', i + quoted), raw.size());
+            if (!first && !alternating) line.Text += ' ';
+            line.Text += RoffToText(std::string_view(raw).substr(i + quoted, end - i - quoted));
+            first = false;
+            i = end + quoted;
         }
         lines.push_back(line);
     }
@@ -120,11 +94,8 @@ inline std::vector<RoffLine> RoffSection(const std::vector<RoffLine>& page, std:
     std::vector<RoffLine> section;
     bool inside = false;
     for (const RoffLine& line : page) {
-        if (line.Macro == ".SH") {
-            inside = line.Text == name;
-            continue;
-        }
-        if (inside) section.push_back(line);
+        if (line.Macro == ".SH") inside = line.Text == name;
+        else if (inside) section.push_back(line);
     }
     return section;
 }
@@ -133,18 +104,17 @@ inline std::vector<RoffLine> RoffSection(const std::vector<RoffLine>& page, std:
 inline std::vector<std::string> RoffTags(const std::vector<RoffLine>& lines)
 {
     std::vector<std::string> tags;
-    for (std::size_t i = 0; i + 1 < lines.size(); ++i) {
+    for (std::size_t i = 0; i + 1 < lines.size(); ++i)
         if (lines[i].Macro == ".TP") tags.push_back(lines[i + 1].Text);
-    }
     return tags;
 }
 
 // Everything the lines say, one line of text each.
 inline std::string RoffText(const std::vector<RoffLine>& lines)
 {
-    std::ostringstream text;
-    for (const RoffLine& line : lines) text << line.Text << '\n';
-    return text.str();
+    std::string text;
+    for (const RoffLine& line : lines) text += line.Text + '\n';
+    return text;
 }
 
 }  // namespace vireon::test

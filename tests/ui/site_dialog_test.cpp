@@ -1,6 +1,5 @@
-// The dialog "Lieu et heure" and the settings kept between runs: its French texts, its refusals,
-// what OK changes (the clock of the dates, the status bar, the phenomena's title, the site), the
-// settings file absent, corrupt or unwritable, and a choice kept from one run to the next.
+// The dialog "Lieu et heure" and the settings kept between runs: its texts and refusals, what OK
+// changes, the settings file absent, corrupt or unwritable, a choice kept for the next run.
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
@@ -23,6 +22,15 @@ namespace {
 QString StatusText(TForm1& window, int panel)
 {
     return window.findChild<QLabel*>(QString("StatusPanel%1").arg(panel))->text();
+}
+
+// Answers the next message box with OK, keeping its text.
+void AnswerWarning(QString& warned)
+{
+    WhenModalAppears([&warned](QWidget* box) {
+        warned = qobject_cast<QMessageBox*>(box)->text();
+        qobject_cast<QMessageBox*>(box)->button(QMessageBox::Ok)->click();
+    });
 }
 
 void WriteFile(const QString& path, const QByteArray& bytes)
@@ -65,9 +73,7 @@ TEST_F(SiteDialog, FrenchTexts)
     EXPECT_EQ(DeltaTText(-2.79L), "ΔT à la date courante : -2.8 s");
     // At start-up: TT, no site, the fields off; the zones' list starts with the system's.
     EXPECT_EQ(d->rgEchelle->ItemIndex(), TfLieu::ItemTT);
-    EXPECT_FALSE(d->cbFuseau->isEnabled());
-    EXPECT_FALSE(d->cbLieu->isChecked());
-    EXPECT_FALSE(d->eLatitude->isEnabled());
+    EXPECT_FALSE(d->cbFuseau->isEnabled() || d->cbLieu->isChecked() || d->eLatitude->isEnabled());
     EXPECT_EQ(d->cbFuseau->itemText(0).toStdString(), SystemTimeZone());
     EXPECT_TRUE(d->labDeltaT->text().startsWith("ΔT à la date courante : "));
 }
@@ -94,19 +100,14 @@ TEST_F(SiteDialog, BadValuesAreRefusedAndChangeNothing)
             d->eLatitude->setText(c.latitude);
             d->eLongitude->setText(c.longitude);
             d->eAltitude->setText(c.height);
-            WhenModalAppears([&warned](QWidget* box) {
-                warned = qobject_cast<QMessageBox*>(box)->text();
-                qobject_cast<QMessageBox*>(box)->button(QMessageBox::Ok)->click();
-            });
+            AnswerWarning(warned);
             d->bbOK->click();
             stayedOpen = d->isVisible();
         });
         SCOPED_TRACE(std::string(c.latitude) + " " + c.longitude + " " + c.height);
         EXPECT_EQ(warned, QString::fromUtf8(c.message));
         EXPECT_TRUE(stayedOpen);
-        EXPECT_EQ(Settings.TimeScale, before.TimeScale);
-        EXPECT_EQ(Settings.Site, before.Site);
-        EXPECT_EQ(Settings.Current, before.Current);
+        EXPECT_TRUE(Settings.TimeScale == before.TimeScale && Settings.Site == before.Site && Settings.Current == before.Current);
     }
     EXPECT_FALSE(QFile::exists(SettingsFile())) << "nothing was saved";
 }
@@ -131,8 +132,7 @@ TEST_F(SiteDialog, OkChangesTheClockAndTheSiteAndTheNextRunKeepsThem)
         d->bbOK->click();
     });
     EXPECT_EQ(Settings.TimeScale.Kind, TimeScaleKind::Universal);
-    ASSERT_TRUE(Settings.Site.has_value());
-    EXPECT_EQ(*Settings.Site, (ObservingSite{"Paris", 48.85, 2.35, 0}));
+    EXPECT_EQ(Settings.Site, (ObservingSite{"Paris", 48.85, 2.35, 0}));
     EXPECT_EQ(Settings.Current, At(3, 12, 2024, 20, 31, 43));
     EXPECT_EQ(StatusText(*window, 4), "03/12/2024  20:31:43 UT");
     EXPECT_EQ(counting->Recomputations(), 1);
@@ -142,11 +142,9 @@ TEST_F(SiteDialog, OkChangesTheClockAndTheSiteAndTheNextRunKeepsThem)
     // The next run: the same file, the start-up sequence.
     auto next = std::make_unique<TForm1>(nullptr, phenomena, mutual, SettingsFile());
     const KeptSettings kept = next->LoadKeptSettings();
-    EXPECT_EQ(kept.TimeScale, Settings.TimeScale);
-    EXPECT_EQ(kept.Site, Settings.Site);
+    EXPECT_TRUE(kept.TimeScale == Settings.TimeScale && kept.Site == Settings.Site);
     SetDisplayPort(&next->Port());
     StartProgram(nullptr, nullptr, kept);
-    EXPECT_EQ(Settings.TimeScale.Kind, TimeScaleKind::Universal);
     EXPECT_EQ(FormatDateAndTime(Settings.Current), "07/01/1610    16:45:00") << "the start-up date, read in UT";
     EXPECT_EQ(StatusText(*next, 4), "07/01/1610  16:45:00 UT");
     SetDisplayPort(counting.get());
@@ -178,10 +176,7 @@ TEST_F(SiteDialog, TheDateDialogRefusesALocalTimeTheZoneSkips)
         ASSERT_NE(d, nullptr);
         d->eJour->setText("31/03/2024");
         d->eHeure->setText("02:30:00");
-        WhenModalAppears([&warned](QWidget* box) {
-            warned = qobject_cast<QMessageBox*>(box)->text();
-            qobject_cast<QMessageBox*>(box)->button(QMessageBox::Ok)->click();
-        });
+        AnswerWarning(warned);
         d->bbOK->click();
         EXPECT_TRUE(d->isVisible());
         d->reject();
