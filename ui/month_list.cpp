@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QFontMetrics>
 #include <QHeaderView>
+#include <QLabel>
 #include <QTreeWidget>
 
 #include <algorithm>
@@ -24,6 +25,35 @@ constexpr Extended HalfSecondDays = 0.5L / 86400;
 int RowIndexOf(const QTreeWidgetItem* item) { return item->data(0, RowIndexRole).toInt(); }
 
 }  // namespace
+
+QLabel* MakeMonthTitle(QWidget* parent)
+{
+    auto* title = new QLabel(parent);
+    title->setObjectName("labTitre");
+    title->setTextFormat(Qt::PlainText);
+    title->setAlignment(Qt::AlignCenter);
+    QFont bold = title->font();
+    bold.setBold(true);
+    title->setFont(bold);
+    return title;
+}
+
+QTreeWidget* MakeMonthList(const char* objectName, const QStringList& labels, QWidget* parent)
+{
+    auto* list = new QTreeWidget(parent);
+    list->setObjectName(objectName);
+    list->setColumnCount(static_cast<int>(labels.size()));
+    list->setHeaderLabels(labels);
+    list->setRootIsDecorated(false);
+    list->setUniformRowHeights(true);
+    list->setAllColumnsShowFocus(true);
+    list->setSelectionMode(QAbstractItemView::SingleSelection);
+    list->setSelectionBehavior(QAbstractItemView::SelectRows);
+    list->setSortingEnabled(false);
+    list->header()->setSectionsMovable(false);
+    list->header()->setStretchLastSection(true);
+    return list;
+}
 
 int ColumnWidth(const QFontMetrics& metrics, const QStringList& texts)
 {

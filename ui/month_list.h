@@ -14,10 +14,18 @@
 
 class QCheckBox;
 class QFontMetrics;
+class QLabel;
 class QTreeWidget;
 class QWidget;
 
 namespace vireon {
+
+// The title over the list ("JUPITER - janvier 2016"): centred, bold, plain text.
+QLabel* MakeMonthTitle(QWidget* parent);
+
+// The list of a month's rows: one row selected at a time, whole rows, the search's order kept
+// (no sorting), fixed columns of which the last stretches.
+QTreeWidget* MakeMonthList(const char* objectName, const QStringList& labels, QWidget* parent);
 
 // The widest of some texts in a list's font, with room for the cell's margins.
 int ColumnWidth(const QFontMetrics& metrics, const QStringList& texts);

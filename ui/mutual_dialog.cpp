@@ -49,28 +49,11 @@ TfMutuels::TfMutuels(MutualSource source, QWidget* parent) : QDialog(parent), so
     setWindowTitle("Phénomènes mutuels");
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
 
-    labTitre = new QLabel(this);
-    labTitre->setObjectName("labTitre");
-    labTitre->setTextFormat(Qt::PlainText);
-    labTitre->setAlignment(Qt::AlignCenter);
-    QFont bold = labTitre->font();
-    bold.setBold(true);
-    labTitre->setFont(bold);
-
-    lvMutuels = new QTreeWidget(this);
-    lvMutuels->setObjectName("lvMutuels");
-    lvMutuels->setColumnCount(ColumnCount);
-    lvMutuels->setHeaderLabels({"Date", "Début", "Maximum", "Fin", "Phénomène", "Chute"});
-    lvMutuels->setRootIsDecorated(false);
-    lvMutuels->setUniformRowHeights(true);
-    lvMutuels->setAllColumnsShowFocus(true);
-    lvMutuels->setSelectionMode(QAbstractItemView::SingleSelection);
-    lvMutuels->setSelectionBehavior(QAbstractItemView::SelectRows);
-    lvMutuels->setSortingEnabled(false);  // the rows keep the search's order: by maximum
+    labTitre = MakeMonthTitle(this);
+    // The rows keep the search's order: by maximum.
+    lvMutuels = MakeMonthList("lvMutuels", {"Date", "Début", "Maximum", "Fin", "Phénomène", "Chute"}, this);
     const QFontMetrics metrics(lvMutuels->font());
     QHeaderView* header = lvMutuels->header();
-    header->setSectionsMovable(false);
-    header->setStretchLastSection(true);
     header->resizeSection(ColDate, ColumnWidth(metrics, {"Date", "00/00/0000"}));
     for (int column : {ColDebut, ColMaximum, ColFin}) {
         header->resizeSection(column, ColumnWidth(metrics, {"Maximum", "00:00:00"}));

@@ -63,28 +63,11 @@ TfPhenomenes::TfPhenomenes(PhenomenaSource source, QWidget* parent) : QDialog(pa
     setWindowTitle("Phénomènes");
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
 
-    labTitre = new QLabel(this);
-    labTitre->setObjectName("labTitre");
-    labTitre->setTextFormat(Qt::PlainText);
-    labTitre->setAlignment(Qt::AlignCenter);
-    QFont bold = labTitre->font();
-    bold.setBold(true);
-    labTitre->setFont(bold);
-
-    lvPhenomenes = new QTreeWidget(this);
-    lvPhenomenes->setObjectName("lvPhenomenes");
-    lvPhenomenes->setColumnCount(ColumnCount);
-    lvPhenomenes->setHeaderLabels({"Date", "Heure", "Satellite", "Phénomène"});
-    lvPhenomenes->setRootIsDecorated(false);
-    lvPhenomenes->setUniformRowHeights(true);
-    lvPhenomenes->setAllColumnsShowFocus(true);
-    lvPhenomenes->setSelectionMode(QAbstractItemView::SingleSelection);
-    lvPhenomenes->setSelectionBehavior(QAbstractItemView::SelectRows);
-    lvPhenomenes->setSortingEnabled(false);  // the rows keep the search's order: instant, then satellite
+    labTitre = MakeMonthTitle(this);
+    // The rows keep the search's order: instant, then satellite.
+    lvPhenomenes = MakeMonthList("lvPhenomenes", {"Date", "Heure", "Satellite", "Phénomène"}, this);
     const QFontMetrics metrics(lvPhenomenes->font());
     QHeaderView* header = lvPhenomenes->header();
-    header->setSectionsMovable(false);
-    header->setStretchLastSection(true);
     header->resizeSection(ColDate, ColumnWidth(metrics, {"Date", "00/00/0000"}));
     header->resizeSection(ColHeure, ColumnWidth(metrics, {"Heure", "00:00:00"}));
     header->resizeSection(ColSatellite, ColumnWidth(metrics, SatelliteNamesWithPhenomena() << "Satellite"));

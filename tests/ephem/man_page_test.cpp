@@ -186,7 +186,10 @@ TEST(ManPage, ExitStatusesAreThoseTheProgramEndsWith)
     for (const auto& ending : endings) {
         const ShellRun run = Shell(ending.command);
         EXPECT_EQ(std::to_string(run.status), ending.status) << ending.command;
-        if (ending.status != "0") EXPECT_TRUE(run.err.rfind("vireon-ephem: ", 0) == 0 && run.err.find('\n') == run.err.size() - 1) << "one line: " << run.err;
+        if (ending.status != "0") {
+            EXPECT_TRUE(run.err.rfind("vireon-ephem: ", 0) == 0 && run.err.find('\n') == run.err.size() - 1)
+                << "one line: " << run.err;
+        }
         statuses.insert(ending.status);
     }
     const std::vector<std::string> tags = test::RoffTags(test::RoffSection(Page(), "EXIT STATUS"));
