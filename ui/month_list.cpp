@@ -2,14 +2,17 @@
 
 #include <QCheckBox>
 #include <QFontMetrics>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QPushButton>
 #include <QTreeWidget>
 
 #include <algorithm>
 
 #include "core/conventions.h"
 #include "core/settings.h"
+#include "ui/dialog_support.h"
 
 namespace vireon {
 namespace {
@@ -53,6 +56,29 @@ QTreeWidget* MakeMonthList(const char* objectName, const QStringList& labels, QW
     list->header()->setSectionsMovable(false);
     list->header()->setStretchLastSection(true);
     return list;
+}
+
+QCheckBox* MakeInvisiblesBox(QWidget* parent)
+{
+    auto* box = new QCheckBox("Afficher aussi les phénomènes invisibles", parent);
+    box->setObjectName("cbInvisibles");
+    box->setChecked(false);
+    return box;
+}
+
+MonthButtons MakeMonthButtons(QWidget* dialog)
+{
+    MonthButtons b{MakeDialogButton("bbMoisPrec", "Mois précédent", dialog),
+                   MakeDialogButton("bbMoisSuiv", "Mois suivant", dialog),
+                   MakeDialogButton("bbExporter", "Exporter...", dialog),
+                   MakeDialogButton("bbAfficher", "Afficher", dialog),
+                   MakeDialogButton("bbFermer", "Fermer", dialog), new QHBoxLayout};
+    b.Show->setDefault(true);
+    b.Row->addWidget(b.Previous);
+    b.Row->addWidget(b.Next);
+    b.Row->addStretch();
+    for (QPushButton* button : {b.Export, b.Show, b.Close}) b.Row->addWidget(button);
+    return b;
 }
 
 int ColumnWidth(const QFontMetrics& metrics, const QStringList& texts)

@@ -14,7 +14,9 @@
 
 class QCheckBox;
 class QFontMetrics;
+class QHBoxLayout;
 class QLabel;
+class QPushButton;
 class QTreeWidget;
 class QWidget;
 
@@ -26,6 +28,21 @@ QLabel* MakeMonthTitle(QWidget* parent);
 // The list of a month's rows: one row selected at a time, whole rows, the search's order kept
 // (no sorting), fixed columns of which the last stretches.
 QTreeWidget* MakeMonthList(const char* objectName, const QStringList& labels, QWidget* parent);
+
+// "Afficher aussi les phénomènes invisibles", off.
+QCheckBox* MakeInvisiblesBox(QWidget* parent);
+
+// The buttons under the list: "Mois précédent" and "Mois suivant" at the left, "Exporter...",
+// "Afficher" (the default: Enter on a row) and "Fermer" at the right, in their row.
+struct MonthButtons {
+    QPushButton* Previous;
+    QPushButton* Next;
+    QPushButton* Export;
+    QPushButton* Show;
+    QPushButton* Close;
+    QHBoxLayout* Row;
+};
+MonthButtons MakeMonthButtons(QWidget* dialog);
 
 // The widest of some texts in a list's font, with room for the cell's margins.
 int ColumnWidth(const QFontMetrics& metrics, const QStringList& texts);

@@ -69,9 +69,7 @@ TfMutuels::TfMutuels(MutualSource source, QWidget* parent) : QDialog(parent), so
     dropWidth_ = dropWidth;
     altitudeWidth_ = ColumnWidth(metrics, {"Hauteur", "-90°"});
 
-    cbInvisibles = new QCheckBox("Afficher aussi les phénomènes invisibles", this);
-    cbInvisibles->setObjectName("cbInvisibles");
-    cbInvisibles->setChecked(false);
+    cbInvisibles = MakeInvisiblesBox(this);
     cbObservables = MakeObservablesBox(this);
 
     pbCourbe = MakePicture("pbCourbe", CurveWidth, this);
@@ -81,31 +79,24 @@ TfMutuels::TfMutuels(MutualSource source, QWidget* parent) : QDialog(parent), so
     pbCourbe->SetCanvas(curveCanvas_.get());
     pbDisques->SetCanvas(discsCanvas_.get());
 
-    bbMoisPrec = MakeDialogButton("bbMoisPrec", "Mois précédent", this);
-    bbMoisSuiv = MakeDialogButton("bbMoisSuiv", "Mois suivant", this);
-    bbExporter = MakeDialogButton("bbExporter", "Exporter...", this);
-    bbAfficher = MakeDialogButton("bbAfficher", "Afficher", this);
-    bbAfficher->setDefault(true);  // Enter on a row of the list
-    bbFermer = MakeDialogButton("bbFermer", "Fermer", this);
+    const MonthButtons buttons = MakeMonthButtons(this);
+    bbMoisPrec = buttons.Previous;
+    bbMoisSuiv = buttons.Next;
+    bbExporter = buttons.Export;
+    bbAfficher = buttons.Show;
+    bbFermer = buttons.Close;
 
     auto* pictures = new QHBoxLayout;
     pictures->addWidget(pbCourbe);
     pictures->addWidget(pbDisques);
     pictures->addStretch();
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(bbMoisPrec);
-    buttons->addWidget(bbMoisSuiv);
-    buttons->addStretch();
-    buttons->addWidget(bbExporter);
-    buttons->addWidget(bbAfficher);
-    buttons->addWidget(bbFermer);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(labTitre);
     layout->addWidget(lvMutuels, 1);
     layout->addWidget(cbInvisibles);
     layout->addWidget(cbObservables);
     layout->addLayout(pictures);
-    layout->addLayout(buttons);
+    layout->addLayout(buttons.Row);
     resize(std::max(sizeHint().width(), listWidth + altitudeWidth_ + 24), 600);
 
     connect(bbMoisPrec, &QPushButton::clicked, this, &TfMutuels::bbMoisPrecClick);

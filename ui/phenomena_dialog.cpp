@@ -86,25 +86,16 @@ TfPhenomenes::TfPhenomenes(PhenomenaSource source, QWidget* parent) : QDialog(pa
     eTacheRouge->installEventFilter(this);
     labTacheRouge->setBuddy(eTacheRouge);
 
-    cbInvisibles = new QCheckBox("Afficher aussi les phénomènes invisibles", this);
-    cbInvisibles->setObjectName("cbInvisibles");
-    cbInvisibles->setChecked(false);
+    cbInvisibles = MakeInvisiblesBox(this);
     cbObservables = MakeObservablesBox(this);
 
-    bbMoisPrec = MakeDialogButton("bbMoisPrec", "Mois précédent", this);
-    bbMoisSuiv = MakeDialogButton("bbMoisSuiv", "Mois suivant", this);
-    bbExporter = MakeDialogButton("bbExporter", "Exporter...", this);
-    bbAfficher = MakeDialogButton("bbAfficher", "Afficher", this);
-    bbAfficher->setDefault(true);  // Enter on a row of the list
-    bbFermer = MakeDialogButton("bbFermer", "Fermer", this);
+    const MonthButtons buttons = MakeMonthButtons(this);
+    bbMoisPrec = buttons.Previous;
+    bbMoisSuiv = buttons.Next;
+    bbExporter = buttons.Export;
+    bbAfficher = buttons.Show;
+    bbFermer = buttons.Close;
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(bbMoisPrec);
-    buttons->addWidget(bbMoisSuiv);
-    buttons->addStretch();
-    buttons->addWidget(bbExporter);
-    buttons->addWidget(bbAfficher);
-    buttons->addWidget(bbFermer);
     auto* redSpot = new QHBoxLayout;
     redSpot->addWidget(labTacheRouge);
     redSpot->addWidget(eTacheRouge);
@@ -115,7 +106,7 @@ TfPhenomenes::TfPhenomenes(PhenomenaSource source, QWidget* parent) : QDialog(pa
     layout->addWidget(cbInvisibles);
     layout->addWidget(cbObservables);
     layout->addLayout(redSpot);
-    layout->addLayout(buttons);
+    layout->addLayout(buttons.Row);
     resize(sizeHint().width(), 480);
 
     connect(bbMoisPrec, &QPushButton::clicked, this, &TfPhenomenes::bbMoisPrecClick);
