@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QTemporaryDir>
+#include <QThreadPool>
 #include <gtest/gtest.h>
 
 int main(int argc, char** argv)
@@ -14,5 +15,10 @@ int main(int argc, char** argv)
     // Tests close windows on purpose ("x", Quitter); that must not end the test program.
     QApplication::setQuitOnLastWindowClosed(false);
     ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
+    const int status = RUN_ALL_TESTS();
+    // Qt converts and scales large images (the printed view) on its global thread pool, whose
+    // threads linger for half a minute. LeakSanitizer's check at exit stops every thread and can
+    // crash on one winding down meanwhile ("Tracer caught signal 11"): let them all end first.
+    QThreadPool::globalInstance()->waitForDone();
+    return status;
 }
