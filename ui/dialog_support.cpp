@@ -1,5 +1,6 @@
 #include "ui/dialog_support.h"
 
+#include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -7,6 +8,16 @@
 #include "satellites/planet_descriptor.h"
 
 namespace vireon {
+
+std::optional<std::pair<int, int>> SteppedMonth(int month, int year, int months)
+{
+    const int target = MonthIndex(month, year) + months;
+    if (target < FirstMonthIndex || target > LastMonthIndex) {
+        QApplication::beep();
+        return std::nullopt;
+    }
+    return std::pair{target % 12 + 1, target / 12};
+}
 namespace {
 
 const char* const MonthNames[12] = {"janvier", "février", "mars",      "avril",   "mai",      "juin",

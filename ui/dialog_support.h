@@ -3,6 +3,9 @@
 
 #include <QString>
 
+#include <optional>
+#include <utility>
+
 #include "core/time_scale.h"
 #include "core/types.h"
 
@@ -19,6 +22,10 @@ QPushButton* MakeDialogButton(const QString& objectName, const QString& caption,
 inline constexpr int FirstMonthIndex = 1 * 12;
 inline constexpr int LastMonthIndex = 9999 * 12 + 11;
 inline int MonthIndex(int month, int year) { return year * 12 + month - 1; }
+
+// The month `months` after (before, when negative) month/year, as {month, year}; none, with a
+// beep, when it would leave the supported range.
+std::optional<std::pair<int, int>> SteppedMonth(int month, int year, int months);
 
 // A monthly list's title: the planet's capital name and the month, "JUPITER - septembre 2026",
 // followed in UT by " (UT)" and in local time by the zone (" (Europe/Paris)").

@@ -1,6 +1,5 @@
 #include "ui/mutual_dialog.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -218,12 +217,7 @@ void TfMutuels::DrawPictures()
 
 void TfMutuels::StepMonth(int months)
 {
-    const int target = MonthIndex(month_, year_) + months;
-    if (target < FirstMonthIndex || target > LastMonthIndex) {
-        QApplication::beep();
-        return;
-    }
-    ShowMonth(target % 12 + 1, target / 12);
+    if (const auto stepped = SteppedMonth(month_, year_, months)) ShowMonth(stepped->first, stepped->second);
 }
 
 void TfMutuels::bbMoisPrecClick() { StepMonth(-1); }

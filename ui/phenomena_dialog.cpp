@@ -1,6 +1,5 @@
 #include "ui/phenomena_dialog.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -198,12 +197,7 @@ void TfPhenomenes::UpdateButtons()
 
 void TfPhenomenes::StepMonth(int months)
 {
-    const int target = MonthIndex(month_, year_) + months;
-    if (target < FirstMonthIndex || target > LastMonthIndex) {
-        QApplication::beep();
-        return;
-    }
-    ShowMonth(target % 12 + 1, target / 12);
+    if (const auto stepped = SteppedMonth(month_, year_, months)) ShowMonth(stepped->first, stepped->second);
 }
 
 void TfPhenomenes::bbMoisPrecClick() { StepMonth(-1); }
